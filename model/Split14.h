@@ -12,7 +12,4 @@ inline std::pair<juce::uint8, juce::uint8> split14 (int v)
 }
 
 // The low byte is added unmasked: join14 (0, 200) is 200.
-inline int join14 (juce::uint8 high, juce::uint8 low)
-{
-    return high * 128 + low;
-}
+inline int join14 (juce::uint8 high, juce::uint8 low) { return high * 128 + low; }

@@ -5,10 +5,7 @@
 
 namespace
 {
-juce::Value val (int v)
-{
-    return juce::Value (juce::var (v));
-}
+juce::Value val (int v) { return juce::Value (juce::var (v)); }
 
 // A control with one ranged parameter, enough to exercise the generic store.
 struct RangedControl : MEditorControl
@@ -28,10 +25,7 @@ struct RangedControl : MEditorControl
     bool validate (const juce::Array<juce::uint8>&) override { return false; }
 };
 
-int valueOf (const MEditorControl& c, const char* name)
-{
-    return c.getParameterValue (name).getValue();
-}
+int valueOf (const MEditorControl& c, const char* name) { return c.getParameterValue (name).getValue(); }
 } // namespace
 
 TEST (MEditorControl, SetAcceptsBothEndsAndDropsJustOutside)

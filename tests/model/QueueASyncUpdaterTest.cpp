@@ -31,7 +31,10 @@ struct Log
 
 struct Recording : ListenerUpdater
 {
-    Recording (Log& l, int v, std::atomic<int>* alive = nullptr) : log (l), value (v), liveCount (alive)
+    Recording (Log& l, int v, std::atomic<int>* alive = nullptr)
+        : log (l)
+        , value (v)
+        , liveCount (alive)
     {
         if (liveCount != nullptr)
             ++*liveCount;
@@ -56,7 +59,11 @@ struct Owner : QueueASyncUpdater
 // An update that queues a further update on the same queue while the queue drains.
 struct Requeueing : ListenerUpdater
 {
-    Requeueing (Owner& o, Log& l) : owner (o), log (l) {}
+    Requeueing (Owner& o, Log& l)
+        : owner (o)
+        , log (l)
+    {
+    }
     void update() override
     {
         log.add (1);
@@ -79,7 +86,7 @@ TEST (QueueASyncUpdater, BurstRunsInOrderAfterCallerReturns)
     EXPECT_EQ (log.size(), 0u);
 
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return log.size() == 3; }));
-    EXPECT_EQ (log.entries, (std::vector<int> { 1, 2, 3 }));
+    EXPECT_EQ (log.entries, (std::vector<int>{ 1, 2, 3 }));
 }
 
 TEST (QueueASyncUpdater, UpdateQueuedDuringDrainRunsInNextPass)
@@ -88,13 +95,13 @@ TEST (QueueASyncUpdater, UpdateQueuedDuringDrainRunsInNextPass)
     Owner owner;
     owner.queue (new Requeueing (owner, log), juce::sendNotificationAsync);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return log.size() == 3; }));
-    EXPECT_EQ (log.entries, (std::vector<int> { 1, 10, 2 }));
+    EXPECT_EQ (log.entries, (std::vector<int>{ 1, 10, 2 }));
 }
 
 TEST (QueueASyncUpdater, DestroyedOwnerRunsNothingAndReleasesAll)
 {
     Log log;
-    std::atomic<int> alive { 0 };
+    std::atomic<int> alive{ 0 };
     {
         Owner owner;
         for (int i = 0; i < 5; ++i)
@@ -109,10 +116,10 @@ TEST (QueueASyncUpdater, DestroyedOwnerRunsNothingAndReleasesAll)
 TEST (QueueASyncUpdater, SyncRunsBeforeReturnAndSkipsTheList)
 {
     Log log;
-    std::atomic<int> alive { 0 };
+    std::atomic<int> alive{ 0 };
     Owner owner;
     owner.queue (new Recording (log, 7, &alive), juce::sendNotificationSync);
-    EXPECT_EQ (log.entries, (std::vector<int> { 7 }));
+    EXPECT_EQ (log.entries, (std::vector<int>{ 7 }));
     EXPECT_EQ (alive.load(), 0); // nothing kept a reference
     testutil::runLoopFor (30);
     EXPECT_EQ (log.size(), 1u);
@@ -124,17 +131,19 @@ TEST (QueueASyncUpdater, OtherThreadsArriveOnMessageThreadInOrder)
     Owner owner;
     constexpr int count = 2000;
 
-    std::thread producer ([&] {
-        for (int i = 0; i < count; ++i)
-            owner.queue (new Recording (log, i), juce::sendNotificationAsync);
-    });
+    std::thread producer (
+        [&]
+        {
+            for (int i = 0; i < count; ++i)
+                owner.queue (new Recording (log, i), juce::sendNotificationAsync);
+        });
 
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return log.size() == count; }, 10000));
     producer.join();
 
     for (int i = 0; i < count; ++i)
     {
-        ASSERT_EQ (log.entries[(size_t) i], i);
-        ASSERT_TRUE (log.onMessageThread[(size_t) i]);
+        ASSERT_EQ (log.entries[(size_t)i], i);
+        ASSERT_TRUE (log.onMessageThread[(size_t)i]);
     }
 }

@@ -1,0 +1,53 @@
+#include "ControlRecord.h"
+
+namespace ControlRecord
+{
+void registerFields (MEditorControl& control, const RecordLayout& layout)
+{
+    for (int i = 0; i < layout.numFields; ++i)
+    {
+        const auto& f = layout.fields[i];
+        control.addParameter (f.name, juce::Value (f.maximum), juce::Value (f.minimum),
+                              juce::Value (f.initial));
+    }
+}
+
+juce::Array<juce::uint8> write (const MEditorControl& control, const RecordLayout& layout)
+{
+    juce::Array<juce::uint8> record;
+    record.insertMultiple (0, 0, layout.size);
+
+    for (int i = 0; i < layout.numFields; ++i)
+    {
+        const auto& f = layout.fields[i];
+        const int value = control.getParameterValue (f.name).getValue();
+        record.set (f.byte, static_cast<juce::uint8> (value));
+    }
+    return record;
+}
+
+bool isValid (const MEditorControl& control, const RecordLayout& layout,
+              const juce::Array<juce::uint8>& record)
+{
+    if (record.size() != layout.size)
+        return false;
+
+    bool valid = true;
+    for (int i = 0; i < layout.numFields; ++i)
+    {
+        const auto& f = layout.fields[i];
+        const bool inRange = control.isValueInRange (f.name, juce::Value (static_cast<int> (record[f.byte])));
+        valid = valid && inRange;
+    }
+    return valid;
+}
+
+void read (MEditorControl& control, const RecordLayout& layout, const juce::Array<juce::uint8>& record)
+{
+    for (int i = 0; i < layout.numFields; ++i)
+    {
+        const auto& f = layout.fields[i];
+        control.setParameterValue (f.name, juce::Value (static_cast<int> (record[f.byte])));
+    }
+}
+} // namespace ControlRecord

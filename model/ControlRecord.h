@@ -1,0 +1,37 @@
+// The byte-record layout shared by the control classes: which parameter sits in which byte,
+// with its range and starting value. Each control class describes itself with one table.
+#pragma once
+
+#include "MEditorControl.h"
+
+struct RecordField
+{
+    const char* name;
+    int byte;
+    int minimum;
+    int maximum;
+    int initial;
+};
+
+struct RecordLayout
+{
+    const RecordField* fields;
+    int numFields;
+    int size; // the record's length; bytes no field names are reserved and written as 0
+};
+
+namespace ControlRecord
+{
+// Registers every field of the layout on the control, at its starting value.
+void registerFields (MEditorControl& control, const RecordLayout& layout);
+
+// A record of layout.size bytes, each field's value cut to 8 bits, reserved bytes 0.
+juce::Array<juce::uint8> write (const MEditorControl& control, const RecordLayout& layout);
+
+// True only for a record of the right size whose every field byte is within its range.
+bool isValid (const MEditorControl& control, const RecordLayout& layout,
+              const juce::Array<juce::uint8>& record);
+
+// Writes every field from its byte, in record order; the caller has validated the record.
+void read (MEditorControl& control, const RecordLayout& layout, const juce::Array<juce::uint8>& record);
+} // namespace ControlRecord

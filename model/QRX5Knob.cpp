@@ -1,0 +1,34 @@
+#include "QRX5Knob.h"
+
+#include "ControlRecord.h"
+
+namespace
+{
+const RecordField fields[] = {
+    { "Parameter Type", 0, 0, 3, 0 }, { "MIDI Channel", 1, 0, 32, 0 }, { "CC Number", 2, 0, 127, 0 },
+    { "Min Value", 3, 0, 127, 0 },    { "Max Value", 4, 0, 127, 0 },   { "To MIDI DIN", 5, 0, 1, 0 },
+    { "NRPN MSB", 6, 0, 127, 0 },     { "NRPN LSB", 7, 0, 127, 0 },    { "NRPN Value", 8, 0, 127, 0 },
+};
+
+const RecordLayout layout{ fields, static_cast<int> (std::size (fields)), QRX5Knob::recordSize };
+} // namespace
+
+QRX5Knob::QRX5Knob() { ControlRecord::registerFields (*this, layout); }
+
+juce::Array<juce::uint8> QRX5Knob::getData() { return ControlRecord::write (*this, layout); }
+
+bool QRX5Knob::validate (const juce::Array<juce::uint8>& record)
+{
+    return ControlRecord::isValid (*this, layout, record);
+}
+
+bool QRX5Knob::setFromData (const juce::Array<juce::uint8>& record)
+{
+    if (! validate (record))
+        return false;
+
+    ControlRecord::read (*this, layout, record);
+    return true;
+}
+
+juce::String QRX5Knob::getName() { return "KNOB"; }
