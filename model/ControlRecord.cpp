@@ -26,8 +26,7 @@ juce::Array<juce::uint8> write (const MEditorControl& control, const RecordLayou
     return record;
 }
 
-bool isValid (const MEditorControl& control, const RecordLayout& layout,
-              const juce::Array<juce::uint8>& record)
+bool isValid (const RecordLayout& layout, const juce::Array<juce::uint8>& record)
 {
     if (record.size() != layout.size)
         return false;
@@ -36,8 +35,8 @@ bool isValid (const MEditorControl& control, const RecordLayout& layout,
     for (int i = 0; i < layout.numFields; ++i)
     {
         const auto& f = layout.fields[i];
-        const bool inRange = control.isValueInRange (f.name, juce::Value (static_cast<int> (record[f.byte])));
-        valid = valid && inRange;
+        const int value = record.getUnchecked (f.byte);
+        valid = valid && value >= f.minimum && value <= f.maximum;
     }
     return valid;
 }
@@ -47,7 +46,7 @@ void read (MEditorControl& control, const RecordLayout& layout, const juce::Arra
     for (int i = 0; i < layout.numFields; ++i)
     {
         const auto& f = layout.fields[i];
-        control.setParameterValue (f.name, juce::Value (static_cast<int> (record[f.byte])));
+        control.getParameterValue (f.name).setValue (static_cast<int> (record.getUnchecked (f.byte)));
     }
 }
 } // namespace ControlRecord

@@ -6,7 +6,7 @@
 
 struct RecordField
 {
-    const char* name;
+    juce::String name;
     int byte;
     int minimum;
     int maximum;
@@ -28,10 +28,11 @@ void registerFields (MEditorControl& control, const RecordLayout& layout);
 // A record of layout.size bytes, each field's value cut to 8 bits, reserved bytes 0.
 juce::Array<juce::uint8> write (const MEditorControl& control, const RecordLayout& layout);
 
-// True only for a record of the right size whose every field byte is within its range.
-bool isValid (const MEditorControl& control, const RecordLayout& layout,
-              const juce::Array<juce::uint8>& record);
+// True only for a record of the right size whose every field byte is within its range. The
+// ranges are the layout's own, which are the ones registered and never change.
+bool isValid (const RecordLayout& layout, const juce::Array<juce::uint8>& record);
 
-// Writes every field from its byte, in record order; the caller has validated the record.
+// Writes every field from its byte, in record order; the caller has validated the record, so
+// every value is in range.
 void read (MEditorControl& control, const RecordLayout& layout, const juce::Array<juce::uint8>& record);
 } // namespace ControlRecord

@@ -18,7 +18,7 @@ juce::Array<juce::uint8> QRX5Fader::getData() { return ControlRecord::write (*th
 
 bool QRX5Fader::validate (const juce::Array<juce::uint8>& record)
 {
-    return ControlRecord::isValid (*this, layout, record);
+    return ControlRecord::isValid (layout, record);
 }
 
 bool QRX5Fader::setFromData (const juce::Array<juce::uint8>& record)

@@ -19,7 +19,7 @@ juce::Array<juce::uint8> QRX5Knob::getData() { return ControlRecord::write (*thi
 
 bool QRX5Knob::validate (const juce::Array<juce::uint8>& record)
 {
-    return ControlRecord::isValid (*this, layout, record);
+    return ControlRecord::isValid (layout, record);
 }
 
 bool QRX5Knob::setFromData (const juce::Array<juce::uint8>& record)

@@ -22,7 +22,7 @@ juce::Array<juce::uint8> QRX5Pad::getData() { return ControlRecord::write (*this
 
 bool QRX5Pad::validate (const juce::Array<juce::uint8>& record)
 {
-    return ControlRecord::isValid (*this, layout, record);
+    return ControlRecord::isValid (layout, record);
 }
 
 bool QRX5Pad::setFromData (const juce::Array<juce::uint8>& record)

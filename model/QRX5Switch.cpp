@@ -21,7 +21,7 @@ juce::Array<juce::uint8> QRX5Switch::getData() { return ControlRecord::write (*t
 
 bool QRX5Switch::validate (const juce::Array<juce::uint8>& record)
 {
-    return ControlRecord::isValid (*this, layout, record);
+    return ControlRecord::isValid (layout, record);
 }
 
 bool QRX5Switch::setFromData (const juce::Array<juce::uint8>& record)

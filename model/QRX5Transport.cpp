@@ -5,7 +5,7 @@
 
 namespace
 {
-const char* const bpmName = "BPM";
+const juce::String bpmName ("BPM");
 constexpr int bpmMinimum = 30;
 constexpr int bpmMaximum = 300;
 
@@ -44,8 +44,9 @@ bool QRX5Transport::validate (const juce::Array<juce::uint8>& record)
     if (record.size() != recordSize)
         return false;
 
-    const bool bpmValid = isValueInRange (bpmName, juce::Value (bpmOf (record)));
-    const bool restValid = ControlRecord::isValid (*this, layout, record);
+    const int bpm = bpmOf (record);
+    const bool bpmValid = bpm >= bpmMinimum && bpm <= bpmMaximum;
+    const bool restValid = ControlRecord::isValid (layout, record);
     return bpmValid && restValid;
 }
 
@@ -54,7 +55,7 @@ bool QRX5Transport::setFromData (const juce::Array<juce::uint8>& record)
     if (! validate (record))
         return false;
 
-    setParameterValue (bpmName, juce::Value (bpmOf (record)));
+    getParameterValue (bpmName).setValue (bpmOf (record));
     ControlRecord::read (*this, layout, record);
     return true;
 }

@@ -1,0 +1,110 @@
+#include "ModelLayouts.h"
+
+#include <gtest/gtest.h>
+
+using namespace modeltest;
+
+namespace
+{
+juce::Array<juce::uint8> bytes (std::initializer_list<int> values)
+{
+    juce::Array<juce::uint8> out;
+    for (auto v : values)
+        out.add (static_cast<juce::uint8> (v));
+    return out;
+}
+
+// The smallest valid record of a kind: every field at its minimum, BPM 30.
+juce::Array<juce::uint8> minimalRecord (const Kind& k)
+{
+    juce::Array<juce::uint8> record;
+    record.insertMultiple (0, 0, k.size);
+    for (auto& f : k.fields)
+        record.set (f.byte, static_cast<juce::uint8> (f.minimum));
+    if (&k == &transportKind)
+        record.set (1, 30);
+    return record;
+}
+} // namespace
+
+TEST (ControlRecords, NamesAndFreshRecords)
+{
+    const char* names[] = { "PAD", "KNOB", "FADER", "Switch", "Transport" };
+    for (size_t i = 0; i < allKinds.size(); ++i)
+    {
+        auto control = allKinds[i]->make();
+        EXPECT_EQ (control->getName(), names[i]);
+        EXPECT_EQ (control->getData(), minimalRecord (*allKinds[i])) << names[i];
+    }
+    EXPECT_EQ (transportKind.make()->getData(), bytes ({ 0, 30, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0 }));
+}
+
+// Each field by name, byte and both ends of its range, through the record alone; a refused
+// record (out of range, or a byte short or long) changes nothing.
+TEST (ControlRecords, EveryFieldSitsInItsByteWithItsRange)
+{
+    for (auto* k : allKinds)
+        for (auto& f : k->fields)
+        {
+            SCOPED_TRACE (juce::String (k->label) + " / " + f.name);
+            auto control = k->make();
+            for (int edge : { f.minimum, f.maximum })
+            {
+                auto record = minimalRecord (*k);
+                record.set (f.byte, static_cast<juce::uint8> (edge));
+                ASSERT_TRUE (control->setFromData (record));
+                EXPECT_EQ (valueOf (*control, f.name), edge);
+                EXPECT_EQ (control->getData(), record);
+            }
+
+            const auto kept = control->getData();
+            auto shorter = kept, longer = kept, below = kept, above = kept;
+            shorter.removeLast();
+            longer.add (0);
+            below.set (f.byte, static_cast<juce::uint8> (f.minimum - 1));
+            above.set (f.byte, static_cast<juce::uint8> (f.maximum + 1));
+            for (auto* bad : { &shorter, &longer, &below, &above }) // below 0 wraps to 255
+                EXPECT_FALSE (control->setFromData (*bad));
+            EXPECT_EQ (control->getData(), kept);
+        }
+}
+
+TEST (ControlRecords, ToDinKeysBelongToTheirOwnKind)
+{
+    const std::pair<const Kind*, const char*> owner[] = { { &padKind, "To MIDI Din" },
+                                                          { &knobKind, "To MIDI DIN" },
+                                                          { &faderKind, "To MIDI DIN" },
+                                                          { &switchKind, "To Midi Din" } };
+    for (auto [k, own] : owner)
+        for (auto key : { "To MIDI Din", "To MIDI DIN", "To Midi Din" })
+            EXPECT_EQ (k->make()->isValueInRange (key, val (1)), juce::String (key) == own)
+                << k->label << key;
+
+    auto pad = minimalRecord (padKind), knob = minimalRecord (knobKind);
+    pad.set (1, 100); // pads take the generic channel range
+    knob.set (1, 33);
+    EXPECT_TRUE (padKind.make()->validate (pad));
+    EXPECT_FALSE (knobKind.make()->validate (knob));
+}
+
+TEST (ControlRecords, TransportBpmIsJoinedBeforeTestingAndReservedBytesAreZeroed)
+{
+    QRX5Transport::Ptr t = new QRX5Transport();
+    auto withBpm = [] (int high, int low) { return bytes ({ high, low, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0 }); };
+    EXPECT_FALSE (t->validate (withBpm (0, 29)));
+    EXPECT_FALSE (t->validate (withBpm (2, 45)));
+    EXPECT_TRUE (t->validate (withBpm (2, 44)));
+
+    ASSERT_TRUE (t->setFromData (withBpm (0, 200))); // not a 7-bit pair, but joins to 200
+    EXPECT_EQ (valueOf (*t, "BPM"), 200);
+    EXPECT_EQ (t->getData(), withBpm (1, 72));
+
+    ASSERT_TRUE (t->setFromData (bytes ({ 0, 120, 1, 7, 1, 99, 75, 0xff, 0x80, 2, 3, 4, 4 })));
+    EXPECT_EQ (t->getData(), bytes ({ 0, 120, 1, 7, 1, 99, 75, 0, 0, 0, 0, 0, 4 }));
+
+    QRX5Switch::Ptr sw = new QRX5Switch();
+    auto record = minimalRecord (switchKind);
+    record.set (10, 0xff);
+    ASSERT_TRUE (sw->setFromData (record));
+    EXPECT_EQ (sw->getData(), minimalRecord (switchKind));
+}

@@ -1,0 +1,183 @@
+#include "model/QRX571GlobalSettings.h"
+#include "support/RunLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <thread>
+
+namespace
+{
+using Log = juce::StringArray;
+
+// Logs "<who> <method> <value>" for every call; an optional hook runs inside each call.
+struct Recorder : QRX571GlobalSettings::Listener
+{
+    Recorder (Log& l, juce::String w)
+        : log (l)
+        , who (std::move (w))
+    {
+    }
+    void note (const char* method, juce::uint8 v)
+    {
+        log.add (who + " " + method + " " + juce::String (v));
+        if (hook)
+            hook();
+    }
+    void commonChannelChanged (juce::uint8 v) override { note ("commonChannel", v); }
+    void screenContrastChanged (juce::uint8 v) override { note ("screenContrast", v); }
+    void tapAverageChanged (juce::uint8 v) override { note ("tapAverage", v); }
+    void tempoLEDChanged (juce::uint8 v) override { note ("tempoLED", v); }
+    void clockSourceChanged (juce::uint8 v) override { note ("clockSource", v); }
+    void transportToDinChanged (juce::uint8 v) override { note ("transportToDin", v); }
+    void padThresholdChanged (juce::uint8 v) override { note ("padThreshold", v); }
+    void padGainChanged (juce::uint8 v) override { note ("padGain", v); }
+    void padCurveChanged (juce::uint8 v) override { note ("padCurve", v); }
+    void noteTypeChanged (juce::uint8 v) override { note ("noteType", v); }
+
+    Log& log;
+    juce::String who;
+    std::function<void()> hook;
+};
+
+struct Setting
+{
+    int id;
+    const char* method;
+    int minimum, maximum, initial;
+};
+
+const Setting table[] = { { 1, "commonChannel", 0, 31, 0 }, { 2, "screenContrast", 0, 99, 0 },
+                          { 3, "tapAverage", 2, 4, 2 },     { 4, "tempoLED", 0, 1, 0 },
+                          { 5, "clockSource", 0, 1, 0 },    { 6, "transportToDin", 0, 1, 0 },
+                          { 7, "padThreshold", 0, 19, 0 },  { 9, "padCurve", 0, 5, 0 },
+                          { 10, "padGain", 0, 20, 0 },      { 11, "noteType", 0, 10, 0 } };
+
+juce::uint16 packed (int id, int value) { return static_cast<juce::uint16> (id | value << 8); }
+
+juce::Array<juce::uint16> all (int Setting::*value)
+{
+    juce::Array<juce::uint16> out;
+    for (auto& s : table)
+        out.add (packed (s.id, s.*value));
+    return out;
+}
+
+void drain() { testutil::runLoopFor (30); }
+} // namespace
+
+TEST (GlobalSettings, PackedFormsRangesAndRefusedIds)
+{
+    QRX571GlobalSettings::Ptr settings = new QRX571GlobalSettings();
+    EXPECT_EQ (settings->getAllSettings(), all (&Setting::initial));
+
+    for (auto& s : table)
+        EXPECT_TRUE (settings->setSetting (packed (s.id, s.maximum + 1), 0) // dropped, still true
+                     && settings->setSetting (packed (s.id, (s.minimum - 1) & 0xff), 0));
+    EXPECT_EQ (settings->getAllSettings(), all (&Setting::initial));
+
+    for (auto edge : { &Setting::maximum, &Setting::minimum })
+    {
+        for (auto& s : table)
+            settings->setSetting (packed (s.id, s.*edge), 0);
+        EXPECT_EQ (settings->getAllSettings(), all (edge));
+    }
+
+    for (int id : { 0, 8, 12, 0x34, 255 })
+        EXPECT_FALSE (settings->setSetting (packed (id, 1), 1)) << id;
+    EXPECT_EQ (settings->getAllSettings(), all (&Setting::minimum));
+}
+
+TEST (GlobalSettings, NotifiesLaterInCallOrderLastListenerFirst)
+{
+    QRX571GlobalSettings::Ptr settings = new QRX571GlobalSettings();
+    Log log;
+    Recorder a (log, "a"), b (log, "b");
+    for (auto* l : { &a, &b, &b, static_cast<Recorder*> (nullptr) })
+        settings->addListener (l);
+
+    settings->setSetting (packed (1, 31), 1);
+    settings->setPadGain (20, 1);
+    settings->setPadCurve (5, 1);
+    settings->setTapAverage (5, 1); // dropped: nobody hears of it
+    settings->setNoteType (3, 0);   // stored silently
+    settings->setTempoLED (0, 1);   // unchanged, still told
+    EXPECT_TRUE (log.isEmpty());
+
+    drain();
+    EXPECT_EQ (log, Log ({ "b commonChannel 31", "a commonChannel 31", "b padGain 20", "a padGain 20",
+                           "b padCurve 5", "a padCurve 5", "b tempoLED 0", "a tempoLED 0" }));
+    EXPECT_EQ (settings->getAllSettings()[9], packed (11, 3));
+
+    log.clear();
+    settings->removeListener (&b);
+    settings->resendAll (0);
+    drain();
+    EXPECT_TRUE (log.isEmpty());
+    settings->resendAll (1);
+    drain();
+    ASSERT_EQ (log.size(), 10);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ (log[i], "a " + juce::String (table[i].method) + " " +
+                               juce::String (settings->getAllSettings()[i] >> 8));
+}
+
+TEST (GlobalSettings, ListenersMayRemoveListenersDuringACallAndReleaseDropsPendingCalls)
+{
+    QRX571GlobalSettings::Ptr settings = new QRX571GlobalSettings();
+    Log log;
+    Recorder a (log, "a"), b (log, "b"), c (log, "c");
+    for (auto* l : { &a, &b, &c })
+        settings->addListener (l);
+
+    b.hook = [&] { settings->removeListener (&b); };
+    settings->setScreenContrast (7, 1);
+    drain();
+    EXPECT_EQ (log, Log ({ "c screenContrast 7", "b screenContrast 7", "a screenContrast 7" }));
+
+    log.clear(); // c, called first, takes a out before its turn: a is skipped, c not called twice
+    c.hook = [&] { settings->removeListener (&a); };
+    settings->setClockSource (1, 1);
+    drain();
+    EXPECT_EQ (log, Log ({ "c clockSource 1" }));
+
+    log.clear(); // the last one called empties the list
+    settings->addListener (&a);
+    c.hook = [&]
+    {
+        settings->removeListener (&a);
+        settings->removeListener (&c);
+    };
+    settings->setPadThreshold (19, 1);
+    settings->setPadThreshold (18, 1);
+    drain();
+    EXPECT_EQ (log, Log ({ "a padThreshold 19", "c padThreshold 19" }));
+
+    log.clear(); // released with calls pending: none is made
+    settings->addListener (&a);
+    settings->resendAll (1);
+    settings = nullptr;
+    drain();
+    EXPECT_TRUE (log.isEmpty());
+}
+
+// The engine feeds the device's answer in from the MIDI input thread.
+TEST (GlobalSettings, SettersFromAnotherThreadReachListenersInOrder)
+{
+    QRX571GlobalSettings::Ptr settings = new QRX571GlobalSettings();
+    Log log;
+    Recorder a (log, "a");
+    settings->addListener (&a);
+
+    std::thread feeder (
+        [&]
+        {
+            for (int i = 0; i < 5000; ++i)
+                settings->setSetting (packed (2, i % 100), 1);
+        });
+    const bool done = testutil::runLoopUntil ([&] { return log.size() == 5000; }, 10000);
+    feeder.join();
+    ASSERT_TRUE (done) << log.size();
+    for (int i = 0; i < log.size(); ++i)
+        ASSERT_EQ (log[i], "a screenContrast " + juce::String (i % 100));
+}
