@@ -1,0 +1,51 @@
+#include "ui/CustomLookForAuxiliaryWindows.h"
+
+namespace
+{
+constexpr float cornerSize = 6.0f;
+constexpr float comboCornerSize = 2.0f;
+} // namespace
+
+void CustomLookForAuxiliaryWindows::drawScrollbar (juce::Graphics& g, juce::ScrollBar& bar, int x, int y,
+                                                   int width, int height, bool vertical, int thumbStart,
+                                                   int thumbSize, bool, bool)
+{
+    g.setColour (bar.findColour (juce::ScrollBar::backgroundColourId));
+    g.fillRoundedRectangle (juce::Rectangle<int> (x, y, width - 2, height - 2).toFloat(), cornerSize);
+
+    const auto thumb = vertical ? juce::Rectangle<int> (x + 1, thumbStart, width - 2, thumbSize)
+                                : juce::Rectangle<int> (thumbStart, y + 1, thumbSize, height - 4);
+
+    g.setColour (bar.findColour (juce::ScrollBar::thumbColourId));
+    g.fillRoundedRectangle (thumb.toFloat(), cornerSize);
+}
+
+void CustomLookForAuxiliaryWindows::drawComboBox (juce::Graphics& g, int width, int height, bool, int, int,
+                                                  int, int, juce::ComboBox& box)
+{
+    g.setColour (box.findColour (juce::ComboBox::backgroundColourId));
+    g.fillRoundedRectangle (0.0f, 0.0f, static_cast<float> (width), static_cast<float> (height),
+                            comboCornerSize);
+
+    // A downward arrow 10 wide and 4 high, 5 pixels in from the right edge.
+    const auto middle = static_cast<float> (height / 2);
+    const auto right = static_cast<float> (width);
+
+    juce::Path arrow;
+    arrow.addTriangle (right - 10.0f, middle + 4.0f, right - 5.0f, middle, right - 15.0f, middle);
+
+    g.setColour (box.findColour (juce::ComboBox::arrowColourId));
+    g.fillPath (arrow);
+}
+
+int getAuxiliaryScrollBarThickness() { return 10; }
+
+juce::Colour getAuxiliaryListBoxColour() { return juce::Colours::black; }
+
+void setAuxiliaryComboBoxColours (juce::ComboBox& box)
+{
+    const juce::Colour light (212, 212, 212);
+    box.setColour (juce::ComboBox::arrowColourId, light);
+    box.setColour (juce::ComboBox::textColourId, light);
+    box.setColour (juce::ComboBox::backgroundColourId, juce::Colour (28, 28, 28));
+}

@@ -1,0 +1,27 @@
+// The auxiliary windows' look: rounded scroll bars and flat choosers with a small
+// triangle arrow. Everything else is LookAndFeel_V3's.
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+class CustomLookForAuxiliaryWindows : public juce::LookAndFeel_V3
+{
+public:
+    CustomLookForAuxiliaryWindows() = default;
+
+    void drawScrollbar (juce::Graphics& g, juce::ScrollBar& bar, int x, int y, int width, int height,
+                        bool vertical, int thumbStart, int thumbSize, bool isMouseOver,
+                        bool isMouseDown) override;
+
+    void drawComboBox (juce::Graphics& g, int width, int height, bool isDown, int buttonX, int buttonY,
+                       int buttonW, int buttonH, juce::ComboBox& box) override;
+};
+
+// The scroll-bar thickness of the auxiliary windows' lists.
+int getAuxiliaryScrollBarThickness();
+
+// The background colour of the auxiliary windows' lists.
+juce::Colour getAuxiliaryListBoxColour();
+
+// Light grey text and arrow on a near-black background, for the auxiliary choosers.
+void setAuxiliaryComboBoxColours (juce::ComboBox& box);

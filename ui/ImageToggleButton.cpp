@@ -1,0 +1,15 @@
+#include "ui/ImageToggleButton.h"
+
+ImageToggleButton::ImageToggleButton (const juce::String& name, const juce::Image& offImageToUse,
+                                      const juce::Image& onImageToUse)
+    : juce::Button (name)
+    , offImage (offImageToUse)
+    , onImage (onImageToUse)
+{
+    setClickingTogglesState (true);
+}
+
+void ImageToggleButton::paintButton (juce::Graphics& g, bool, bool)
+{
+    g.drawImageAt (getToggleState() ? onImage : offImage, 0, 0);
+}
