@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the normal build, then the same tests under
-# AddressSanitizer + UndefinedBehaviorSanitizer, then the threaded MIDI code under ThreadSanitizer.
+# Sets up, builds and runs every test: the normal build, then libFuzzer on the incoming-message
+# path and the preset-file reader, then the same tests under AddressSanitizer + UndefinedBehaviorSanitizer, then the threaded code under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -20,6 +20,9 @@ run_ctest() {
 echo "== normal build"
 bash scripts/build.sh build
 run_ctest build
+
+echo "== fuzzing the incoming-message path and the preset-file reader"
+bash scripts/fuzz.sh
 
 echo "== address + undefined behaviour sanitizers"
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQRX_SANITIZE=address -DQRX_BUILD_APP=OFF

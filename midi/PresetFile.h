@@ -1,0 +1,19 @@
+// Reading and writing preset files as whole byte blocks.
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+class PresetFile
+{
+public:
+    // Far more than any preset dump: a larger file is refused unread.
+    static constexpr juce::int64 maxReadSize = 1 << 20;
+
+    // Writes the bytes to a temporary file beside the target, checks that all of them landed,
+    // then renames it over the target. A failure at any point leaves the target as it was.
+    static bool replaceWhole (const juce::File& file, const juce::Array<juce::uint8>& bytes);
+
+    // Every byte of the file; false when it is not a plain file, can't be read or is larger
+    // than maxReadSize.
+    static bool readAll (const juce::File& file, juce::Array<juce::uint8>& bytes);
+};

@@ -1,0 +1,81 @@
+// The preset-wide view: the preset's name and the transport settings, bound both ways.
+#include "ViewTestSupport.h"
+
+#include "model/DefaultPreset.h"
+#include "ui/CommonParametersLCDView.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class CommonParametersLCDViewTest : public testing::Test
+{
+protected:
+    template <typename WidgetType = juce::ComboBox>
+    WidgetType& widget (const juce::String& name)
+    {
+        for (auto* child : view->getChildren())
+            if (auto* typed = dynamic_cast<WidgetType*> (child); typed != nullptr && child->getName() == name)
+                return *typed;
+        throw std::runtime_error ("no widget " + name.toStdString());
+    }
+
+    int get (const char* parameter) { return transport->getParameterValue (parameter).getValue(); }
+
+    QRX571EditorPreset::Ptr preset = new QRX571EditorPreset();
+    MEditorControl::Ptr transport = preset->getTransport().get();
+    CommonParametersLCDView::Ptr view = new CommonParametersLCDView (preset.get(), transport);
+};
+} // namespace
+
+TEST_F (CommonParametersLCDViewTest, ChoosersShowAndWriteTheTransport)
+{
+    EXPECT_EQ (widget ("TIME DIVISION").getText(), "1/4");
+    transport->setParameterValue ("TIME DIVISION", juce::Value (7));
+    EXPECT_TRUE (
+        testutil::runLoopUntil ([&] { return widget ("TIME DIVISION").getText() == "1/32 TRIPLET"; }, 2000));
+
+    viewtest::pick (widget ("TRANSPORT TYPE"), "PTEX");
+    viewtest::pick (widget ("NOTE REPEAT SWITCH"), "TOGGLE");
+    EXPECT_EQ (get ("TRANSPORT TYPE"), 4);
+    EXPECT_EQ (get ("REPEAT TOGGLE"), 1);
+    EXPECT_EQ (get ("TIME DIVISION TOGGLE"), 0);
+}
+
+TEST_F (CommonParametersLCDViewTest, TheTempoBoxShowsTheBoundTempoOnceItArrivesAndRefusesOutOfRange)
+{
+    auto& tempo = widget<NumberBoxComponent<int>> ("TEMPO");
+    EXPECT_EQ (tempo.getValue(), 30);
+
+    transport->setParameterValue ("BPM", juce::Value (120));
+    EXPECT_EQ (tempo.getValue(), 30);
+    EXPECT_TRUE (testutil::runLoopUntil ([&] { return tempo.getValue() == 120; }, 2000));
+
+    ASSERT_TRUE (viewtest::typeInto (tempo, "301"));
+    testutil::runLoopFor (20);
+    EXPECT_EQ (get ("BPM"), 120);
+    ASSERT_TRUE (viewtest::typeInto (widget<NumberBoxComponent<int>> ("GATE"), "99"));
+    EXPECT_EQ (transport->getData()[5], 99);
+}
+
+TEST_F (CommonParametersLCDViewTest, EachKeystrokeRenamesThePresetAndANinthOrANonAsciiOneIsRefused)
+{
+    auto& editor = widget<juce::TextEditor> ("PRESET");
+    EXPECT_EQ (editor.getText(), "Preset");
+    editor.selectAll();
+
+    juce::String typed;
+    for (auto c : juce::String ("KIT-01 ZQ") + juce::String::charToString (0xe9))
+    {
+        editor.keyPressed (juce::KeyPress ((int)c, {}, c));
+        if (typed.length() < 8 && c < 128)
+            typed += juce::String::charToString (c);
+        EXPECT_EQ (preset->getName(), typed);
+    }
+
+    EXPECT_EQ (editor.getText(), "KIT-01 Z");
+    testutil::runLoopFor (20); // the editor's own change messages land before the next user action
+    EXPECT_EQ (preset->getName(), "KIT-01 Z");
+    ASSERT_TRUE (preset->setName ("LOADED"));
+    EXPECT_TRUE (testutil::runLoopUntil ([&] { return editor.getText() == "LOADED"; }, 2000));
+}

@@ -1,0 +1,141 @@
+// Dragging one control view onto another copies its settings through the engine; listeners
+// hear of the drag through the notification queue. Real mouse events drive a real window.
+#include "TestApplication.h"
+#include "ViewTestSupport.h"
+
+#include "ui/PadView.h"
+#include "ui/QRX5ControlView.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class DragAndDropTest : public testing::Test, public DragableAndDropAbleControl::Listener
+{
+protected:
+    void SetUp() override
+    {
+        const auto picture = viewtest::solidPicture (juce::Colours::darkgrey, 98, 101);
+        source = new PadView (preset->getPad (0).get(), "1", picture, picture, picture);
+        target = new PadView (preset->getPad (1).get(), "2", picture, picture, picture);
+        knob = new QRX5ControlView (preset->getKnob (0).get(), picture, picture, picture);
+
+        window.setBounds (100, 100, 320, 240);
+        for (auto* view :
+             { (ControlView*)source.get(), (ControlView*)target.get(), (ControlView*)knob.get() })
+            window.addAndMakeVisible (view);
+        target->setTopLeftPosition (150, 0);
+        knob->setBounds (0, 120, 57, 57);
+        window.addToDesktop (0);
+        window.setVisible (true);
+        source->addListener (static_cast<DragableAndDropAbleControl::Listener*> (this));
+
+        for (auto [name, value] :
+             { std::pair ("Parameter Type", 2), { "Program MSB", 3 }, { "MIDI Channel", 20 } })
+            preset->getPad (0)->setParameterValue (name, juce::Value (value));
+    }
+
+    void TearDown() override
+    {
+        window.removeFromDesktop();
+        window.removeAllChildren();
+        source->releaseComponent();
+        target->releaseComponent();
+        knob->releaseComponent();
+        testutil::runLoopFor (50); // queued drag notifications hold their views until delivered
+    }
+
+    void controlDragStateChanged (ControlView::Ptr view, bool dragging) override
+    {
+        calls.add ({ view.get(), dragging });
+    }
+
+    void mouse (juce::Point<float> position, bool down)
+    {
+        juce::ModifierKeys::currentModifiers = down ? juce::ModifierKeys::leftButtonModifier : 0;
+        window.getPeer()->handleMouseEvent (
+            juce::MouseInputSource::InputSourceType::mouse, position, juce::ModifierKeys::currentModifiers,
+            juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
+            juce::Time::currentTimeMillis());
+    }
+
+    // Presses on `from`, moves there with the button held, and lets go.
+    void drag (juce::Component& from, juce::Point<float> to, bool letGo = true)
+    {
+        const auto start = from.getBounds().getCentre().toFloat();
+        mouse (start, true);
+        for (int step = 1; step <= 5; ++step)
+            mouse (start + (to - start) * (step / 5.0f), true);
+        if (letGo)
+            mouse (to, false);
+    }
+
+    static juce::Point<float> centre (juce::Component& c) { return c.getBounds().getCentre().toFloat(); }
+
+    std::unique_ptr<TestApplication> app = TestApplication::make();
+    QRX571EditorPreset::Ptr preset = makeDefaultPreset();
+    juce::Component window;
+    PadView::Ptr source, target;
+    QRX5ControlView::Ptr knob;
+    juce::Array<std::pair<ControlView*, bool>> calls;
+};
+} // namespace
+
+TEST_F (DragAndDropTest, APadDroppedOnAPadCopiesEverySettingAndTheTargetShowsIt)
+{
+    testutil::runLoopFor (20);
+    drag (*source, centre (*target));
+
+    EXPECT_EQ (preset->getPad (1)->getData(), preset->getPad (0)->getData());
+    EXPECT_TRUE (testutil::runLoopUntil ([&] { return target->getTextLines()[2].text == "LSB:0"; }, 2000));
+    EXPECT_EQ (target->getTextLines()[3].text, "MIDI CH:B4");
+}
+
+TEST_F (DragAndDropTest, APadDroppedOnAKnobOrAnythingDroppedOnItselfChangesNothing)
+{
+    const auto image = preset->getData();
+    drag (*source, centre (*knob));
+    target->itemDropped ({ DragableAndDropAbleControl::dragDescription, target.get(), {} });
+    target->itemDropped ({ "Main Window", &window, {} });
+
+    EXPECT_EQ (preset->getData(), image);
+    EXPECT_GT (app->engineRequests, 0) << "no drop reached the engine";
+}
+
+TEST_F (DragAndDropTest, ListenersHearTheDragLaterAndItsEndOnceButNothingOfAClick)
+{
+    mouse (centre (*source), true);
+    mouse (centre (*source), false);
+    testutil::runLoopFor (50);
+    EXPECT_TRUE (calls.isEmpty());
+
+    drag (*source, centre (*source) + juce::Point<float> (20, 0), false);
+    EXPECT_TRUE (calls.isEmpty()) << "told within the mouse event";
+    mouse (centre (*source) + juce::Point<float> (20, 0), false);
+    ASSERT_TRUE (
+        testutil::runLoopUntil ([&] { return ! calls.isEmpty() && ! calls.getLast().second; }, 2000));
+
+    EXPECT_GE (calls.size(), 2);
+    for (int i = 0; i < calls.size(); ++i)
+        EXPECT_EQ (calls[i], std::pair ((ControlView*)source.get(), i == calls.size() - 1 ? false : true));
+}
+
+TEST_F (DragAndDropTest, AReleasedViewStartsNoDragButADragUnderWayStillReportsItsEnd)
+{
+    drag (*source, centre (*source) + juce::Point<float> (20, 0), false);
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! calls.isEmpty(); }, 2000));
+
+    // As when the surface rebuilds the bank under the drag.
+    source->releaseComponent();
+    mouse (centre (*source) + juce::Point<float> (20, 0), false);
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! calls.getLast().second; }, 2000));
+
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! source->isDragAndDropActive(); }, 2000));
+    const auto heard = calls.size();
+    drag (*source, centre (*target), false);
+    EXPECT_TRUE (source->isDragging());
+    EXPECT_FALSE (source->isDragAndDropActive());
+    mouse (centre (*target), false);
+    testutil::runLoopFor (50);
+    EXPECT_EQ (calls.size(), heard);
+}

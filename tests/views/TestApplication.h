@@ -1,0 +1,89 @@
+// A small application for the view tests: it answers getApp and hands out a real engine on
+// in-process MIDI ports, and records what it would have shown the user.
+#pragma once
+
+#include "app/QRX5EditorApplication.h"
+#include "midi/QRX571EditorEngine.h"
+#include "midi/VirtualMidiPortLayer.h"
+#include "model/DefaultPreset.h"
+
+#include <memory>
+#include <stdexcept>
+
+class TestApplication : public QRX5EditorApplication
+{
+public:
+    // JUCE expects an application only in a program made to run one; say so while ours is made.
+    static std::unique_ptr<TestApplication> make()
+    {
+        const auto previous = juce::JUCEApplicationBase::createInstance;
+        juce::JUCEApplicationBase::createInstance = []
+        { return static_cast<juce::JUCEApplicationBase*> (nullptr); };
+        std::unique_ptr<TestApplication> app (new TestApplication());
+        juce::JUCEApplicationBase::createInstance = previous;
+        return app;
+    }
+
+    ~TestApplication() override
+    {
+        if (engine != nullptr)
+            engine->removeListener (this);
+    }
+
+    const juce::String getApplicationName() override { return "QRX571 Editor"; }
+    const juce::String getApplicationVersion() override { return "1.0.8"; }
+    void initialise (const juce::String&) override {}
+    void shutdown() override {}
+
+    void newPresetWindow() override {}
+    void createWindowForPreset (QRX5EditorPreset::Ptr) override {}
+    void openFileInNewWindow (const juce::File&) override {}
+    void closeMidiSetupWindow() override {}
+    juce::Component* createAutoPopulateComponent (QRX5EditorPreset::Ptr) override { return nullptr; }
+    void sendPresetResult (QRX5EditorPreset::Ptr, int) override {}
+    void requestPresetResult (int) override {}
+    void openPresetFileResult (int) override {}
+    void savePresetFileResult (int) override {}
+    void showAboutWindow() override {}
+    void showMessage (const juce::String& text) override { messages.add (text); }
+
+    QRX5EditorEngine::Ptr getEngine() override
+    {
+        ++engineRequests;
+        return engine;
+    }
+
+    QRX5EditorPreset::Ptr createDefaultPreset() override { return makeDefaultPreset().get(); }
+    juce::String getMidiInputName() override { return "QRX571 Remote"; }
+    juce::String getMidiOutputName() override { return "QRX571 Remote"; }
+    juce::Image createLogoImage() override { return {}; }
+    void openUserGuide() override {}
+    void closeLoadFromHardwareWindow() override {}
+    void showSendMultiplePresetsWindow() override {}
+    void closeSendMultiplePresetsWindow() override {}
+    void showGlobalSettingsWindow() override {}
+    void closeGlobalSettingsWindow() override {}
+    // The settings page is not part of these tests (and its class is only declared here).
+    juce::ReferenceCountedObjectPtr<GlobalSettingsComponent> createGlobalSettingsComponent() override
+    {
+        throw std::logic_error ("the view tests make no settings page");
+    }
+
+    void createEngine() override
+    {
+        if (engine == nullptr)
+        {
+            engine = new QRX571EditorEngine (midiManager);
+            engine->addListener (this);
+        }
+    }
+
+    juce::StringArray messages;
+    int engineRequests = 0;
+
+private:
+    TestApplication() { createEngine(); }
+
+    MidiManager::Ptr midiManager{ new MidiManager (std::make_shared<VirtualMidiPortLayer>()) };
+    QRX5EditorEngine::Ptr engine;
+};

@@ -1,0 +1,17 @@
+#include "ui/ControlView.h"
+
+ControlView::ControlView (const juce::Image& normal, const juce::Image& over, const juce::Image& selected)
+    : juce::Button (juce::String())
+    , normalImage (normal)
+    , overImage (over)
+    , selectedImage (selected)
+{
+}
+
+ControlView::~ControlView() = default;
+
+void ControlView::paintButton (juce::Graphics& g, bool isMouseOver, bool /*isDown*/)
+{
+    const auto& picture = getToggleState() ? selectedImage : (isMouseOver ? overImage : normalImage);
+    g.drawImageAt (picture, 0, 0);
+}
