@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the normal build, then libFuzzer on the incoming-message
-# path and the preset-file reader, then the same tests under AddressSanitizer + UndefinedBehaviorSanitizer, then the threaded code under ThreadSanitizer.
+# path and the preset-file reader, then the same tests under AddressSanitizer + UndefinedBehavior-
+# Sanitizer, then the threaded code under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
