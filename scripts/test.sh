@@ -30,5 +30,6 @@ bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQRX_SANITIZE=address
 run_ctest build-asan
 
 echo "== thread sanitizer (MIDI, emulator and engine)"
-bash scripts/build.sh build-tsan -DCMAKE_BUILD_TYPE=Debug -DQRX_SANITIZE=thread -DQRX_BUILD_APP=OFF
+BUILD_TARGETS="model_tests midi_tests emulator_tests engine_tests" \
+    bash scripts/build.sh build-tsan -DCMAKE_BUILD_TYPE=Debug -DQRX_SANITIZE=thread -DQRX_BUILD_APP=OFF
 run_ctest build-tsan -L "^(model|midi|emulator|engine)$"
