@@ -58,17 +58,32 @@ MainContentComponent::MainContentComponent (QRX571EditorPreset::Ptr presetToShow
 
 MainContentComponent::~MainContentComponent()
 {
-    releaseAllViews();
+    // A drag notification still queued in a view (which it keeps alive) must not reach a
+    // surface that is gone.
+    for (auto* view : draggedViews)
+        if (auto* drag = dynamic_cast<DragableAndDropAbleControl*> (view))
+            drag->removeListener (this);
+
+    draggedViews.clear();
+
+    for (auto* view : padViews)
+        letGo (*view, *view);
+    for (auto* views : { &knobViews, &faderViews, &switchViews })
+        for (auto* view : *views)
+            letGo (*view, *view);
+
     setLookAndFeel (nullptr);
 }
 
-void MainContentComponent::releaseAllViews()
+void MainContentComponent::letGo (ControlView& view, DragableAndDropAbleControl& drag)
 {
-    for (auto* view : padViews)
-        view->releaseComponent();
-    for (auto* views : { &knobViews, &faderViews, &switchViews })
-        for (auto* view : *views)
-            view->releaseComponent();
+    // A view whose drag is under way still has to tell its end; any other stops calling in, as a
+    // notification it has queued can outlive the surface.
+    if (! draggedViews.contains (&view))
+        drag.removeListener (this);
+
+    drag.releaseComponent();
+    removeChildComponent (&view);
 }
 
 QRX571EditorPreset::Ptr MainContentComponent::getPreset() { return preset; }
@@ -94,10 +109,8 @@ void MainContentComponent::createControlViews (Kind kind)
 
     // A view that is being dragged stays alive in draggedViews until its drag ends.
     for (auto* view : views)
-    {
-        view->releaseComponent();
-        removeChildComponent (view);
-    }
+        letGo (*view, *view);
+
     views.clear();
 
     for (int i = 0; i < controlsPerBank; ++i)
@@ -178,10 +191,8 @@ void MainContentComponent::selectPadBank (int bank)
     padBank = bank;
 
     for (auto* view : padViews)
-    {
-        view->releaseComponent();
-        removeChildComponent (view);
-    }
+        letGo (*view, *view);
+
     padViews.clear();
 
     for (int i = 0; i < padsPerBank; ++i)

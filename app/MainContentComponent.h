@@ -68,7 +68,7 @@ private:
     void createCommonParametersView();
     ImageButtonWithText::Ptr makeBankButton (const juce::String& name);
     void showParameterView (LCDView::Ptr view);
-    void releaseAllViews();
+    void letGo (ControlView& view, DragableAndDropAbleControl& drag);
 
     QRX571EditorPreset::Ptr preset;
     LCDView::Ptr currentParameterView;

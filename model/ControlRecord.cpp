@@ -46,7 +46,7 @@ void read (MEditorControl& control, const RecordLayout& layout, const juce::Arra
     for (int i = 0; i < layout.numFields; ++i)
     {
         const auto& f = layout.fields[i];
-        control.getParameterValue (f.name).setValue (static_cast<int> (record.getUnchecked (f.byte)));
+        control.setParameterValue (f.name, juce::Value (static_cast<int> (record.getUnchecked (f.byte))));
     }
 }
 } // namespace ControlRecord

@@ -32,7 +32,7 @@ juce::Array<juce::uint8> write (const MEditorControl& control, const RecordLayou
 // ranges are the layout's own, which are the ones registered and never change.
 bool isValid (const RecordLayout& layout, const juce::Array<juce::uint8>& record);
 
-// Writes every field from its byte, in record order; the caller has validated the record, so
-// every value is in range.
+// Writes every field from its byte through setParameterValue, in record order; the caller has
+// validated the record, so every value is in range and stored.
 void read (MEditorControl& control, const RecordLayout& layout, const juce::Array<juce::uint8>& record);
 } // namespace ControlRecord

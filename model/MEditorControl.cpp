@@ -63,11 +63,3 @@ bool MEditorControl::bindParameter (const juce::String& name, juce::Value& targe
 
     return true;
 }
-
-juce::StringArray MEditorControl::getParameterNames() const
-{
-    juce::StringArray names;
-    for (const auto& entry : parameters)
-        names.add (entry.first);
-    return names;
-}

@@ -51,9 +51,6 @@ public:
     // written back through the target, as a widget would after binding.
     bool bindParameter (const juce::String& name, juce::Value& target, bool touch);
 
-    // The registered names, in map order; for code that walks every parameter.
-    juce::StringArray getParameterNames() const;
-
 private:
     MEditorControlParameterData* find (const juce::String& name) const;
 

@@ -55,7 +55,7 @@ bool QRX5Transport::setFromData (const juce::Array<juce::uint8>& record)
     if (! validate (record))
         return false;
 
-    getParameterValue (bpmName).setValue (bpmOf (record));
+    setParameterValue (bpmName, juce::Value (bpmOf (record)));
     ControlRecord::read (*this, layout, record);
     return true;
 }

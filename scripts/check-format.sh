@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bad=()
 while IFS= read -r f; do
+    [ -f "$f" ] || continue
     clang-format --dry-run --Werror "$f" >/dev/null 2>&1 || bad+=("$f")
 done < <(git ls-files '*.cpp' '*.h')
 if [ ${#bad[@]} -gt 0 ]; then

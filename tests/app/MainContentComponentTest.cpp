@@ -1,110 +1,83 @@
 // The editor surface as a user meets it: banks, selection, layout on the front panel, and
-// a drag that switches banks while it goes on.
+// drags that switch banks or carry the whole preset while they go on.
 #include "app/MainContentComponent.h"
-#include "model/DefaultPreset.h"
-#include "support/RunLoop.h"
 #include "ui/EditorPictures.h"
 #include "views/TestApplication.h"
 #include "views/ViewTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace
 {
 class SurfaceTest : public testing::Test
 {
 protected:
+    // The surface sits in a window of its own, so that real mouse events can reach it.
     void SetUp() override
-    {
-        app = TestApplication::make();
-        preset = makeDefaultPreset();
-        surface = std::make_unique<MainContentComponent> (preset, EditorPictures::editorBackground());
-    }
-
-    void TearDown() override
-    {
-        if (surface != nullptr && surface->isOnDesktop())
-            surface->removeFromDesktop();
-        surface.reset();
-        testutil::runLoopFor (20);
-    }
-
-    // Puts the surface in a window of its own, so that real mouse events can reach it.
-    void showOnDesktop()
     {
         surface->setTopLeftPosition (20, 20);
         surface->addToDesktop (0);
         surface->setVisible (true);
-        ASSERT_NE (surface->getPeer(), nullptr);
     }
 
-    void mouse (juce::Point<int> position, bool buttonDown)
+    void TearDown() override
     {
-        const auto mods =
-            buttonDown ? juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier) : juce::ModifierKeys();
-        juce::ModifierKeys::currentModifiers = mods;
-        surface->getPeer()->handleMouseEvent (
-            juce::MouseInputSource::InputSourceType::mouse, position.toFloat(), mods,
-            juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
-            juce::Time::currentTimeMillis());
-    }
-
-    void click (juce::Point<int> position)
-    {
-        mouse (position, false);
-        mouse (position, true);
-        mouse (position, false);
+        surface.reset();
         testutil::runLoopFor (20);
+    }
+
+    void mouse (juce::Point<int> position, bool down)
+    {
+        viewtest::mouse (*surface, position.toFloat(), down);
     }
 
     void moveHeld (juce::Point<int> from, juce::Point<int> to)
     {
-        for (int step = 1; step <= 8; ++step)
+        for (int step = 0; step <= 8; ++step)
         {
             mouse (from + (to - from) * step / 8, true);
             testutil::runLoopFor (5);
         }
     }
 
-    int numToggledViews() const
+    // Clicks a view or button as the user does and waits for the click to land.
+    void click (juce::Button& button)
     {
-        int count = 0;
-        for (int i = 0; i < 16; ++i)
-            count += surface->getPadView (i)->getToggleState() ? 1 : 0;
-        for (int i = 0; i < 4; ++i)
-            count += (surface->getKnobView (i)->getToggleState() ? 1 : 0) +
-                     (surface->getFaderView (i)->getToggleState() ? 1 : 0) +
-                     (surface->getSwitchView (i)->getToggleState() ? 1 : 0);
-        return count;
+        button.triggerClick();
+        testutil::runLoopFor (30);
     }
 
-    std::unique_ptr<TestApplication> app;
-    QRX571EditorPreset::Ptr preset;
-    std::unique_ptr<MainContentComponent> surface;
-};
+    juce::Array<ControlView*> toggledViews() const
+    {
+        juce::Array<ControlView*> views, toggled;
+        for (int i = 0; i < 16; ++i)
+            views.add (surface->getPadView (i));
+        for (int i = 0; i < 4; ++i)
+            views.addArray (
+                { surface->getKnobView (i), surface->getFaderView (i), surface->getSwitchView (i) });
+        for (auto* view : views)
+            if (view->getToggleState())
+                toggled.add (view);
+        return toggled;
+    }
 
-bool writeSnapshot (juce::Component& c, const juce::String& name)
-{
-    return viewtest::writePng (c.createComponentSnapshot (c.getLocalBounds()),
-                               juce::File (QRX_BINARY_DIR).getChildFile ("surface").getChildFile (name));
-}
+    juce::String title() const { return surface->getParameterView()->getTitle(); }
+
+    std::unique_ptr<TestApplication> app = TestApplication::make();
+    QRX571EditorPreset::Ptr preset = makeDefaultPreset();
+    std::unique_ptr<MainContentComponent> surface =
+        std::make_unique<MainContentComponent> (preset, EditorPictures::editorBackground());
+};
 } // namespace
 
 TEST_F (SurfaceTest, ANewSurfaceShowsBankAOfEachKindWithNothingSelected)
 {
-    EXPECT_EQ (surface->getWidth(), 940);
-    EXPECT_EQ (surface->getHeight(), 721);
-    EXPECT_EQ (surface->getPadBank(), 0);
-    EXPECT_EQ (surface->getControlBank(), 0);
-
+    EXPECT_EQ (surface->getLocalBounds(), juce::Rectangle<int> (940, 721));
     for (int i = 0; i < 16; ++i)
     {
         EXPECT_EQ (surface->getPadView (i)->getName(), juce::String (i + 1));
         EXPECT_EQ (surface->getPadView (i)->getControl(), preset->getPad (i).get());
     }
-
     for (int i = 0; i < 4; ++i)
     {
         EXPECT_EQ (surface->getFaderNumberLabel (i)->getText(), juce::String (i + 1));
@@ -112,16 +85,11 @@ TEST_F (SurfaceTest, ANewSurfaceShowsBankAOfEachKindWithNothingSelected)
         EXPECT_EQ (surface->getKnobView (i)->getControl(), preset->getKnob (i).get());
         EXPECT_EQ (surface->getFaderView (i)->getControl(), preset->getFader (i).get());
         EXPECT_EQ (surface->getSwitchView (i)->getControl(), preset->getSwitch (i).get());
+        EXPECT_EQ (surface->getPadBankButton (i)->getToggleState(), i == 0);
+        EXPECT_EQ (i < 3 && surface->getControlBankButton (i)->getToggleState(), i == 0);
     }
-
-    for (int j = 0; j < 4; ++j)
-        EXPECT_EQ (surface->getPadBankButton (j)->getToggleState(), j == 0);
-    for (int j = 0; j < 3; ++j)
-        EXPECT_EQ (surface->getControlBankButton (j)->getToggleState(), j == 0);
-
-    EXPECT_EQ (numToggledViews(), 0);
-    ASSERT_NE (surface->getParameterView(), nullptr);
-    EXPECT_EQ (surface->getParameterView()->getTitle(), "Pad 1");
+    EXPECT_TRUE (toggledViews().isEmpty());
+    EXPECT_EQ (title(), "Pad 1");
 }
 
 TEST_F (SurfaceTest, EveryElementSitsWhereThePanelPrintsIt)
@@ -129,63 +97,47 @@ TEST_F (SurfaceTest, EveryElementSitsWhereThePanelPrintsIt)
     EXPECT_EQ (surface->getParameterView()->getBounds(), juce::Rectangle<int> (75, 95, 490, 100));
     EXPECT_EQ (surface->getCommonParametersView()->getBounds(), juce::Rectangle<int> (564, 95, 300, 100));
 
-    const int padX[] = { 50, 152, 254, 356 };
-    const int padY[] = { 575, 474, 373, 272 };
+    const int padX[] = { 50, 152, 254, 356 }, padY[] = { 575, 474, 373, 272 };
     for (int i = 0; i < 16; ++i)
     {
         EXPECT_EQ (surface->getPadView (i)->getBounds(),
-                   juce::Rectangle<int> (padX[i % 4], padY[i / 4], 98, 101))
-            << "pad " << i;
+                   juce::Rectangle<int> (padX[i % 4], padY[i / 4], 98, 101));
         EXPECT_TRUE (surface->getPadView (i)->isVisible());
         EXPECT_EQ (surface->getPadView (i)->getParentComponent(), surface.get());
     }
 
     for (int i = 0; i < 4; ++i)
     {
-        const int knobX = 566 + i * 77;
-        EXPECT_EQ (surface->getKnobView (i)->getBounds(), juce::Rectangle<int> (knobX, 270, 57, 57));
-        EXPECT_EQ (surface->getFaderView (i)->getBounds(), juce::Rectangle<int> (knobX - 4, 347, 63, 183));
-        EXPECT_EQ (surface->getFaderNumberLabel (i)->getBounds(),
-                   juce::Rectangle<int> (knobX - 4, 327, 63, 20));
-        EXPECT_EQ (surface->getSwitchView (i)->getBounds(), juce::Rectangle<int> (knobX + 6, 550, 40, 31));
-        EXPECT_EQ (surface->getSwitchNumberLabel (i)->getBounds(), surface->getSwitchView (i)->getBounds());
+        const int x = 566 + i * 77;
+        const auto* switchLabel = surface->getSwitchNumberLabel (i);
+        EXPECT_EQ (surface->getKnobView (i)->getBounds(), juce::Rectangle<int> (x, 270, 57, 57));
+        EXPECT_EQ (surface->getFaderView (i)->getBounds(), juce::Rectangle<int> (x - 4, 347, 63, 183));
+        EXPECT_EQ (surface->getFaderNumberLabel (i)->getBounds(), juce::Rectangle<int> (x - 4, 327, 63, 20));
+        EXPECT_EQ (surface->getSwitchView (i)->getBounds(), juce::Rectangle<int> (x + 6, 550, 40, 31));
+        EXPECT_EQ (switchLabel->getBounds(), surface->getSwitchView (i)->getBounds());
         EXPECT_EQ (surface->getFaderNumberLabel (i)->findColour (juce::Label::textColourId),
                    juce::Colours::white);
-        EXPECT_EQ (surface->getSwitchNumberLabel (i)->findColour (juce::Label::textColourId),
-                   juce::Colours::black);
+        EXPECT_EQ (switchLabel->findColour (juce::Label::textColourId), juce::Colours::black);
+        EXPECT_GT (surface->getIndexOfChildComponent (switchLabel),
+                   surface->getIndexOfChildComponent (surface->getSwitchView (i)))
+            << "the number lies over its switch";
+        EXPECT_EQ (surface->getPadBankButton (i)->getBounds(),
+                   juce::Rectangle<int> (150 + 30 * i, 222, 21, 21));
+        EXPECT_EQ (surface->getControlBankButton (juce::jmin (i, 2))->getBounds(),
+                   juce::Rectangle<int> (670 + 30 * juce::jmin (i, 2), 222, 21, 21));
     }
-
-    for (int j = 0; j < 4; ++j)
-        EXPECT_EQ (surface->getPadBankButton (j)->getBounds(),
-                   juce::Rectangle<int> (150 + 30 * j, 222, 21, 21));
-    for (int j = 0; j < 3; ++j)
-        EXPECT_EQ (surface->getControlBankButton (j)->getBounds(),
-                   juce::Rectangle<int> (670 + 30 * j, 222, 21, 21));
-
-    // The number labels lie over the views they name.
-    auto indexOf = [this] (juce::Component* c) { return surface->getIndexOfChildComponent (c); };
-    EXPECT_GT (indexOf (surface->getSwitchNumberLabel (0)), indexOf (surface->getSwitchView (0)));
 }
 
-TEST_F (SurfaceTest, ReclickingTheCurrentBankChangesNoViews)
+TEST_F (SurfaceTest, PadBanksRenumberThePadsAndKeepTheParameterView)
 {
+    // The current bank's button only lays the surface out again.
     auto* firstPad = surface->getPadView (0);
-    auto* firstKnob = surface->getKnobView (0);
-
-    surface->getPadBankButton (0)->triggerClick();
-    surface->getControlBankButton (0)->triggerClick();
-    testutil::runLoopFor (30);
-
+    firstPad->setTopLeftPosition (0, 0);
+    click (*surface->getPadBankButton (0));
     EXPECT_EQ (surface->getPadView (0), firstPad);
-    EXPECT_EQ (surface->getKnobView (0), firstKnob);
-    EXPECT_EQ (surface->getPadBankButton (0)->getToggleState(), true);
-}
+    EXPECT_EQ (firstPad->getPosition(), juce::Point<int> (50, 575));
 
-TEST_F (SurfaceTest, PadBankCShowsPads33To48AndOpensTheRightPad)
-{
-    surface->getPadBankButton (2)->triggerClick();
-    ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getPadBank() == 2; }));
-
+    click (*surface->getPadBankButton (2));
     auto* bottomLeft = surface->getPadView (0);
     EXPECT_EQ (bottomLeft->getName(), "33");
     EXPECT_EQ (bottomLeft->getPosition(), juce::Point<int> (50, 575));
@@ -193,110 +145,104 @@ TEST_F (SurfaceTest, PadBankCShowsPads33To48AndOpensTheRightPad)
     for (int j = 0; j < 4; ++j)
         EXPECT_EQ (surface->getPadBankButton (j)->getToggleState(), j == 2);
 
-    bottomLeft->triggerClick();
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return bottomLeft->getToggleState(); }));
-    EXPECT_EQ (surface->getParameterView()->getTitle(), "Pad 33");
+    click (*bottomLeft);
+    EXPECT_EQ (title(), "Pad 33");
     EXPECT_EQ (bottomLeft->getControl(), preset->getPad (32).get());
-    EXPECT_EQ (numToggledViews(), 1);
+    EXPECT_EQ (toggledViews(), juce::Array<ControlView*>{ bottomLeft });
+
+    auto* padView = surface->getParameterView();
+    click (*surface->getPadBankButton (1));
+    EXPECT_EQ (surface->getParameterView(), padView);
+    EXPECT_TRUE (toggledViews().isEmpty());
 }
 
-TEST_F (SurfaceTest, ControlBankBRenumbersAndOpensFader6)
+TEST_F (SurfaceTest, ControlBanksRenumberTheControlsAndKeepTheParameterView)
 {
-    surface->getControlBankButton (1)->triggerClick();
-    ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getControlBank() == 1; }));
+    // The current bank's button changes nothing at all, not even the layout.
+    auto* firstKnob = surface->getKnobView (0);
+    firstKnob->setTopLeftPosition (0, 0);
+    click (*surface->getControlBankButton (0));
+    EXPECT_EQ (surface->getKnobView (0), firstKnob);
+    EXPECT_EQ (firstKnob->getPosition(), juce::Point<int> (0, 0));
 
+    click (*surface->getControlBankButton (1));
     for (int i = 0; i < 4; ++i)
     {
         EXPECT_EQ (surface->getFaderNumberLabel (i)->getText(), juce::String (5 + i));
         EXPECT_EQ (surface->getSwitchNumberLabel (i)->getText(), juce::String (5 + i));
     }
-
     auto* secondFader = surface->getFaderView (1);
     EXPECT_EQ (secondFader->getControl(), preset->getFader (5).get());
-    secondFader->triggerClick();
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return secondFader->getToggleState(); }));
-    EXPECT_EQ (surface->getParameterView()->getTitle(), "Fader 6");
-}
+    click (*secondFader);
+    EXPECT_EQ (title(), "Fader 6");
+    EXPECT_EQ (toggledViews(), juce::Array<ControlView*>{ secondFader });
 
-TEST_F (SurfaceTest, ABankChangeKeepsTheParameterViewAndUnselectsEverything)
-{
-    surface->getKnobView (2)->triggerClick();
-    ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getKnobView (2)->getToggleState(); }));
+    click (*surface->getKnobView (2));
     auto* knobView = surface->getParameterView();
-    EXPECT_EQ (knobView->getTitle(), "Knob 3");
-
-    surface->selectControlBank (2);
+    EXPECT_EQ (knobView->getTitle(), "Knob 7");
+    click (*surface->getControlBankButton (2));
     EXPECT_EQ (surface->getParameterView(), knobView);
-    EXPECT_EQ (numToggledViews(), 0);
-
-    surface->getPadView (3)->triggerClick();
-    ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getPadView (3)->getToggleState(); }));
-    surface->selectPadBank (1);
-    EXPECT_EQ (surface->getParameterView()->getTitle(), "Pad 4");
-    EXPECT_EQ (numToggledViews(), 0);
-}
-
-TEST_F (SurfaceTest, AClickOnASwitchNumberSelectsTheSwitch)
-{
-    showOnDesktop();
-    auto* label = surface->getSwitchNumberLabel (3);
-    click (label->getBounds().getCentre());
-
-    ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getSwitchView (3)->getToggleState(); }));
-    EXPECT_EQ (surface->getParameterView()->getTitle(), "Switch 4");
-    EXPECT_EQ (numToggledViews(), 1);
+    EXPECT_TRUE (toggledViews().isEmpty());
 }
 
 TEST_F (SurfaceTest, HoldingADraggedPadOnBankDShowsBankDAndTheDropLandsThere)
 {
-    showOnDesktop();
-    preset->getPad (0)->setParameterValue ("MIDI Note", juce::Value (juce::var (99)));
-    preset->getPad (0)->setParameterValue ("Parameter Type", juce::Value (juce::var (1)));
+    preset->getPad (0)->setParameterValue ("MIDI Note", juce::Value (99));
+    preset->getPad (0)->setParameterValue ("Parameter Type", juce::Value (1));
     ASSERT_NE (preset->getPad (48)->getData(), preset->getPad (0)->getData());
 
     const auto start = surface->getPadView (0)->getBounds().getCentre();
     const auto bankD = surface->getPadBankButton (3)->getBounds().getCentre();
-    mouse (start, false);
-    mouse (start, true);
     moveHeld (start, bankD);
 
     // Resting on the lamp for a second clicks it, and the drag goes on.
     ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getPadBank() == 3; }, 3000));
     EXPECT_EQ (surface->getNumDraggedViews(), 1);
+    EXPECT_EQ (surface->getPadView (0)->getName(), "49");
 
     const auto target = surface->getPadView (0)->getBounds().getCentre();
-    EXPECT_EQ (surface->getPadView (0)->getName(), "49");
     moveHeld (bankD, target);
     mouse (target, false);
-
     ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getNumDraggedViews() == 0; }, 2000));
     EXPECT_EQ (preset->getPad (48)->getData(), preset->getPad (0)->getData());
 }
 
-TEST_F (SurfaceTest, ADragOnTheBackgroundCarriesTheWholePreset)
+TEST_F (SurfaceTest, AClickOnASwitchNumberSelectsTheSwitchAndADragOnTheBackgroundCarriesThePreset)
 {
-    showOnDesktop();
+    const auto centre = surface->getSwitchNumberLabel (3)->getBounds().getCentre();
+    mouse (centre, true);
+    mouse (centre, false);
+    ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getSwitchView (3)->getToggleState(); }));
+    EXPECT_EQ (title(), "Switch 4");
+    EXPECT_EQ (toggledViews().size(), 1);
+
     const juce::Point<int> empty (460, 60); // above the displays, outside every control
     ASSERT_EQ (surface->getComponentAt (empty), surface.get());
-
-    mouse (empty, false);
-    mouse (empty, true);
-    mouse (empty + juce::Point<int> (30, 10), true);
-
+    moveHeld (empty, empty + juce::Point<int> (30, 10));
     EXPECT_TRUE (surface->isDragAndDropActive());
     EXPECT_EQ (surface->getCurrentDragDescription().toString(), "Main Window");
     EXPECT_EQ (surface->getPreset(), preset);
     mouse (empty + juce::Point<int> (30, 10), false);
-    testutil::runLoopFor (30);
+}
+
+TEST_F (SurfaceTest, ClosingTheWindowWhileADragIsReportedCallsNothingOnTheSurface)
+{
+    // The drag's start and end are still queued in the pad view when the surface goes.
+    const auto start = surface->getPadView (0)->getBounds().getCentre();
+    moveHeld (start, start + juce::Point<int> (10, 0));
+    mouse (start + juce::Point<int> (10, 0), false);
+    surface.reset();
+    testutil::runLoopFor (50);
 }
 
 TEST_F (SurfaceTest, RendersTheDefaultPresetForReview)
 {
-    ASSERT_TRUE (writeSnapshot (*surface, "default-as-built.png"));
+    const auto snapshot = [this] (const char* name)
+    { return viewtest::writePng (surface->createComponentSnapshot (surface->getLocalBounds()), name); };
+    EXPECT_TRUE (snapshot ("surface/default-as-built.png"));
 
     surface->selectPadBank (2);
     surface->selectControlBank (1);
-    surface->getFaderView (1)->triggerClick();
-    ASSERT_TRUE (testutil::runLoopUntil ([this] { return surface->getFaderView (1)->getToggleState(); }));
-    ASSERT_TRUE (writeSnapshot (*surface, "pad-bank-C-control-bank-B-fader-6.png"));
+    click (*surface->getFaderView (1));
+    EXPECT_TRUE (snapshot ("surface/pad-bank-C-control-bank-B-fader-6.png"));
 }

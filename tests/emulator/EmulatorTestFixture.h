@@ -1,5 +1,5 @@
-// The emulator on the in-process ports, a MidiManager holding its ports open and a listener
-// keeping every reply; messages are written out byte by byte as the editor sends them.
+// The emulated device on the in-process ports with a MidiManager beside it, and the device's
+// messages written out byte by byte; shared by the emulator and engine suites.
 #pragma once
 
 #include "emulator/QRX571Emulator.h"
@@ -9,6 +9,13 @@
 #include <gtest/gtest.h>
 
 using Bytes = std::vector<juce::uint8>;
+
+inline Bytes bytesOf (const juce::MidiMessage& m)
+{
+    return Bytes (m.getRawData(), m.getRawData() + m.getRawDataSize());
+}
+inline Bytes bytesOf (const juce::Array<juce::uint8>& a) { return Bytes (a.begin(), a.end()); }
+inline juce::MidiMessage messageOf (const Bytes& b) { return juce::MidiMessage (b.data(), (int)b.size()); }
 
 inline Bytes concat (std::initializer_list<Bytes> parts)
 {
@@ -20,7 +27,7 @@ inline Bytes concat (std::initializer_list<Bytes> parts)
 
 const Bytes trailer{ 0x04, 0x00, 0x00, 0x04, 0x00, 0x01, 0x04, 0x00, 0x02, 0x04, 0x00, 0x03 };
 const Bytes parameterRequest{ 0xF0, 0x47, 0x00, 0x35, 0x24, 0x00, 0x03, 0x0B, 0x00, 0x01, 0xF7 };
-const Bytes parameterReplyHeader{ 0xF0, 0x47, 0x00, 0x35, 0x34, 0x00, 0x0E, 0x0B, 0x00, 0x01 };
+const Bytes acknowledgement{ 0xF0, 0x47, 0x00, 0x35, 0x11, 0x00, 0x00, 0x00, 0x00, 0xF7 };
 
 inline Bytes presetDump (int location, const Bytes& image)
 {
@@ -39,36 +46,22 @@ inline Bytes parameterData (int number, int value)
              0xF7 };
 }
 
-class EmulatorTest : public ::testing::Test
+class DeviceTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        device.start();
-        manager->addListener (&replies);
-        manager->openInputDevice (QRX571Emulator::portName);
-        manager->openOutputDevice (QRX571Emulator::portName);
-        ASSERT_EQ (manager->getNumOpenInputs() + manager->getNumOpenOutputs(), 2);
-    }
-
+    void SetUp() override { device.start(); }
     void TearDown() override
     {
         manager = nullptr;
         device.stop();
     }
 
-    void send (const Bytes& bytes)
+    void openDevicePorts()
     {
-        manager->sendMessageToAllOutputs (juce::MidiMessage (bytes.data(), (int)bytes.size()));
-    }
-
-    // The n-th reply's bytes, waited for; empty if it never came.
-    Bytes reply (size_t n = 1)
-    {
-        if (! testutil::runLoopUntil ([&] { return replies.numMessages() >= n; }, 3000))
-            return {};
-        const auto m = replies.getMessages()[n - 1].second;
-        return Bytes (m.getRawData(), m.getRawData() + m.getRawDataSize());
+        manager->openInputDevice (QRX571Emulator::portName);
+        manager->openOutputDevice (QRX571Emulator::portName);
+        ASSERT_EQ (manager->getOpenInputNames(), manager->getOpenOutputNames());
+        ASSERT_EQ (manager->getNumOpenInputs(), 1);
     }
 
     bool settled()
@@ -79,5 +72,4 @@ protected:
     std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
     QRX571Emulator device{ layer };
     MidiManager::Ptr manager = new MidiManager (layer);
-    RecordingMidiListener replies;
 };

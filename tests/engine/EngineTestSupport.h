@@ -1,30 +1,10 @@
-// An engine on the in-process ports with the emulator plugged in, and a listener that keeps
-// every result it is told with the thread it was told on.
+// An engine on the in-process ports beside the emulated device, and a listener that keeps every
+// result with the time and thread it came on.
 #pragma once
 
-#include "emulator/QRX571Emulator.h"
-#include "midi/MidiManager.h"
+#include "emulator/EmulatorTestFixture.h"
 #include "midi/QRX571EditorEngine.h"
 #include "model/QRX571EditorPreset.h"
-#include "support/RunLoop.h"
-
-#include <gtest/gtest.h>
-
-#include <vector>
-
-using Bytes = std::vector<juce::uint8>;
-
-inline Bytes bytesOf (const juce::MidiMessage& m)
-{
-    return Bytes (m.getRawData(), m.getRawData() + m.getRawDataSize());
-}
-
-inline Bytes bytesOf (const juce::Array<juce::uint8>& a) { return Bytes (a.begin(), a.end()); }
-
-inline juce::MidiMessage messageOf (const Bytes& b)
-{
-    return juce::MidiMessage (b.data(), static_cast<int> (b.size()));
-}
 
 // The engine with the test-only time-out seam and the reply path opened up.
 class TestEngine : public QRX571EditorEngine
@@ -36,103 +16,75 @@ public:
     using QRX5EditorEngine::setReplyTimeout;
 };
 
-struct EngineResult
-{
-    enum Kind
-    {
-        send,
-        request,
-        open,
-        save
-    };
-
-    Kind kind;
-    int code;
-    QRX5EditorPreset::Ptr preset;
-    double atMs;
-    bool onMessageThread;
-    int listenerTag;
-};
+// Kind ('s'end, 'r'equest, 'o'pen, 'w'rite), code and preset of each result in turn.
+using Outcomes = std::vector<std::tuple<char, int, QRX5EditorPreset*>>;
 
 class RecordingEngineListener : public QRX5EditorEngine::Listener
 {
 public:
-    explicit RecordingEngineListener (std::vector<EngineResult>& sharedLog, int tagToUse = 0)
-        : log (sharedLog)
-        , tag (tagToUse)
-    {
-    }
+    void sendPresetResult (QRX5EditorPreset::Ptr p, int r) override { note ('s', r, p.get()); }
+    void requestPresetResult (int r) override { note ('r', r); }
+    void openPresetFileResult (int r) override { note ('o', r); }
+    void savePresetFileResult (int r) override { note ('w', r); }
 
-    void sendPresetResult (QRX5EditorPreset::Ptr preset, int result) override
-    {
-        note (EngineResult::send, result, preset);
-    }
-    void requestPresetResult (int result) override { note (EngineResult::request, result, nullptr); }
-    void openPresetFileResult (int result) override { note (EngineResult::open, result, nullptr); }
-    void savePresetFileResult (int result) override { note (EngineResult::save, result, nullptr); }
+    Outcomes outcomes;
+    std::vector<double> times;
+    std::vector<int>* order = nullptr; // if set, each call adds this listener's tag
+    int tag = 0;
+    bool allOnMessageThread = true;
 
 private:
-    void note (EngineResult::Kind kind, int code, QRX5EditorPreset::Ptr preset)
+    void note (char kind, int code, QRX5EditorPreset* preset = nullptr)
     {
-        log.push_back ({ kind, code, std::move (preset), juce::Time::getMillisecondCounterHiRes(),
-                         juce::MessageManager::getInstance()->isThisTheMessageThread(), tag });
+        outcomes.push_back ({ kind, code, preset });
+        times.push_back (juce::Time::getMillisecondCounterHiRes());
+        allOnMessageThread = allOnMessageThread && juce::MessageManager::existsAndIsCurrentThread();
+        if (order != nullptr)
+            order->push_back (tag);
     }
-
-    std::vector<EngineResult>& log;
-    int tag;
 };
 
-class EngineTest : public ::testing::Test
+class EngineTest : public DeviceTest
 {
 protected:
     static constexpr int shortTimeoutMs = 250;
 
     void SetUp() override
     {
-        device.start();
-        engine->setReplyTimeout (shortTimeoutMs);
-        engine->addListener (&listener);
+        DeviceTest::SetUp();
+        makeEngine (shortTimeoutMs);
     }
-
     void TearDown() override
     {
+        EXPECT_TRUE (results.allOnMessageThread);
         engine = nullptr;
-        manager = nullptr;
-        device.stop();
+        DeviceTest::TearDown();
     }
 
-    void openDevicePorts()
-    {
-        manager->openInputDevice (QRX571Emulator::portName);
-        manager->openOutputDevice (QRX571Emulator::portName);
-        ASSERT_EQ (manager->getNumOpenInputs(), 1);
-        ASSERT_EQ (manager->getNumOpenOutputs(), 1);
-    }
-
-    // The engine with the device's own 3000 ms time-outs in place of the short ones.
-    void useProductTimeOuts()
+    // 0 keeps the device's own 3000 ms time-outs.
+    void makeEngine (int timeoutMs)
     {
         engine = new TestEngine (manager);
-        engine->addListener (&listener);
+        if (timeoutMs > 0)
+            engine->setReplyTimeout (timeoutMs);
+        engine->addListener (&results);
     }
 
     // A second input, for replies the device would not send on its own.
-    void openInjector()
+    VirtualMidiPortLayer::PortId injector()
     {
-        injector = layer->addInput ("Injector");
-        manager->openInputDevice ("Injector");
+        if (injectorId == 0)
+        {
+            injectorId = layer->addInput ("Injector");
+            manager->openInputDevice ("Injector");
+        }
+        return injectorId;
     }
-
-    void inject (const Bytes& bytes) { layer->sendFromInput (injector, messageOf (bytes)); }
+    void inject (const Bytes& bytes) { layer->sendFromInput (injector(), messageOf (bytes)); }
 
     bool waitForResults (size_t n, int timeoutMs = 2000)
     {
-        return testutil::runLoopUntil ([&] { return results.size() >= n; }, timeoutMs);
-    }
-
-    bool settled()
-    {
-        return testutil::runLoopUntil ([&] { return device.isIdle() && layer->isIdle(); });
+        return testutil::runLoopUntil ([&] { return results.outcomes.size() >= n; }, timeoutMs);
     }
 
     static QRX571EditorPreset::Ptr namedPreset (const juce::String& name)
@@ -142,11 +94,7 @@ protected:
         return p;
     }
 
-    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
-    QRX571Emulator device{ layer };
-    MidiManager::Ptr manager = new MidiManager (layer);
-    TestEngine::Ptr engine = new TestEngine (manager);
-    std::vector<EngineResult> results;
-    RecordingEngineListener listener{ results };
-    VirtualMidiPortLayer::PortId injector = 0;
+    TestEngine::Ptr engine;
+    RecordingEngineListener results;
+    VirtualMidiPortLayer::PortId injectorId = 0;
 };

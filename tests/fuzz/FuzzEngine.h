@@ -1,29 +1,50 @@
-// The engine as the fuzz targets drive it: on in-process ports whose output goes nowhere, with
-// its reply path reachable directly so that no message loop is needed.
+// The engine as the fuzz targets drive it: on in-process ports whose output goes nowhere, with its
+// reply path reachable directly and its listener calls run at once, as no message loop turns.
 #pragma once
 
 #include "midi/MidiManager.h"
 #include "midi/QRX571EditorEngine.h"
 #include "midi/VirtualMidiPortLayer.h"
+#include "model/QRX571EditorPreset.h"
 
-class FuzzEngine : public QRX571EditorEngine
+class FuzzEngine : public QRX571EditorEngine, public QRX5EditorEngine::Listener
 {
 public:
-    using Ptr = juce::ReferenceCountedObjectPtr<FuzzEngine>;
-    using QRX571EditorEngine::handleSysExReply;
-    using QRX571EditorEngine::QRX571EditorEngine;
-
-    // Runs the queued listener calls now (the message loop never turns in a fuzz run).
-    void deliver()
+    explicit FuzzEngine (MidiManager::Ptr m)
+        : QRX571EditorEngine (m)
     {
-        handleAsyncUpdate();
-        if (auto* settingsQueue = dynamic_cast<QueueASyncUpdater*> (getGlobalSettings().get()))
-            settingsQueue->handleAsyncUpdate();
+        addListener (this);
     }
+
+    void feed (const juce::uint8* data, int size)
+    {
+        handleSysExReply (data, size);
+        handleAsyncUpdate();
+        dynamic_cast<QueueASyncUpdater&> (*getGlobalSettings()).handleAsyncUpdate();
+    }
+
+    void sendPresetResult (QRX5EditorPreset::Ptr, int r) override { require (r == 1 || r == 2); }
+    void requestPresetResult (int r) override { lastResult = r; }
+    void openPresetFileResult (int r) override { lastResult = r; }
+
+    static void require (bool condition) // a failed invariant is a crash libFuzzer reports
+    {
+        if (! condition)
+            __builtin_trap();
+    }
+
+    int lastResult = -1;
 };
 
+// One engine and one preset for the whole run: making them per input would cost more than the input.
 struct FuzzRig
 {
+    static FuzzRig& get()
+    {
+        static FuzzRig rig;
+        return rig;
+    }
+
     FuzzRig()
     {
         juce::MessageManager::getInstance();
@@ -35,12 +56,7 @@ struct FuzzRig
 
     std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
     MidiManager::Ptr manager = new MidiManager (layer);
-    FuzzEngine::Ptr engine = new FuzzEngine (manager);
+    juce::ReferenceCountedObjectPtr<FuzzEngine> engine = new FuzzEngine (manager);
+    QRX571EditorPreset::Ptr preset = new QRX571EditorPreset();
+    juce::Array<juce::uint8> image = preset->getData(); // the preset's image after the last input
 };
-
-// Traps (a crash libFuzzer reports) when an invariant fails.
-inline void require (bool condition)
-{
-    if (! condition)
-        __builtin_trap();
-}

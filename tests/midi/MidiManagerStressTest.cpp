@@ -18,7 +18,6 @@ struct CountingListener : MidiManager::Listener
     {
         (message.getNoteNumber() == 1 ? fromSteady : fromFlaky)++;
     }
-
     void inputDevicesDisconnected (const juce::StringArray&) override { ++lost; }
     void inputDevicesReconnected (const juce::StringArray&) override { ++back; }
 
@@ -30,7 +29,6 @@ struct CountingListener : MidiManager::Listener
 TEST (MidiManagerStress, DeliveryStaysWholeWhileListenersAndPortsChange)
 {
     constexpr int numMessages = 4000;
-
     auto layer = std::make_shared<VirtualMidiPortLayer>();
     std::deque<CountingListener> listeners (1);
     MidiManager::Ptr manager = new MidiManager (layer);
@@ -40,22 +38,18 @@ TEST (MidiManagerStress, DeliveryStaysWholeWhileListenersAndPortsChange)
     std::atomic<VirtualMidiPortLayer::PortId> flaky{ layer->addInput ("Flaky") };
     std::atomic<int> sent{ 0 };
     layer->addOutput ("Out", [&] (const juce::MidiMessage&) { ++sent; });
-    manager->openInputDevice ("Steady");
-    manager->openInputDevice ("Flaky");
+    for (auto name : { "Steady", "Flaky" })
+        manager->openInputDevice (name);
     manager->openOutputDevice ("Out");
 
     std::atomic<bool> feeding{ true };
     std::thread feeder (
         [&]
         {
-            const auto steadyNote = juce::MidiMessage::noteOn (1, 1, (juce::uint8)1);
-            const auto flakyNote = juce::MidiMessage::noteOn (1, 2, (juce::uint8)1);
-
             for (int i = 0; i < numMessages; ++i)
             {
-                layer->sendFromInput (steady, steadyNote);
-                layer->sendFromInput (flaky, flakyNote);
-
+                layer->sendFromInput (steady, juce::MidiMessage::noteOn (1, 1, (juce::uint8)1));
+                layer->sendFromInput (flaky, juce::MidiMessage::noteOn (1, 2, (juce::uint8)1));
                 if (i % 64 == 0)
                     std::this_thread::yield();
             }
@@ -63,13 +57,12 @@ TEST (MidiManagerStress, DeliveryStaysWholeWhileListenersAndPortsChange)
         });
 
     int cycles = 0;
-    while (feeding || ! layer->isIdle())
+    for (; feeding || ! layer->isIdle(); ++cycles)
     {
         listeners.emplace_back();
         manager->addListener (&listeners.back());
 
-        // Unplug and replug the flaky port, each noticed by the poll.
-        layer->removePort (flaky);
+        layer->removePort (flaky); // unplugged and replugged, each noticed by the poll
         manager->timerCallback();
         flaky = layer->addInput ("Flaky");
         manager->timerCallback();
@@ -78,7 +71,6 @@ TEST (MidiManagerStress, DeliveryStaysWholeWhileListenersAndPortsChange)
         manager->closeInputDevice ("Flaky");
         manager->openInputDevice ("Flaky");
         testutil::runLoopFor (1);
-        ++cycles;
     }
     feeder.join();
     testutil::runLoopFor (60); // the last reconnect event
@@ -88,8 +80,6 @@ TEST (MidiManagerStress, DeliveryStaysWholeWhileListenersAndPortsChange)
     EXPECT_EQ (sent, cycles);
     EXPECT_GT (listeners.front().lost, 0);
     EXPECT_EQ (listeners.front().lost, listeners.front().back);
-    EXPECT_TRUE (manager->isInputOpen ("Flaky"));
-    EXPECT_EQ (manager->getNumOpenInputs(), 2);
-
+    EXPECT_EQ (manager->getOpenInputNames(), juce::StringArray ("Steady", "Flaky"));
     manager = nullptr;
 }

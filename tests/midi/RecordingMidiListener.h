@@ -3,6 +3,7 @@
 
 #include "midi/MidiManager.h"
 
+#include <functional>
 #include <mutex>
 
 class RecordingMidiListener : public MidiManager::Listener
@@ -14,38 +15,25 @@ public:
             const std::lock_guard<std::mutex> guard (mutex);
             messages.push_back ({ source, message });
         }
-
         if (onMessage)
             onMessage();
     }
 
-    void inputDevicesDisconnected (const juce::StringArray& names) override
-    {
-        inputLost.add (names.joinIntoString ("|"));
-    }
-    void outputDevicesDisconnected (const juce::StringArray& names) override
-    {
-        outputLost.add (names.joinIntoString ("|"));
-    }
-    void inputDevicesReconnected (const juce::StringArray& names) override
-    {
-        inputBack.add (names.joinIntoString ("|"));
-    }
-    void outputDevicesReconnected (const juce::StringArray& names) override
-    {
-        outputBack.add (names.joinIntoString ("|"));
-    }
+    // One entry per call, the names of a call joined with "|"; message thread only.
+    using Names = juce::StringArray;
+    void inputDevicesDisconnected (const Names& n) override { inputLost.add (n.joinIntoString ("|")); }
+    void outputDevicesDisconnected (const Names& n) override { outputLost.add (n.joinIntoString ("|")); }
+    void inputDevicesReconnected (const Names& n) override { inputBack.add (n.joinIntoString ("|")); }
+    void outputDevicesReconnected (const Names& n) override { outputBack.add (n.joinIntoString ("|")); }
+    juce::StringArray inputLost, outputLost, inputBack, outputBack;
 
     std::vector<std::pair<MidiInputPort*, juce::MidiMessage>> getMessages() const
     {
         const std::lock_guard<std::mutex> guard (mutex);
         return messages;
     }
-
     size_t numMessages() const { return getMessages().size(); }
 
-    // One entry per call, the names of a call joined with "|"; message thread only.
-    juce::StringArray inputLost, outputLost, inputBack, outputBack;
     std::function<void()> onMessage; // set before messages flow
 
 private:

@@ -1,5 +1,7 @@
-// The parameter views of pads, knobs, faders and switches: the page of the current type, the
-// page following type changes made anywhere, and widgets that write the model directly.
+// The parameter views of pads, knobs, faders and switches: a page of rows per type, the page of
+// the current type following changes made anywhere (a file load, the auto-populate tool's setter),
+// and widgets bound to their parameters.
+// Every page is also rendered under the build folder (view-renders/) for a person to look at.
 #include "ViewTestSupport.h"
 
 #include "model/DefaultPreset.h"
@@ -23,19 +25,94 @@ int get (MEditorControl& control, const char* parameter)
 {
     return control.getParameterValue (parameter).getValue();
 }
+
+// Shows each page through the control's type and checks its rows (left column first) and its
+// render; then flips each of `parameters` between 0 and 1 and waits for the widget named at the
+// same place in `widgets`, on whichever page holds it, to follow.
+void expectPagesAndBindings (LCDView&& view, MEditorControl& control, const juce::StringArray& pages,
+                             const juce::String& parameters, const juce::String& widgets)
+{
+    view.setSize (490, 100);
+    ASSERT_EQ (view.getNumPages(), pages.size());
+    for (int type = 0; type < pages.size(); ++type)
+    {
+        control.setParameterValue ("Parameter Type", juce::Value (type));
+        ASSERT_TRUE (waitForPage (view, type));
+        juce::StringArray rows;
+        for (int i = 0; i < view.getPage (type)->getNumRows(); ++i)
+            rows.add (view.getPage (type)->getRow (i)->getName());
+        EXPECT_EQ (rows.joinIntoString ("|"), pages[type]);
+        const auto name =
+            view.getTitle().toLowerCase().removeCharacters (" ") + "-page" + juce::String (type);
+        EXPECT_TRUE (renderForReview (view, "view-renders/" + name));
+    }
+
+    const auto names = juce::StringArray::fromTokens (widgets, "|", {});
+    const auto keys = juce::StringArray::fromTokens (parameters, "|", {});
+    ASSERT_EQ (keys.size(), names.size());
+    for (int i = 0; i < keys.size(); ++i)
+    {
+        const int v = get (control, keys[i].toRawUTF8()) == 1 ? 0 : 1;
+        control.setParameterValue (keys[i], juce::Value (v));
+        const auto shows = [&]
+        {
+            for (int page = 0; page < view.getNumPages(); ++page)
+                if (auto* box = dynamic_cast<juce::ComboBox*> (findWidget (view, names[i], page)))
+                    return box->getSelectedId() == v + 1;
+                else if (auto* number =
+                             dynamic_cast<NumberBoxComponent<int>*> (findWidget (view, names[i], page)))
+                    return number->getValue() == v;
+            return false;
+        };
+        EXPECT_TRUE (testutil::runLoopUntil (shows, 2000)) << keys[i];
+    }
+}
 } // namespace
 
-TEST (ControlLCDViews, APadViewShowsThePageOfItsTypeAndFollowsPicksAndLoadedPresets)
+TEST (ControlLCDViews, EveryPageHoldsItsRowsAndEveryWidgetFollowsItsParameter)
+{
+    auto preset = makeDefaultPreset();
+    const juce::String knobCc ("TYPE|MIDI CHANNEL|MIDI CC||MIN|MAX|MIDI TO DIN");
+    const juce::String knobAftertouch ("TYPE|MIDI CHANNEL|MIN|MAX|MIDI TO DIN");
+    expectPagesAndBindings (
+        PadLCDView (preset->getPad (0), "Pad 1"), *preset->getPad (0),
+        { "TYPE|MIDI CHANNEL|MIDI NOTE|AFTERTOUCH|TRIGGER MODE|MIDI TO DIN|ON COLOR|OFF COLOR",
+          "TYPE|MIDI CHANNEL|PROGRAM NUMBER|MIDI TO DIN|ON COLOR|OFF COLOR",
+          "TYPE|MIDI CHANNEL|PROGRAM NUMBER|PROGRAM MSB|PROGRAM LSB|MIDI TO DIN|ON COLOR|OFF COLOR" },
+        "Parameter Type|MIDI Channel|MIDI Note|Aftertouch Type|Note Toggle Mode|Program Number|Program MSB|"
+        "Program LSB|To MIDI Din|Color On|Color Off",
+        "TYPE|MIDI CHANNEL|MIDI NOTE|AFTERTOUCH|TRIGGER MODE|PROGRAM NUMBER|PROGRAM MSB|PROGRAM LSB|"
+        "MIDI TO DIN|ON COLOR|OFF COLOR");
+    expectPagesAndBindings (
+        KnobLCDView (preset->getKnob (0), "Knob 1"), *preset->getKnob (0),
+        { knobCc, knobAftertouch, "TYPE|MIDI CHANNEL|NRPN MSB|NRPN LSB|VALUE|MIDI TO DIN",
+          "TYPE|MIDI CHANNEL|MIDI CC|MIDI TO DIN" },
+        "Parameter Type|MIDI Channel|CC Number|Min Value|Max Value|NRPN MSB|NRPN LSB|NRPN Value|To MIDI DIN",
+        "TYPE|MIDI CHANNEL|MIDI CC|MIN|MAX|NRPN MSB|NRPN LSB|VALUE|MIDI TO DIN");
+    expectPagesAndBindings (FaderLCDView (preset->getFader (0), "Fader 1"), *preset->getFader (0),
+                            { knobCc, knobAftertouch },
+                            "Parameter Type|MIDI Channel|CC Number|Min Value|Max Value|To MIDI DIN",
+                            "TYPE|MIDI CHANNEL|MIDI CC|MIN|MAX|MIDI TO DIN");
+    expectPagesAndBindings (
+        SwitchLCDView (preset->getSwitch (0), "Switch 1"), *preset->getSwitch (0),
+        { "TYPE|MIDI CHANNEL|MIDI CC|TRIGGER MODE|MIDI TO DIN",
+          "TYPE|MIDI CHANNEL|TRIGGER MODE|MIDI NOTE|VELOCITY|MIDI TO DIN",
+          "TYPE|MIDI CHANNEL|PROGRAM NUMBER|MIDI TO DIN",
+          "TYPE|MIDI CHANNEL|PROGRAM NUMBER|PROGRAM MSB|PROGRAM LSB|MIDI TO DIN", "TYPE|KEY 1|KEY 2" },
+        "Parameter Type|MIDI Channel|MIDI CC|Switch Mode|Program Number|Program MSB|Program LSB|To Midi Din|"
+        "MIDI Note|Note Velocity|Key 1|Key 2",
+        "TYPE|MIDI CHANNEL|MIDI CC|TRIGGER MODE|PROGRAM NUMBER|PROGRAM MSB|PROGRAM LSB|MIDI TO DIN|MIDI NOTE|"
+        "VELOCITY|KEY 1|KEY 2");
+}
+
+TEST (ControlLCDViews, APadViewOpensOnItsTypeFollowsPicksAndLoadsAndRefusesAnOutOfRangeNumber)
 {
     auto preset = makeDefaultPreset();
     auto pad = preset->getPad (3);
     pad->setParameterValue ("Parameter Type", juce::Value (2));
     PadLCDView view (pad, "Pad 4");
-
+    EXPECT_EQ (view.getVisiblePageIndex(), 2);
     EXPECT_EQ (chooser (view, "TYPE").getText(), "PROGRAM BANK");
-    EXPECT_EQ (shownCaptions (view),
-               juce::StringArray ("TYPE: ", "MIDI CHANNEL: ", "PROGRAM NUMBER: ", "PROGRAM MSB: ",
-                                  "PROGRAM LSB: ", "MIDI TO DIN: ", "ON COLOR: ", "OFF COLOR: "));
     EXPECT_EQ (chooser (view, "ON COLOR").getText(), "GREEN");
 
     pick (chooser (view, "TYPE"), "PROGRAM");
@@ -50,18 +127,8 @@ TEST (ControlLCDViews, APadViewShowsThePageOfItsTypeAndFollowsPicksAndLoadedPres
     ASSERT_TRUE (waitForPage (view, 0));
     EXPECT_TRUE (
         testutil::runLoopUntil ([&] { return chooser (view, "MIDI CHANNEL").getText() == "B16"; }, 2000));
-    EXPECT_EQ (numberBox (view, "MIDI NOTE").getValue(), 39);
     EXPECT_EQ (chooser (view, "AFTERTOUCH").getText(), "CHANNEL");
-}
-
-TEST (ControlLCDViews, WidgetsWriteTheModelAndATypedNumberOutOfRangeIsRefused)
-{
-    auto preset = makeDefaultPreset();
-    auto pad = preset->getPad (0);
-    PadLCDView view (pad, "Pad 1");
-
-    pick (chooser (view, "OFF COLOR"), "BLUE");
-    EXPECT_EQ (get (*pad, "Color Off"), 9);
+    EXPECT_EQ (numberBox (view, "MIDI NOTE").getValue(), 39);
 
     ASSERT_TRUE (typeInto (numberBox (view, "MIDI NOTE"), "60"));
     EXPECT_EQ (pad->getData()[2], 60);
@@ -69,37 +136,14 @@ TEST (ControlLCDViews, WidgetsWriteTheModelAndATypedNumberOutOfRangeIsRefused)
     testutil::runLoopFor (20);
     EXPECT_EQ (pad->getData()[2], 60);
     EXPECT_EQ (numberBox (view, "MIDI NOTE").getValue(), 60);
-
-    // Widgets of hidden pages follow their parameters too.
-    pad->setParameterValue ("Program Number", juce::Value (77));
-    auto* program = dynamic_cast<NumberBoxComponent<int>*> (findWidget (view, "PROGRAM NUMBER", 1));
-    EXPECT_TRUE (testutil::runLoopUntil ([&] { return program->getValue() == 77; }, 2000));
 }
 
-TEST (ControlLCDViews, KnobFaderAndSwitchViewsFollowTypesSetByTheAutoPopulateTool)
+TEST (ControlLCDViews, ATypeWithNoPageLeavesThePageThatWasShowing)
 {
     auto preset = makeDefaultPreset();
-    auto knob = preset->getKnob (0);
-    KnobLCDView knobView (knob, "Knob 1");
-    EXPECT_EQ (shownCaptions (knobView), juce::StringArray ("TYPE: ", "MIDI CHANNEL: ", "MIDI CC: ", "",
-                                                            "MIN: ", "MAX: ", "MIDI TO DIN: "));
-    knob->setParameterValue ("Parameter Type", juce::Value (3));
-    ASSERT_TRUE (waitForPage (knobView, 3));
-    EXPECT_EQ (chooser (knobView, "TYPE").getText(), "INC/DEC 2");
-
     auto fader = preset->getFader (5);
-    FaderLCDView faderView (fader, "Fader 6");
-    EXPECT_EQ (numberBox (faderView, "MIDI CC").getValue(), 62);
-    fader->setParameterValue ("Parameter Type", juce::Value (2)); // in the model's range, but no page
-    ASSERT_TRUE (
-        testutil::runLoopUntil ([&] { return chooser (faderView, "TYPE").getSelectedId() == 0; }, 2000));
-    EXPECT_EQ (faderView.getVisiblePageIndex(), 0);
-
-    auto switchControl = preset->getSwitch (0);
-    SwitchLCDView switchView (switchControl, "Switch 1");
-    EXPECT_EQ (chooser (switchView, "TRIGGER MODE").getText(), "TOGGLE");
-    switchControl->setParameterValue ("Parameter Type", juce::Value (4));
-    ASSERT_TRUE (waitForPage (switchView, 4));
-    EXPECT_EQ (shownCaptions (switchView), juce::StringArray ("TYPE: ", "KEY 1: ", "KEY 2: "));
-    EXPECT_EQ (chooser (switchView, "KEY 1").getText(), "RETURN");
+    FaderLCDView view (fader, "Fader 6");
+    fader->setParameterValue ("Parameter Type", juce::Value (2)); // in the model's range
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return chooser (view, "TYPE").getSelectedId() == 0; }, 2000));
+    EXPECT_EQ (view.getVisiblePageIndex(), 0);
 }

@@ -1,5 +1,6 @@
-// Dragging one control view onto another copies its settings through the engine; listeners
-// hear of the drag through the notification queue. Real mouse events drive a real window.
+// Dragging one control view onto another copies its settings through the engine, which views
+// reach only through getApp; listeners hear of the drag through the notification queue. Real
+// mouse events drive a real window.
 #include "TestApplication.h"
 #include "ViewTestSupport.h"
 
@@ -50,21 +51,13 @@ protected:
         calls.add ({ view.get(), dragging });
     }
 
-    void mouse (juce::Point<float> position, bool down)
-    {
-        juce::ModifierKeys::currentModifiers = down ? juce::ModifierKeys::leftButtonModifier : 0;
-        window.getPeer()->handleMouseEvent (
-            juce::MouseInputSource::InputSourceType::mouse, position, juce::ModifierKeys::currentModifiers,
-            juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
-            juce::Time::currentTimeMillis());
-    }
+    void mouse (juce::Point<float> position, bool down) { viewtest::mouse (window, position, down); }
 
-    // Presses on `from`, moves there with the button held, and lets go.
+    // Presses on `from`, moves to `to` with the button held and, unless told not to, lets go.
     void drag (juce::Component& from, juce::Point<float> to, bool letGo = true)
     {
-        const auto start = from.getBounds().getCentre().toFloat();
-        mouse (start, true);
-        for (int step = 1; step <= 5; ++step)
+        const auto start = centre (from);
+        for (int step = 0; step <= 5; ++step)
             mouse (start + (to - start) * (step / 5.0f), true);
         if (letGo)
             mouse (to, false);
@@ -109,28 +102,29 @@ TEST_F (DragAndDropTest, ListenersHearTheDragLaterAndItsEndOnceButNothingOfAClic
     testutil::runLoopFor (50);
     EXPECT_TRUE (calls.isEmpty());
 
-    drag (*source, centre (*source) + juce::Point<float> (20, 0), false);
+    const auto aside = centre (*source) + juce::Point<float> (20, 0);
+    drag (*source, aside, false);
     EXPECT_TRUE (calls.isEmpty()) << "told within the mouse event";
-    mouse (centre (*source) + juce::Point<float> (20, 0), false);
+    mouse (aside, false);
     ASSERT_TRUE (
         testutil::runLoopUntil ([&] { return ! calls.isEmpty() && ! calls.getLast().second; }, 2000));
 
     EXPECT_GE (calls.size(), 2);
     for (int i = 0; i < calls.size(); ++i)
-        EXPECT_EQ (calls[i], std::pair ((ControlView*)source.get(), i == calls.size() - 1 ? false : true));
+        EXPECT_EQ (calls[i], std::pair ((ControlView*)source.get(), i < calls.size() - 1));
 }
 
 TEST_F (DragAndDropTest, AReleasedViewStartsNoDragButADragUnderWayStillReportsItsEnd)
 {
-    drag (*source, centre (*source) + juce::Point<float> (20, 0), false);
+    const auto aside = centre (*source) + juce::Point<float> (20, 0);
+    drag (*source, aside, false);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! calls.isEmpty(); }, 2000));
 
-    // As when the surface rebuilds the bank under the drag.
-    source->releaseComponent();
-    mouse (centre (*source) + juce::Point<float> (20, 0), false);
+    source->releaseComponent(); // as when the surface rebuilds the bank under the drag
+    mouse (aside, false);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! calls.getLast().second; }, 2000));
-
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! source->isDragAndDropActive(); }, 2000));
+
     const auto heard = calls.size();
     drag (*source, centre (*target), false);
     EXPECT_TRUE (source->isDragging());
@@ -138,4 +132,17 @@ TEST_F (DragAndDropTest, AReleasedViewStartsNoDragButADragUnderWayStillReportsIt
     mouse (centre (*target), false);
     testutil::runLoopFor (50);
     EXPECT_EQ (calls.size(), heard);
+}
+
+TEST (ApplicationInterface, GetAppAnswersOnlyWhileTheApplicationLivesAndKeepsOneEngine)
+{
+    EXPECT_EQ (QRX5EditorApplication::getApp(), nullptr);
+    {
+        auto app = TestApplication::make();
+        auto* reached = QRX5EditorApplication::getApp();
+        ASSERT_EQ (reached, app.get());
+        EXPECT_NE (reached->getEngine(), nullptr);
+        EXPECT_EQ (reached->getEngine(), reached->getEngine());
+    }
+    EXPECT_EQ (QRX5EditorApplication::getApp(), nullptr);
 }

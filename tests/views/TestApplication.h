@@ -1,5 +1,5 @@
 // A small application for the view tests: it answers getApp and hands out a real engine on
-// in-process MIDI ports, and records what it would have shown the user.
+// in-process MIDI ports; everything else does nothing.
 #pragma once
 
 #include "app/QRX5EditorApplication.h"
@@ -17,24 +17,18 @@ public:
     static std::unique_ptr<TestApplication> make()
     {
         const auto previous = juce::JUCEApplicationBase::createInstance;
-        juce::JUCEApplicationBase::createInstance = []
-        { return static_cast<juce::JUCEApplicationBase*> (nullptr); };
+        juce::JUCEApplicationBase::createInstance = [] { return (juce::JUCEApplicationBase*)nullptr; };
         std::unique_ptr<TestApplication> app (new TestApplication());
         juce::JUCEApplicationBase::createInstance = previous;
         return app;
     }
 
-    ~TestApplication() override
-    {
-        if (engine != nullptr)
-            engine->removeListener (this);
-    }
+    ~TestApplication() override { engine->removeListener (this); }
 
     const juce::String getApplicationName() override { return "QRX571 Editor"; }
     const juce::String getApplicationVersion() override { return "1.0.8"; }
     void initialise (const juce::String&) override {}
     void shutdown() override {}
-
     void newPresetWindow() override {}
     void createWindowForPreset (QRX5EditorPreset::Ptr) override {}
     void openFileInNewWindow (const juce::File&) override {}
@@ -45,14 +39,7 @@ public:
     void openPresetFileResult (int) override {}
     void savePresetFileResult (int) override {}
     void showAboutWindow() override {}
-    void showMessage (const juce::String& text) override { messages.add (text); }
-
-    QRX5EditorEngine::Ptr getEngine() override
-    {
-        ++engineRequests;
-        return engine;
-    }
-
+    void showMessage (const juce::String&) override {}
     QRX5EditorPreset::Ptr createDefaultPreset() override { return makeDefaultPreset().get(); }
     juce::String getMidiInputName() override { return "QRX571 Remote"; }
     juce::String getMidiOutputName() override { return "QRX571 Remote"; }
@@ -63,26 +50,31 @@ public:
     void closeSendMultiplePresetsWindow() override {}
     void showGlobalSettingsWindow() override {}
     void closeGlobalSettingsWindow() override {}
-    // The settings page is not part of these tests (and its class is only declared here).
     juce::ReferenceCountedObjectPtr<GlobalSettingsComponent> createGlobalSettingsComponent() override
     {
-        throw std::logic_error ("the view tests make no settings page");
+        throw std::logic_error ("the view tests make no settings page"); // its class is only declared here
+    }
+
+    QRX5EditorEngine::Ptr getEngine() override
+    {
+        ++engineRequests;
+        return engine;
     }
 
     void createEngine() override
     {
         if (engine == nullptr)
-        {
             engine = new QRX571EditorEngine (midiManager);
-            engine->addListener (this);
-        }
     }
 
-    juce::StringArray messages;
     int engineRequests = 0;
 
 private:
-    TestApplication() { createEngine(); }
+    TestApplication()
+    {
+        createEngine();
+        engine->addListener (this);
+    }
 
     MidiManager::Ptr midiManager{ new MidiManager (std::make_shared<VirtualMidiPortLayer>()) };
     QRX5EditorEngine::Ptr engine;

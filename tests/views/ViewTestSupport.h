@@ -1,5 +1,5 @@
-// What the view tests share: a parameter view's widgets as the user sees them, solid test
-// pictures, typing into number boxes and writing renders.
+// What the view tests share: a parameter view's widgets as the user sees them, typing, picking
+// and mouse events as the user makes them, solid test pictures and renders for review.
 #pragma once
 
 #include "support/RunLoop.h"
@@ -10,37 +10,24 @@
 
 namespace viewtest
 {
-// The widget captioned `name` on page `pageIndex` (the shown page by default), or null.
+// The widget named `name` on page `pageIndex` (the shown page by default), or null.
 inline juce::Component* findWidget (LCDView& view, const juce::String& name, int pageIndex = -1)
 {
     if (auto* page = view.getPage (pageIndex < 0 ? view.getVisiblePageIndex() : pageIndex))
         for (int i = 0; i < page->getNumRows(); ++i)
             if (auto* row = page->getRow (i); row != nullptr && row->getName() == name)
                 return row;
-
     return nullptr;
 }
 
 inline juce::ComboBox& chooser (LCDView& view, const juce::String& name)
 {
-    return *dynamic_cast<juce::ComboBox*> (findWidget (view, name));
+    return dynamic_cast<juce::ComboBox&> (*findWidget (view, name));
 }
 
 inline NumberBoxComponent<int>& numberBox (LCDView& view, const juce::String& name)
 {
-    return *dynamic_cast<NumberBoxComponent<int>*> (findWidget (view, name));
-}
-
-// The captions of the shown page, left column first.
-inline juce::StringArray shownCaptions (LCDView& view)
-{
-    juce::StringArray captions;
-
-    if (auto* page = view.getPage (view.getVisiblePageIndex()))
-        for (int i = 0; i < page->getNumRows(); ++i)
-            captions.add (page->getCaption (i)->getText());
-
-    return captions;
+    return dynamic_cast<NumberBoxComponent<int>&> (*findWidget (view, name));
 }
 
 // Picks an item as the user does: the chooser tells its listener at once.
@@ -51,18 +38,32 @@ inline void pick (juce::ComboBox& box, const juce::String& itemText)
             box.setSelectedId (box.getItemId (i), juce::sendNotificationSync);
 }
 
-// Types into a number box as the user does and waits for the editor to close.
-inline bool typeInto (NumberBoxComponent<int>& box, const juce::String& text)
+// Types into a number box as the user does: a click opens the editor with the number selected,
+// the keys replace it (no keys: deletes it) and return closes it. Answers whether all went so.
+inline bool typeInto (NumberBoxComponent<int>& box, const juce::String& keys)
 {
     box.showEditor();
+    auto* editor = box.getCurrentTextEditor();
+    if (editor == nullptr || editor->getHighlightedRegion().getLength() != box.getText().length())
+        return false;
 
-    if (auto* editor = box.getCurrentTextEditor())
-    {
-        editor->setText (text, true);
-        editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
-    }
+    if (keys.isEmpty())
+        editor->keyPressed (juce::KeyPress (juce::KeyPress::backspaceKey));
+    else
+        editor->insertTextAtCaret (keys);
 
-    return testutil::runLoopUntil ([&] { return box.getCurrentTextEditor() == nullptr; }, 2000);
+    editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+    return testutil::runLoopUntil ([&] { return ! box.isBeingEdited(); }, 2000);
+}
+
+// A mouse event at `position` in the window of `onDesktop`, left button down or up.
+inline void mouse (juce::Component& onDesktop, juce::Point<float> position, bool down)
+{
+    juce::ModifierKeys::currentModifiers = down ? juce::ModifierKeys::leftButtonModifier : 0;
+    onDesktop.getPeer()->handleMouseEvent (
+        juce::MouseInputSource::InputSourceType::mouse, position, juce::ModifierKeys::currentModifiers,
+        juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
+        juce::Time::currentTimeMillis());
 }
 
 inline juce::Image solidPicture (juce::Colour colour, int width, int height)
@@ -72,11 +73,28 @@ inline juce::Image solidPicture (juce::Colour colour, int width, int height)
     return image;
 }
 
-inline bool writePng (const juce::Image& image, const juce::File& file)
+// Writes `image` to `name` under the build folder.
+inline bool writePng (const juce::Image& image, const juce::String& name)
 {
+    const auto file = juce::File (QRX_BINARY_DIR).getChildFile (name);
     file.deleteFile();
     file.getParentDirectory().createDirectory();
     juce::FileOutputStream out (file);
     return out.openedOk() && juce::PNGImageFormat().writeImageToStream (image, out);
+}
+// Renders `component` on the front panel's dark display colour to `name`.png under the build
+// folder; answers whether that worked and the render shows text.
+inline bool renderForReview (juce::Component& component, const juce::String& name)
+{
+    juce::Image image (juce::Image::ARGB, component.getWidth(), component.getHeight(), true);
+    juce::Graphics g (image);
+    g.fillAll (juce::Colour (24, 28, 32));
+    component.paintEntireComponent (g, false);
+
+    int bright = 0;
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+            bright += image.getPixelAt (x, y).getBrightness() > 0.8f ? 1 : 0;
+    return writePng (image, name + ".png") && bright > 50;
 }
 } // namespace viewtest
