@@ -1,0 +1,161 @@
+// Start-up benchmark: starts each program in turn, alternating, and reports the time from exec
+// to its first window being mapped and its peak resident memory.
+//
+//   StartupBench <runs> <label>=<program> [<label>=<program> ...]
+//
+// Run it alone on an X server of its own (scripts/startup-bench.sh starts one): the first
+// top-level window mapped after a start is taken to be that program's. The tool holds the
+// display open with the window-manager atoms made, so no window manager is needed.
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <poll.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+struct Sample
+{
+    double milliseconds = 0;
+    long peakKilobytes = 0;
+};
+
+bool waitForMap (Display* display, Clock::time_point deadline)
+{
+    const int fd = ConnectionNumber (display);
+
+    for (;;)
+    {
+        while (XPending (display) > 0)
+        {
+            XEvent event;
+            XNextEvent (display, &event);
+
+            if (event.type == MapNotify && ! event.xmap.override_redirect)
+                return true;
+        }
+
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds> (deadline - Clock::now()).count();
+
+        if (left <= 0)
+            return false;
+
+        pollfd p{ fd, POLLIN, 0 };
+        poll (&p, 1, (int) left);
+    }
+}
+
+bool runOnce (Display* display, const std::string& program, Sample& sample)
+{
+    XSync (display, True); // drop what earlier runs left behind
+    const auto start = Clock::now();
+    const pid_t child = fork();
+
+    if (child == 0)
+    {
+        execl (program.c_str(), program.c_str(), (char*) nullptr);
+        _exit (127);
+    }
+
+    const bool mapped = waitForMap (display, start + std::chrono::seconds (30));
+    sample.milliseconds = std::chrono::duration<double, std::milli> (Clock::now() - start).count();
+
+    // Let it settle as a user would see it, then end it and read its high-water mark.
+    usleep (500 * 1000);
+    kill (child, SIGKILL);
+    int status = 0;
+    rusage usage{};
+    wait4 (child, &status, 0, &usage);
+    sample.peakKilobytes = usage.ru_maxrss;
+    return mapped;
+}
+
+double median (std::vector<double> values)
+{
+    std::sort (values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+} // namespace
+
+int main (int argc, char** argv)
+{
+    if (argc < 3)
+    {
+        std::fprintf (stderr, "usage: %s <runs> <label>=<program> ...\n", argv[0]);
+        return 2;
+    }
+
+    Display* display = XOpenDisplay (nullptr);
+
+    if (display == nullptr)
+    {
+        std::fprintf (stderr, "no X display\n");
+        return 2;
+    }
+
+    for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "WM_CHANGE_STATE", "WM_STATE",
+                        "_NET_WM_PING", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN", "_NET_WM_STATE_FULLSCREEN",
+                        "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_COMBO",
+                        "_NET_WM_ALLOWED_ACTIONS", "_NET_FRAME_EXTENTS", "_NET_WORKAREA", "_MOTIF_WM_HINTS",
+                        "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", "KWM_WIN_DECORATION", "_WIN_HINTS" })
+        XInternAtom (display, name, False);
+
+    XSelectInput (display, DefaultRootWindow (display), SubstructureNotifyMask);
+
+    const int runs = std::max (1, std::atoi (argv[1]));
+    std::vector<std::pair<std::string, std::string>> programs;
+
+    for (int i = 2; i < argc; ++i)
+    {
+        const std::string arg = argv[i];
+        const auto eq = arg.find ('=');
+        programs.emplace_back (arg.substr (0, eq), eq == std::string::npos ? arg : arg.substr (eq + 1));
+    }
+
+    std::map<std::string, std::vector<double>> times, memory;
+
+    for (int run = 0; run < runs; ++run)
+    {
+        for (auto& [label, program] : programs)
+        {
+            Sample sample;
+
+            if (! runOnce (display, program, sample))
+            {
+                std::fprintf (stderr, "%s showed no window within 30 s\n", label.c_str());
+                return 1;
+            }
+
+            times[label].push_back (sample.milliseconds);
+            memory[label].push_back (sample.peakKilobytes / 1024.0);
+        }
+    }
+
+    std::printf ("%-12s %8s %16s %16s\n", "program", "runs", "first map (ms)", "peak RSS (MB)");
+
+    for (auto& [label, program] : programs)
+        std::printf ("%-12s %8d %16.1f %16.1f\n", label.c_str(), runs, median (times[label]), median (memory[label]));
+
+    if (programs.size() >= 2)
+    {
+        const auto& base = programs.back().first;
+        const auto& first = programs.front().first;
+        std::printf ("%s / %s time: %.2fx, memory: %+.1f MB (medians)\n", first.c_str(), base.c_str(),
+                     median (times[first]) / median (times[base]), median (memory[first]) - median (memory[base]));
+    }
+
+    XCloseDisplay (display);
+    return 0;
+}
