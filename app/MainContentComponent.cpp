@@ -95,6 +95,9 @@ void MainContentComponent::showParameterView (LCDView::Ptr view)
 
     currentParameterView = view;
     addAndMakeVisible (currentParameterView.get());
+
+    // The view was built, and its choosers fitted their text, before it had the surface's look.
+    currentParameterView->sendLookAndFeelChange();
 }
 
 void MainContentComponent::createKnobViews() { createControlViews (Kind::knob); }

@@ -70,6 +70,9 @@ private:
     void showParameterView (LCDView::Ptr view);
     void letGo (ControlView& view, DragableAndDropAbleControl& drag);
 
+    // Declared before every view that draws with it, so that it goes last: a number box being
+    // typed into hands its editor this look, and that editor goes only with its view.
+    QRX5EditorCustomLook look;
     QRX571EditorPreset::Ptr preset;
     LCDView::Ptr currentParameterView;
     CommonParametersLCDView::Ptr commonParametersView;
@@ -82,7 +85,6 @@ private:
     juce::OwnedArray<juce::Label> switchNumberLabels;
     int padBank = 1;
     int controlBank = 1;
-    QRX5EditorCustomLook look;
     juce::Image background;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainContentComponent)

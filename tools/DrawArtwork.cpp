@@ -1,6 +1,6 @@
 // Draws every picture of the editor and writes them as PNG files.
 //
-//   DrawArtwork <resources-dir> [contact-sheet.png [assembled-panel.png]]
+//   DrawArtwork <resources-dir> [contact-sheet.png]
 //
 // The PNGs are committed under resources/; run this again after changing the drawing
 // code. Output is byte-for-byte the same on every run (seeded noise, fonts loaded from
@@ -16,6 +16,8 @@ namespace
 {
 bool writePng (const juce::Image& image, const juce::File& file)
 {
+    if (! file.getParentDirectory().createDirectory())
+        return false;
     juce::MemoryOutputStream bytes;
     juce::PNGImageFormat png;
     if (! png.writeImageToStream (image, bytes))
@@ -37,6 +39,7 @@ int draw (int argc, char** argv)
     addControlPictures (pictures);
     addDialogPictures (pictures);
     addAboutPicture (pictures);
+    addIconPicture (pictures);
 
     const juce::File folder (juce::File::getCurrentWorkingDirectory().getChildFile (argv[1]));
     if (! folder.createDirectory())
@@ -63,15 +66,6 @@ int draw (int argc, char** argv)
         }
         std::cout << "contact sheet: " << sheet.getFullPathName() << "\n";
     }
-    if (argc > 3)
-    {
-        const auto preview = juce::File::getCurrentWorkingDirectory().getChildFile (argv[3]);
-        if (! writePng (makeSurfacePreview (pictures), preview))
-        {
-            std::cerr << "cannot write " << preview.getFullPathName() << "\n";
-            return 1;
-        }
-    }
     return 0;
 }
 } // namespace
@@ -80,7 +74,7 @@ int main (int argc, char** argv)
 {
     if (argc < 2)
     {
-        std::cerr << "usage: DrawArtwork <resources-dir> [contact-sheet.png [assembled-panel.png]]\n";
+        std::cerr << "usage: DrawArtwork <resources-dir> [contact-sheet.png]\n";
         return 2;
     }
 

@@ -1,5 +1,6 @@
 #include "ui/CommonParametersLCDView.h"
 
+#include "ui/FittedFont.h"
 #include "ui/WidgetFactories.h"
 
 namespace
@@ -21,6 +22,19 @@ juce::String allowedNameCharacters()
 
     return allowed;
 }
+
+// The widest name there can be: as many of the widest allowed character as a name may hold.
+juce::String widestName (const juce::Font& font)
+{
+    juce::juce_wchar widest = ' ';
+
+    for (juce::juce_wchar c = ' '; c < 127; ++c)
+        if (font.getStringWidthFloat (juce::String::charToString (c)) >
+            font.getStringWidthFloat (juce::String::charToString (widest)))
+            widest = c;
+
+    return juce::String::repeatedString (juce::String::charToString (widest), maxNameLength);
+}
 } // namespace
 
 CommonParametersLCDView::CommonParametersLCDView (QRX5EditorPreset::Ptr presetToEdit,
@@ -33,6 +47,13 @@ CommonParametersLCDView::CommonParametersLCDView (QRX5EditorPreset::Ptr presetTo
     nameEditor->setColour (juce::TextEditor::textColourId, juce::Colours::white);
     nameEditor->setInputRestrictions (maxNameLength, allowedNameCharacters());
     nameEditor->setSize (80, 20);
+
+    // Room for every name there can be, so that none scrolls out of sight. The editor keeps its
+    // indent and a margin for the caret inside its border.
+    const auto nameWidth = nameEditor->getBorder().subtractedFrom (nameEditor->getLocalBounds()).getWidth() -
+                           nameEditor->getLeftIndent() - 2;
+    nameEditor->setFont (
+        fitFont (nameEditor->getFont(), widestName (nameEditor->getFont()), (float)nameWidth));
     addAndMakeVisible (nameEditor.get());
     addCaption (*nameEditor, 60);
 
@@ -127,6 +148,27 @@ void CommonParametersLCDView::resized()
     noteRepeatSwitchBox->setTopLeftPosition (208, 20);
     timeDivSwitchBox->setTopLeftPosition (208, 40);
     transportTypeBox->setTopLeftPosition (208, 60);
+
+    // The captions share one font, the largest in which each reads whole before its own widget.
+    const juce::Component* widgets[] = { nameEditor.get(),       tempoBox.get(),
+                                         swingBox.get(),         gateBox.get(),
+                                         timeDivisionBox.get(),  noteRepeatSwitchBox.get(),
+                                         timeDivSwitchBox.get(), transportTypeBox.get() };
+    juce::StringArray texts;
+    juce::Array<float> widths;
+
+    for (int i = 0; i < captions.size() && i < juce::numElementsInArray (widgets); ++i)
+    {
+        auto* caption = captions.getUnchecked (i);
+        const auto room =
+            caption->getBounds().withRight (juce::jmin (caption->getRight(), widgets[i]->getX()));
+        texts.add (caption->getText());
+        widths.add ((float)caption->getBorderSize().subtractedFrom (room).getWidth());
+    }
+
+    const auto font = fitFont (juce::Font (15.0f), texts, widths);
+    for (auto* caption : captions)
+        caption->setFont (font);
 }
 
 void CommonParametersLCDView::valueChanged (juce::Value& value)

@@ -28,6 +28,8 @@ public:
     void comboBoxChanged (juce::ComboBox* box) override;
     void textEditorTextChanged (juce::TextEditor& editor) override;
 
+    juce::TextEditor& getNameEditor() const { return *nameEditor; }
+
 private:
     juce::Label* addCaption (juce::Component& widget, int width);
 

@@ -31,24 +31,22 @@ FaderLCDView::FaderLCDView (QRX5Fader::Ptr faderToEdit, const juce::String& titl
 
 FaderLCDView::~FaderLCDView() = default;
 
-void FaderLCDView::resized()
-{
-    LCDView::resized();
-    grabFocusIfShowing (*typeBox);
-}
+void FaderLCDView::resized() { LCDView::resized(); }
 
 void FaderLCDView::valueChanged (juce::Value& value)
 {
     if (choosers.show (value) != typeBox.get())
         return;
 
-    showPage (value.getValue());
-    grabFocusIfWindowFocused (*typeBox);
+    showPageOfType (value.getValue(), *typeBox);
     resized();
 }
 
 void FaderLCDView::comboBoxChanged (juce::ComboBox* box)
 {
+    if (box == typeBox.get())
+        noteTypePickedByUser();
+
     if (box != nullptr)
         choosers.write (*box);
 }

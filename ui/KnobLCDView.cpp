@@ -40,19 +40,21 @@ KnobLCDView::KnobLCDView (QRX5Knob::Ptr knobToEdit, const juce::String& title)
 
 KnobLCDView::~KnobLCDView() = default;
 
-void KnobLCDView::resized() { grabFocusIfShowing (*typeBox); }
+void KnobLCDView::resized() { LCDView::resized(); }
 
 void KnobLCDView::valueChanged (juce::Value& value)
 {
     if (choosers.show (value) != typeBox.get())
         return;
 
-    showPage (value.getValue());
-    grabFocusIfWindowFocused (*typeBox);
+    showPageOfType (value.getValue(), *typeBox);
 }
 
 void KnobLCDView::comboBoxChanged (juce::ComboBox* box)
 {
+    if (box == typeBox.get())
+        noteTypePickedByUser();
+
     if (box != nullptr)
         choosers.write (*box);
 }

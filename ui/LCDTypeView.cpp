@@ -1,5 +1,7 @@
 #include "ui/LCDTypeView.h"
 
+#include "ui/FittedFont.h"
+
 void LCDTypeView::addRow (juce::Component* widget)
 {
     rows.add (widget);
@@ -48,4 +50,17 @@ void LCDTypeView::resized()
         addAndMakeVisible (caption);
         addAndMakeVisible (widget);
     }
+
+    // One font for the page's captions, the largest in which each reads whole in its box.
+    juce::StringArray texts;
+    juce::Array<float> widths;
+    for (auto* caption : captions)
+    {
+        texts.add (caption->getText());
+        widths.add ((float)caption->getBorderSize().subtractedFrom (caption->getLocalBounds()).getWidth());
+    }
+
+    const auto fitted = fitFont (captionFont, texts, widths);
+    for (auto* caption : captions)
+        caption->setFont (fitted);
 }

@@ -1,5 +1,7 @@
 #include "ui/LCDView.h"
 
+#include <utility>
+
 LCDView::LCDView (const juce::String& title)
     : titleLabel (std::make_unique<juce::Label> (title, juce::String()))
 {
@@ -56,15 +58,13 @@ int LCDView::getVisiblePageIndex() const
     return -1;
 }
 
-void LCDView::grabFocusIfWindowFocused (juce::Component& widget)
+void LCDView::showPageOfType (int type, juce::Component& typeChooser)
 {
-    if (auto* peer = getPeer())
-        if (peer->isFocused())
-            grabFocusIfShowing (widget);
-}
+    showPage (type);
 
-void LCDView::grabFocusIfShowing (juce::Component& widget)
-{
-    if (widget.isShowing())
-        widget.grabKeyboardFocus();
+    const bool pickedHere = std::exchange (typePickedByUser, false);
+    auto* peer = getPeer();
+
+    if (pickedHere && peer != nullptr && peer->isFocused() && typeChooser.isShowing())
+        typeChooser.grabKeyboardFocus();
 }

@@ -37,15 +37,20 @@ protected:
     // Builds one page of the given rows (left column first), sizes it 600 x 120 and adds it.
     void addPageOfRows (std::initializer_list<juce::Component*> rows);
 
-    // Gives `widget` keyboard focus when this view sits in a window that has keyboard focus.
-    void grabFocusIfWindowFocused (juce::Component& widget);
+    // The user picked a type in this view's TYPE chooser; the page switch that follows may keep
+    // the keyboard there.
+    void noteTypePickedByUser() { typePickedByUser = true; }
 
-    // Gives `widget` keyboard focus; a widget that is not on screen cannot take it.
-    static void grabFocusIfShowing (juce::Component& widget);
+    // Shows the page of a new type. Moving the chooser to that page takes its keyboard focus
+    // away, so after the user's own pick it gets the focus back, but only while this view's
+    // window is the active one: a type written from another window, or a drop, must not pull
+    // the keyboard away from where the user is typing.
+    void showPageOfType (int type, juce::Component& typeChooser);
 
 private:
     std::unique_ptr<juce::Label> titleLabel;
     juce::ReferenceCountedArray<LCDTypeView> pages;
+    bool typePickedByUser = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (LCDView)
 };

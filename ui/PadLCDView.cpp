@@ -50,13 +50,15 @@ void PadLCDView::valueChanged (juce::Value& value)
     if (choosers.show (value) != typeBox.get())
         return;
 
-    showPage (value.getValue());
-    grabFocusIfWindowFocused (*typeBox);
+    showPageOfType (value.getValue(), *typeBox);
     resized();
 }
 
 void PadLCDView::comboBoxChanged (juce::ComboBox* box)
 {
+    if (box == typeBox.get())
+        noteTypePickedByUser();
+
     if (box != nullptr)
         choosers.write (*box);
 }

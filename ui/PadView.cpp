@@ -2,6 +2,7 @@
 
 #include "ui/EditorPictures.h"
 #include "ui/EditorStrings.h"
+#include "ui/FittedFont.h"
 
 namespace
 {
@@ -168,27 +169,44 @@ juce::Array<PadView::TextLine> PadView::getTextLines() const
 {
     const int w = getWidth();
     const auto white = juce::Colours::white;
+    const juce::Font font (12.0f);
     juce::Array<TextLine> lines;
 
     if (type == 0)
     {
-        lines.add ({ noteLine, 8, 10, w - 5, white });
-        lines.add ({ triggerLine, 8, 30, w - 5, white });
+        lines.add ({ noteLine, 8, 10, w - 5, white, font });
+        lines.add ({ triggerLine, 8, 30, w - 5, white, font });
     }
     else
     {
         // Program bank (2) adds its bank halves; every other type draws as a program.
-        lines.add ({ programLine, 8, 10, w - 5, white });
+        lines.add ({ programLine, 8, 10, w - 5, white, font });
 
         if (type == 2)
         {
-            lines.add ({ msbLine, 8, 30, (w - 5) / 2, white });
-            lines.add ({ lsbLine, w / 2 + 2, 30, (w - 5) / 2, white });
+            lines.add ({ msbLine, 8, 30, (w - 5) / 2, white, font });
+            lines.add ({ lsbLine, w / 2 + 2, 30, (w - 5) / 2, white, font });
         }
     }
 
-    lines.add ({ channelLine, 8, 50, w - 8, white });
-    lines.add ({ padName, 8, 72, w - 5, juce::Colour (211, 211, 211) });
+    lines.add ({ channelLine, 8, 50, w - 8, white, font });
+    lines.add ({ padName, 8, 72, w - 5, juce::Colour (211, 211, 211), font });
+
+    // Each line ends a blank short of the LED frame (its right edge is 2 thick at x 93), and the
+    // bank line's left half, whose box overlaps the right half's a little, a blank short of that.
+    constexpr int frameInside = 89;
+
+    for (int i = 0; i < lines.size(); ++i)
+    {
+        auto& line = lines.getReference (i);
+        int room = juce::jmin (line.width, frameInside - line.x);
+
+        if (i + 1 < lines.size() && lines[i + 1].y == line.y)
+            room = juce::jmin (room, lines[i + 1].x - line.x - 3);
+
+        line.font = fitFont (font, line.text, static_cast<float> (room));
+    }
+
     return lines;
 }
 
@@ -196,13 +214,11 @@ void PadView::paintButton (juce::Graphics& g, bool isMouseOver, bool isDown)
 {
     ControlView::paintButton (g, isMouseOver, isDown);
 
-    const auto lines = getTextLines();
-    g.setFont (12.0f);
-
-    for (const auto& line : lines)
+    for (const auto& line : getTextLines())
     {
         g.setColour (line.colour);
-        g.drawText (line.text, line.x, line.y, line.width, 20, juce::Justification::left, true);
+        g.setFont (line.font);
+        g.drawText (line.text, line.x, line.y, line.width, 20, juce::Justification::left, false);
     }
 
     g.setColour (offColour);

@@ -14,12 +14,14 @@ class PadView : public virtual juce::ReferenceCountedObject,
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<PadView>;
 
-    // One line of text as the view draws it.
+    // One line of text as the view draws it: at (x, y) in a box `width` wide, in a font in which
+    // it fits that box and ends short of the next line on its row.
     struct TextLine
     {
         juce::String text;
         int x, y, width;
         juce::Colour colour;
+        juce::Font font;
     };
 
     // The LED colours, indexed by "Color On" / "Color Off"; an index past the end (17) is

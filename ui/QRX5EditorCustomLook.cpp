@@ -1,5 +1,7 @@
 #include "ui/QRX5EditorCustomLook.h"
 
+#include "ui/FittedFont.h"
+
 void QRX5EditorCustomLook::drawToggleButton (juce::Graphics& g, juce::ToggleButton& button, bool isMouseOver,
                                              bool isDown)
 {
@@ -58,4 +60,17 @@ void QRX5EditorCustomLook::drawProgressBar (juce::Graphics& g, juce::ProgressBar
         g.setFont (static_cast<float> (height) * 0.6f);
         g.drawText (text, 0, 0, width, height, juce::Justification::centred, false);
     }
+}
+
+void QRX5EditorCustomLook::positionComboBoxText (juce::ComboBox& box, juce::Label& label)
+{
+    juce::LookAndFeel_V3::positionComboBoxText (box, label);
+
+    // One font for every item, so the text keeps its size whichever item is picked.
+    juce::StringArray items;
+    for (int i = 0; i < box.getNumItems(); ++i)
+        items.add (box.getItemText (i));
+
+    const auto width = label.getBorderSize().subtractedFrom (label.getLocalBounds()).getWidth();
+    label.setFont (fitFont (label.getFont(), items, static_cast<float> (width)));
 }

@@ -1,5 +1,6 @@
 // The editor surface's look: flat black tick boxes with a cross when ticked, and
-// progress bars filled with a blue gradient. Everything else is LookAndFeel_V3's.
+// progress bars filled with a blue gradient, and choosers whose text is fitted so that their
+// longest item reads whole. Everything else is LookAndFeel_V3's.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -17,4 +18,6 @@ public:
 
     void drawProgressBar (juce::Graphics& g, juce::ProgressBar& bar, int width, int height, double progress,
                           const juce::String& text) override;
+
+    void positionComboBoxText (juce::ComboBox& box, juce::Label& label) override;
 };

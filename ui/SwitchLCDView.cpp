@@ -46,24 +46,22 @@ SwitchLCDView::SwitchLCDView (QRX5Switch::Ptr switchToEdit, const juce::String& 
 
 SwitchLCDView::~SwitchLCDView() = default;
 
-void SwitchLCDView::resized()
-{
-    LCDView::resized();
-    grabFocusIfShowing (*typeBox);
-}
+void SwitchLCDView::resized() { LCDView::resized(); }
 
 void SwitchLCDView::valueChanged (juce::Value& value)
 {
     if (choosers.show (value) != typeBox.get())
         return;
 
-    showPage (value.getValue());
-    grabFocusIfWindowFocused (*typeBox);
+    showPageOfType (value.getValue(), *typeBox);
     resized();
 }
 
 void SwitchLCDView::comboBoxChanged (juce::ComboBox* box)
 {
+    if (box == typeBox.get())
+        noteTypePickedByUser();
+
     if (box != nullptr)
         choosers.write (*box);
 }

@@ -1,5 +1,6 @@
-// The editor surface as a user meets it: banks, selection, layout on the front panel, and
-// drags that switch banks or carry the whole preset while they go on.
+// The editor surface as a user meets it: banks, selection, layout on the front panel, drags
+// that switch banks or carry the whole preset while they go on, text that reads whole with the
+// longest values, and keyboard focus that stays where the user types.
 #include "app/MainContentComponent.h"
 #include "ui/EditorPictures.h"
 #include "views/TestApplication.h"
@@ -63,11 +64,92 @@ protected:
 
     juce::String title() const { return surface->getParameterView()->getTitle(); }
 
+    // Position 0 of each kind: pad, knob, fader, switch.
+    ControlView& controlView (int kind) const
+    {
+        ControlView* views[] = { surface->getPadView (0), surface->getKnobView (0), surface->getFaderView (0),
+                                 surface->getSwitchView (0) };
+        return *views[kind];
+    }
+
+    juce::TextEditor& nameEditor() const { return surface->getCommonParametersView()->getNameEditor(); }
+
     std::unique_ptr<TestApplication> app = TestApplication::make();
     QRX571EditorPreset::Ptr preset = makeDefaultPreset();
     std::unique_ptr<MainContentComponent> surface =
         std::make_unique<MainContentComponent> (preset, EditorPictures::editorBackground());
 };
+
+// Text on the surface reads whole: in its own box, in a legible font, and clear of every widget
+// beside it (a caption's box may reach under its widget, its text may not).
+void expectFits (const juce::String& text, const juce::Font& font, juce::Rectangle<int> box,
+                 juce::Justification justification, juce::Component& owner, const juce::String& where)
+{
+    const auto width = font.getStringWidthFloat (text);
+    EXPECT_LE (width, (float)box.getWidth()) << where << ": " << text;
+    EXPECT_GE (font.getHeight(), 9.0f) << where << ": " << text;
+
+    const auto ink = justification.appliedToRectangle (
+        juce::Rectangle<int> ((int)std::ceil (width), (int)font.getHeight()), box);
+    for (auto* sibling : owner.getParentComponent()->getChildren())
+        if (sibling != &owner && sibling->isVisible() &&
+            (dynamic_cast<juce::ComboBox*> (sibling) != nullptr ||
+             dynamic_cast<juce::TextEditor*> (sibling) != nullptr ||
+             dynamic_cast<NumberBoxComponent<int>*> (sibling) != nullptr))
+            EXPECT_FALSE ((ink + owner.getPosition()).intersects (sibling->getBounds()))
+                << where << ": " << text << " runs into " << sibling->getName();
+}
+
+void expectTextsFit (juce::Component& component, const juce::String& where)
+{
+    const auto inside = [] (auto& c, auto border) { return border.subtractedFrom (c.getLocalBounds()); };
+
+    if (auto* label = dynamic_cast<juce::Label*> (&component))
+    {
+        // A chooser's label holds every one of its items in turn.
+        juce::StringArray texts (label->getText());
+        if (auto* box = dynamic_cast<juce::ComboBox*> (label->getParentComponent()))
+            for (int i = 0; i < box->getNumItems(); ++i)
+                texts.add (box->getItemText (i));
+        for (const auto& text : texts)
+            expectFits (text, label->getFont(), inside (*label, label->getBorderSize()),
+                        label->getJustificationType(), *label, where);
+    }
+    // A text editor lays its text out after its indent, with room for the caret.
+    if (auto* editor = dynamic_cast<juce::TextEditor*> (&component))
+        expectFits (editor->getText(), editor->getFont(),
+                    inside (*editor, editor->getBorder())
+                        .withTrimmedLeft (editor->getLeftIndent())
+                        .withTrimmedRight (2),
+                    juce::Justification::left, *editor, where);
+    if (auto* pad = dynamic_cast<PadView*> (&component))
+    {
+        // Inside the LED frame's right edge, and short of the next line on the row.
+        const auto lines = pad->getTextLines();
+        for (int i = 0; i < lines.size(); ++i)
+        {
+            const auto& line = lines.getReference (i);
+            const auto next = i + 1 < lines.size() && lines[i + 1].y == line.y ? lines[i + 1].x - 1 : 92;
+            EXPECT_LE (line.font.getStringWidthFloat (line.text),
+                       (float)(juce::jmin (line.x + line.width, next) - line.x))
+                << where << " pad " << line.text;
+            EXPECT_GE (line.font.getHeight(), 9.0f) << where << " pad " << line.text;
+        }
+    }
+
+    for (auto* child : component.getChildren())
+        if (child->isVisible())
+            expectTextsFit (*child, where);
+}
+
+// Writes "name=value|name=value..." into the control.
+void set (MEditorControl& control, const juce::String& settings)
+{
+    for (const auto& setting : juce::StringArray::fromTokens (settings, "|", {}))
+        control.setParameterValue (
+            setting.upToFirstOccurrenceOf ("=", false, false),
+            juce::Value (setting.fromFirstOccurrenceOf ("=", false, false).getIntValue()));
+}
 } // namespace
 
 TEST_F (SurfaceTest, ANewSurfaceShowsBankAOfEachKindWithNothingSelected)
@@ -235,14 +317,77 @@ TEST_F (SurfaceTest, ClosingTheWindowWhileADragIsReportedCallsNothingOnTheSurfac
     testutil::runLoopFor (50);
 }
 
-TEST_F (SurfaceTest, RendersTheDefaultPresetForReview)
+TEST_F (SurfaceTest, ATypeWrittenFromElsewhereOrADropLeavesTheKeyboardWhereTheUserTypes)
 {
-    const auto snapshot = [this] (const char* name)
-    { return viewtest::writePng (surface->createComponentSnapshot (surface->getLocalBounds()), name); };
-    EXPECT_TRUE (snapshot ("surface/default-as-built.png"));
+    for (int kind = 0; kind < 4; ++kind)
+    {
+        click (controlView (kind));
+        auto& view = *surface->getParameterView();
+        nameEditor().grabKeyboardFocus();
+        ASSERT_TRUE (nameEditor().hasKeyboardFocus (false));
 
-    surface->selectPadBank (2);
-    surface->selectControlBank (1);
-    click (*surface->getFaderView (1));
-    EXPECT_TRUE (snapshot ("surface/pad-bank-C-control-bank-B-fader-6.png"));
+        // Another window (the auto-populate tool, say) writes the type; then a drag ends.
+        controlView (kind).getControl()->setParameterValue ("Parameter Type", juce::Value (1));
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return view.getVisiblePageIndex() == 1; }, 2000));
+        surface->controlDragStateChanged (&controlView (kind), false);
+        EXPECT_TRUE (nameEditor().hasKeyboardFocus (false)) << view.getTitle();
+
+        // The user's own pick keeps the keyboard on the TYPE chooser.
+        auto& type = viewtest::chooser (view, "TYPE");
+        viewtest::pick (type, type.getItemText (0));
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return view.getVisiblePageIndex() == 0; }, 2000));
+        EXPECT_TRUE (type.hasKeyboardFocus (false)) << view.getTitle();
+    }
+}
+
+TEST_F (SurfaceTest, EveryCaptionAndValueReadsWholeWithTheLongestValuesOfEveryType)
+{
+    const auto render = [this] (const juce::String& name)
+    {
+        EXPECT_TRUE (viewtest::writePng (surface->createComponentSnapshot (surface->getLocalBounds()),
+                                         "surface/" + name + ".png"));
+    };
+    render ("default-as-built");
+
+    ASSERT_TRUE (preset->setName ("WWWWWWWW"));
+    set (*preset->getTransport(), "BPM=300|SWING=75|GATE=99|TIME DIVISION=7|TRANSPORT TYPE=1|REPEAT TOGGLE=0|"
+                                  "TIME DIVISION TOGGLE=0");
+    for (int i = 0; i < 16; ++i)
+        set (*preset->getPad (i),
+             "MIDI Note=121|Program Number=127|Program MSB=127|Program LSB=127|Note Toggle Mode=127|"
+             "MIDI Channel=" +
+                 juce::String (i % 2 == 0 ? 32 : 127) + "|Parameter Type=" + juce::String (i % 3));
+
+    const int types[] = { 3, 4, 2, 5 };
+    for (int kind = 0; kind < 4; ++kind)
+        for (int type = 0; type < types[kind]; ++type)
+        {
+            controlView (kind).getControl()->setParameterValue ("Parameter Type", juce::Value (type));
+            click (controlView (kind));
+            auto& view = *surface->getParameterView();
+            ASSERT_TRUE (testutil::runLoopUntil ([&] { return view.getVisiblePageIndex() == type; }, 2000));
+            testutil::runLoopFor (20);
+            ASSERT_EQ (nameEditor().getText(), "WWWWWWWW");
+
+            const auto name = view.getTitle().replace (" ", "") + "-type" + juce::String (type);
+            expectTextsFit (*surface, name);
+            render ("longest-values-" + name);
+        }
+}
+
+TEST_F (SurfaceTest, ClosingTheWindowWithANumberBeingTypedFreesTheEditorBeforeTheLook)
+{
+    click (*surface->getKnobView (0));
+    auto& box = viewtest::numberBox (*surface->getParameterView(), "MIDI CC");
+    box.showEditor();
+    ASSERT_NE (box.getCurrentTextEditor(), nullptr);
+    box.getCurrentTextEditor()->insertTextAtCaret ("42");
+
+    // JUCE tells of a look deleted while a component still uses it on the error output of a
+    // debug build (the sanitizer runs); AddressSanitizer watches the memory itself.
+    testing::internal::CaptureStderr();
+    surface.reset();
+    testutil::runLoopFor (20);
+    const auto told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ (told.find ("Assertion"), std::string::npos) << told;
 }

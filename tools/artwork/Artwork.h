@@ -17,12 +17,12 @@ void addDialogPictures (PictureList& list);  // dialog buttons, toggles, auxilia
 void addControlPictures (PictureList& list); // pads, knobs, faders, switches, lamps, transport buttons
 void addPanelPicture (PictureList& list);    // the editor's front panel
 void addAboutPicture (PictureList& list);    // the About picture
-
-// The front panel with the control pictures placed as the editor places them.
-juce::Image makeSurfacePreview (const PictureList& list);
+void addIconPicture (PictureList& list);     // the desktop icon (installed, not embedded)
 
 // The global-settings page assembled from the auxiliary pictures.
 juce::Image makeWindowPreview (const PictureList& list);
 
-// Every picture on one labelled page, for a reviewer, after an assembled view of the panel.
+// Every picture on one labelled page, for a reviewer, after an assembled settings page. The
+// assembled front panel is the editor's own: its tests render the real surface into the build
+// folder (surface/).
 juce::Image makeContactSheet (const PictureList& list);

@@ -14,9 +14,8 @@ juce::Image makeContactSheet (const PictureList& list)
         juce::Point<int> at;
     };
     std::vector<Slot> slots;
-    const Picture preview{ "assembled front panel.png", makeSurfacePreview (list) };
     const Picture windowPreview{ "assembled settings window.png", makeWindowPreview (list) };
-    std::vector<const Picture*> order{ &preview, &windowPreview };
+    std::vector<const Picture*> order{ &windowPreview };
     for (const auto& p : list)
         order.push_back (&p);
 

@@ -88,6 +88,8 @@ struct KnobColours
 {
     Colour skirtTop, skirtBottom, cap, pointer;
     float sheen;
+    Colour rim;        // a lit ring round the skirt; transparent for none
+    float glow = 0.0f; // strength of the halo the ring casts outwards
 };
 
 juce::Image knob (const KnobColours& c)
@@ -99,7 +101,17 @@ juce::Image knob (const KnobColours& c)
 
     juce::Path skirt;
     skirt.addEllipse (juce::Rectangle<float> (skirtRadius * 2.0f, skirtRadius * 2.0f).withCentre (centre));
-    castShadow (g, skirt, 0.7f, 4, { 2, 2 });
+
+    // A selected knob stands in a halo of its ring's light; the others cast a shadow.
+    if (c.glow > 0.0f)
+        for (float r = skirtRadius + 3.5f; r > skirtRadius; r -= 0.5f)
+        {
+            const float falloff = 1.0f - (r - skirtRadius) / 3.5f;
+            g.setColour (c.rim.withAlpha (c.glow * falloff * falloff * 0.35f));
+            g.drawEllipse (juce::Rectangle<float> (r * 2.0f, r * 2.0f).withCentre (centre), 1.0f);
+        }
+    else
+        castShadow (g, skirt, 0.7f, 4, { 2, 2 });
     g.setGradientFill (juce::ColourGradient (c.skirtTop, centre.x - skirtRadius, centre.y - skirtRadius,
                                              c.skirtBottom, centre.x + skirtRadius, centre.y + skirtRadius,
                                              false));
@@ -116,6 +128,14 @@ juce::Image knob (const KnobColours& c)
     }
     g.setColour (juce::Colours::black.withAlpha (0.8f));
     g.strokePath (skirt, juce::PathStrokeType (1.0f));
+
+    if (! c.rim.isTransparent())
+    {
+        g.setColour (c.rim);
+        g.drawEllipse (juce::Rectangle<float> ((skirtRadius + 0.6f) * 2.0f, (skirtRadius + 0.6f) * 2.0f)
+                           .withCentre (centre),
+                       c.glow > 0.0f ? 2.0f : 1.0f);
+    }
 
     // The cap: spun metal, drawn as thin wedges whose brightness follows the angle, which
     // gives the cross-shaped reflection of a turned surface.
@@ -282,12 +302,15 @@ void addControlPictures (PictureList& list)
     list.push_back ({ "pad_blue.png", pad (Colour (0xff2c7cc6), Colour (0xff1a5796), 103) });
     list.push_back ({ "pad_overlay.png", padOverlay() });
 
-    list.push_back ({ "knob_dark.png", knob ({ Colour (0xff4b4e53), Colour (0xff111214), Colour (0xff27292c),
-                                               Colour (0xffeeeeee), 0.55f }) });
-    list.push_back ({ "knob_grey.png", knob ({ Colour (0xff8a8d92), Colour (0xff3b3d41), Colour (0xff8d9196),
-                                               Colour (0xff141414), 0.5f }) });
-    list.push_back ({ "knob_blue.png", knob ({ Colour (0xff3f6f9e), Colour (0xff0f2740), Colour (0xff2269ab),
-                                               Colour (0xffffffff), 0.6f }) });
+    // Normal: dark. Mouse over: the same knob with a faint cool rim, a hint and no more.
+    // Selected: a bright silver cap and a lit ring with its halo, plain from across the panel.
+    list.push_back (
+        { "knob_dark.png", knob ({ Colour (0xff4b4e53), Colour (0xff111214), Colour (0xff27292c),
+                                   Colour (0xffeeeeee), 0.55f, juce::Colours::transparentBlack }) });
+    list.push_back ({ "knob_grey.png", knob ({ Colour (0xff8a8d92), Colour (0xff3b3d41), Colour (0xffb4b8bd),
+                                               Colour (0xff101010), 0.5f, Colour (0xffffc24a), 1.0f }) });
+    list.push_back ({ "knob_blue.png", knob ({ Colour (0xff555a61), Colour (0xff15181c), Colour (0xff33363a),
+                                               Colour (0xffffffff), 0.6f, Colour (0x9969a9e0) }) });
 
     list.push_back ({ "fader_dark.png", fader ({ Colour (0xff55585d), Colour (0xff2a2c2f),
                                                  Colour (0xff3a3c40), Colour (0xfff0f0f0) }) });

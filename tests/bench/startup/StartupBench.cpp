@@ -47,13 +47,14 @@ bool waitForMap (Display* display, Clock::time_point deadline)
                 return true;
         }
 
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds> (deadline - Clock::now()).count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds> (deadline - Clock::now()).count();
 
         if (left <= 0)
             return false;
 
         pollfd p{ fd, POLLIN, 0 };
-        poll (&p, 1, (int) left);
+        poll (&p, 1, (int)left);
     }
 }
 
@@ -65,7 +66,7 @@ bool runOnce (Display* display, const std::string& program, Sample& sample)
 
     if (child == 0)
     {
-        execl (program.c_str(), program.c_str(), (char*) nullptr);
+        execl (program.c_str(), program.c_str(), (char*)nullptr);
         _exit (127);
     }
 
@@ -146,14 +147,16 @@ int main (int argc, char** argv)
     std::printf ("%-12s %8s %16s %16s\n", "program", "runs", "first map (ms)", "peak RSS (MB)");
 
     for (auto& [label, program] : programs)
-        std::printf ("%-12s %8d %16.1f %16.1f\n", label.c_str(), runs, median (times[label]), median (memory[label]));
+        std::printf ("%-12s %8d %16.1f %16.1f\n", label.c_str(), runs, median (times[label]),
+                     median (memory[label]));
 
     if (programs.size() >= 2)
     {
         const auto& base = programs.back().first;
         const auto& first = programs.front().first;
         std::printf ("%s / %s time: %.2fx, memory: %+.1f MB (medians)\n", first.c_str(), base.c_str(),
-                     median (times[first]) / median (times[base]), median (memory[first]) - median (memory[base]));
+                     median (times[first]) / median (times[base]),
+                     median (memory[first]) - median (memory[base]));
     }
 
     XCloseDisplay (display);
