@@ -7,9 +7,19 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <memory>
+
+class AboutWindow;
+class GetPresetWindow;
 class GlobalSettingsComponent;
+class GlobalSettingsWindow;
 class MainContentComponent;
+class MainMenuModel;
 class MainWindow;
+class MidiPortLayer;
+class MidiSetupWindow;
+class SendMultiplePresetsWindow;
+class WindowManager;
 
 class QRX5EditorApplication : public juce::JUCEApplication, public QRX5EditorEngine::Listener
 {
@@ -20,6 +30,21 @@ public:
         return dynamic_cast<QRX5EditorApplication*> (juce::JUCEApplicationBase::getInstance());
     }
 
+    QRX5EditorApplication();
+    ~QRX5EditorApplication() override;
+
+    const juce::String getApplicationName() override { return JUCE_APPLICATION_NAME_STRING; }
+    const juce::String getApplicationVersion() override { return JUCE_APPLICATION_VERSION_STRING; }
+    bool moreThanOneInstanceAllowed() override { return true; }
+    void initialise (const juce::String& commandLine) override;
+    void shutdown() override;
+    void anotherInstanceStarted (const juce::String& commandLine) override;
+    void systemRequestedQuit() override;
+
+    void getAllCommands (juce::Array<juce::CommandID>& commands) override;
+    void getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result) override;
+    bool perform (const InvocationInfo& info) override;
+
     // Opens a new main window on a fresh default preset.
     virtual void newPresetWindow() = 0;
 
@@ -29,21 +54,21 @@ public:
     // Opens a new main window and loads the file into its preset.
     virtual void openFileInNewWindow (const juce::File& file) = 0;
 
-    virtual void closeMidiSetupWindow() = 0;
+    virtual void closeMidiSetupWindow();
 
     // A new auto-populate component bound to the preset; the caller owns it.
     virtual juce::Component* createAutoPopulateComponent (QRX5EditorPreset::Ptr preset) = 0;
 
     // Engine results: failures become messages for the user.
-    void sendPresetResult (QRX5EditorPreset::Ptr preset, int result) override = 0;
-    void requestPresetResult (int result) override = 0;
-    void openPresetFileResult (int result) override = 0;
-    void savePresetFileResult (int result) override = 0;
+    void sendPresetResult (QRX5EditorPreset::Ptr preset, int result) override;
+    void requestPresetResult (int result) override;
+    void openPresetFileResult (int result) override;
+    void savePresetFileResult (int result) override;
 
-    virtual void showAboutWindow() = 0;
+    virtual void showAboutWindow();
 
     // Shows the text in an asynchronous warning box and returns at once.
-    virtual void showMessage (const juce::String& text) = 0;
+    virtual void showMessage (const juce::String& text);
 
     // The one editor engine: the same object on every call while the message loop runs.
     virtual QRX5EditorEngine::Ptr getEngine() = 0;
@@ -57,12 +82,12 @@ public:
     // The About picture, as a new image.
     virtual juce::Image createLogoImage() = 0;
 
-    virtual void openUserGuide() = 0;
-    virtual void closeLoadFromHardwareWindow() = 0;
-    virtual void showSendMultiplePresetsWindow() = 0;
-    virtual void closeSendMultiplePresetsWindow() = 0;
-    virtual void showGlobalSettingsWindow() = 0;
-    virtual void closeGlobalSettingsWindow() = 0;
+    virtual void openUserGuide();
+    virtual void closeLoadFromHardwareWindow();
+    virtual void showSendMultiplePresetsWindow();
+    virtual void closeSendMultiplePresetsWindow();
+    virtual void showGlobalSettingsWindow();
+    virtual void closeGlobalSettingsWindow();
 
     // A new settings page, registered with the engine's settings.
     virtual juce::ReferenceCountedObjectPtr<GlobalSettingsComponent> createGlobalSettingsComponent() = 0;
@@ -77,4 +102,50 @@ public:
     void showMidiSetupWindow();
     void showLoadFromHardwareWindow();
     void openPresetWithChooser();
+
+    // With no main window and none of the application's own windows on screen nothing could
+    // reach the program any more, so it quits.
+    void quitIfNothingIsOnScreen();
+
+    // What the program is made of, for whoever needs to look (the tests).
+    MidiManager* getMidiManager() const { return midiManager.get(); }
+    WindowManager* getWindowManager() const { return windowManager.get(); }
+    juce::ApplicationCommandManager* getCommandManager() const { return commandManager.get(); }
+    MainMenuModel* getMenuModel() const { return menuModel.get(); }
+    AboutWindow* getAboutWindow() const { return aboutWindow.get(); }
+    MidiSetupWindow* getMidiSetupWindow() const { return midiSetupWindow.get(); }
+    GetPresetWindow* getLoadFromHardwareWindow() const { return loadFromHardwareWindow.get(); }
+    SendMultiplePresetsWindow* getSendMultiplePresetsWindow() const
+    {
+        return sendMultiplePresetsWindow.get();
+    }
+    GlobalSettingsWindow* getGlobalSettingsWindow() const { return globalSettingsWindow.get(); }
+
+    // Where "Open User Guide" looks, in order: beside the program, then under share/.
+    static juce::Array<juce::File> getUserGuideLocations (const juce::File& executable);
+
+protected:
+    // The MIDI ports the program talks through: the system's.
+    virtual std::shared_ptr<MidiPortLayer> createPortLayer();
+
+    // Ends the message loop; the program then shuts down.
+    virtual void quitApplication();
+
+    QRX5EditorEngine::Ptr engine;
+
+private:
+    void showResultMessage (int result);
+    bool isAnyApplicationWindowOnScreen() const;
+
+    std::unique_ptr<juce::ApplicationCommandManager> commandManager;
+    std::unique_ptr<MainMenuModel> menuModel;
+    juce::ReferenceCountedObjectPtr<WindowManager> windowManager;
+    MidiManager::Ptr midiManager;
+    juce::ReferenceCountedObjectPtr<AboutWindow> aboutWindow;
+    juce::ReferenceCountedObjectPtr<SendMultiplePresetsWindow> sendMultiplePresetsWindow;
+    juce::ReferenceCountedObjectPtr<MidiSetupWindow> midiSetupWindow;
+    juce::ReferenceCountedObjectPtr<GlobalSettingsWindow> globalSettingsWindow;
+    juce::ReferenceCountedObjectPtr<GetPresetWindow> loadFromHardwareWindow;
+
+    JUCE_DECLARE_NON_COPYABLE (QRX5EditorApplication)
 };

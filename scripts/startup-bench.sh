@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 runs="${1:-20}"
 bash scripts/setup.sh
-BUILD_TARGETS="BareWindow StartupBench QRX571Editor" bash scripts/build.sh build
+BUILD_TARGETS="BareWindow StartupBench qrx571_editor" bash scripts/build.sh build
 
 editor="$(find build/app -type f -name 'QRX571 Editor' -perm -u+x | head -n 1)"
 bare="$(find build/tests/bench/startup -type f -name 'Bare Window' -perm -u+x | head -n 1)"

@@ -91,16 +91,22 @@ inline const juce::String versionPrefix{ "Version: " };
 inline const juce::String version{ "1.0.8" };
 
 // The two legal lines of the About window.
-inline const juce::String copyrightLine{ "Copyright (c) The QRX571 Editor developers. All rights reserved." };
-inline const juce::String trademarkLine{
-    "QRX571 is a trademark of its owner. Other names belong to their owners."
-};
+inline const juce::String copyrightLine{ "Copyright (c) The QRX571 Editor developers." };
+inline const juce::String licenceLine{ "Free software under the GNU GPL, version 3 or later." };
 
 // Labels that a pad view writes on itself.
 inline const juce::String noteLabel{ "NOTE:" };
 inline const juce::String programLabel{ "PROG:" };
 inline const juce::String msbLabel{ "MSB:" };
 inline const juce::String lsbLabel{ "LSB:" };
+
+// Captions and choices that more than one auto-populate panel shows.
+inline const juce::String startCaption{ "START" };
+inline const juce::String modeCaption{ "MODE" };
+inline const juce::String scaleCaption{ "SCALE" };
+inline const juce::String msbCaption{ "MSB" };
+inline const juce::String lsbCaption{ "LSB" };
+inline const juce::String chromatic{ "CHROMATIC" };
 
 // Image-button names; windows compare a clicked button's name with these.
 inline const juce::String sendButton{ "Send" };

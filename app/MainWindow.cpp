@@ -1,0 +1,214 @@
+#include "app/MainWindow.h"
+
+#include "app/AutoPopToolWindow.h"
+#include "app/CommandIds.h"
+#include "app/MainContentComponent.h"
+#include "app/PresetFileChooser.h"
+#include "app/QRX5EditorApplication.h"
+#include "app/SendPresetWindow.h"
+#include "ui/EditorStrings.h"
+#include "ui/ImageButtonFactories.h"
+
+namespace
+{
+juce::String applicationName()
+{
+    if (auto* app = QRX5EditorApplication::getApp())
+        return app->getApplicationName();
+    return JUCE_APPLICATION_NAME_STRING;
+}
+} // namespace
+
+MainWindow::MainWindow (MainContentComponent* content, QRX5EditorPreset::Ptr presetToEdit,
+                        QRX5EditorEngine::Ptr editorEngine, const juce::String& title,
+                        juce::MenuBarModel* menuBar)
+    : juce::DocumentWindow (applicationName(), juce::Colours::black,
+                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, true)
+    , preset (presetToEdit)
+    , engine (editorEngine)
+{
+    if (juce::File::isAbsolutePath (title))
+    {
+        filePath = title;
+        fileName = juce::File (title).getFileName();
+    }
+    else
+    {
+        fileName = title;
+    }
+    showTitle (fileName);
+
+    setUsingNativeTitleBar (true);
+    setResizable (false, false);
+    setMenuBar (menuBar);
+    setContentOwned (content, true);
+}
+
+MainWindow::~MainWindow()
+{
+    autoPopWindow.reset();
+    setMenuBar (nullptr);
+    clearContentComponent();
+}
+
+void MainWindow::closeButtonPressed() { closeWindow(); }
+
+void MainWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    commands.add (CommandIds::closeWindow, CommandIds::save, CommandIds::saveAs, CommandIds::minimizeWindow,
+                  CommandIds::autoPopulateTool, CommandIds::sendToHardware);
+}
+
+void MainWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
+{
+    switch (commandID)
+    {
+        case CommandIds::closeWindow:
+            CommandIds::describe (result, EditorStrings::closeWindow, 'w');
+            break;
+        case CommandIds::save:
+            CommandIds::describe (result, EditorStrings::save, 's');
+            break;
+        case CommandIds::saveAs:
+            CommandIds::describe (result, EditorStrings::saveAs);
+            break;
+        case CommandIds::minimizeWindow:
+            CommandIds::describe (result, EditorStrings::minimizeWindow, 'm');
+            break;
+        case CommandIds::autoPopulateTool:
+            CommandIds::describe (result, EditorStrings::autoPopulateTool);
+            break;
+        case CommandIds::sendToHardware:
+            CommandIds::describe (result, EditorStrings::sendToHardware);
+            break;
+        default:
+            break;
+    }
+}
+
+bool MainWindow::perform (const InvocationInfo& info)
+{
+    switch (info.commandID)
+    {
+        case CommandIds::closeWindow:
+            closeWindow();
+            return true;
+        case CommandIds::save:
+            save();
+            return true;
+        case CommandIds::saveAs:
+            saveAs();
+            return true;
+        case CommandIds::minimizeWindow:
+            setMinimised (true);
+            return true;
+        case CommandIds::autoPopulateTool:
+            openAutoPopulateTool();
+            return true;
+        case CommandIds::sendToHardware:
+            sendToHardware();
+            return true;
+        default:
+            return false;
+    }
+}
+
+juce::ApplicationCommandTarget* MainWindow::getNextCommandTarget()
+{
+    return findFirstTargetParentComponent();
+}
+
+bool MainWindow::confirmSave()
+{
+    const int answer = juce::AlertWindow::showYesNoCancelBox (juce::MessageBoxIconType::QuestionIcon,
+                                                              EditorStrings::saveDocumentTitle,
+                                                              EditorStrings::savePresetQuestion + fileName);
+    if (answer == 1)
+        return save();
+
+    return answer == 2;
+}
+
+bool MainWindow::save()
+{
+    if (filePath.isNotEmpty() && juce::File (filePath).existsAsFile())
+    {
+        engine->savePresetFile (juce::File (filePath), preset);
+        return true;
+    }
+    return saveAs();
+}
+
+bool MainWindow::saveAs()
+{
+    auto chooser = makePresetFileChooser (EditorStrings::selectFilenameToSave);
+    if (! chooser->browseForFileToSave (true))
+        return false;
+
+    const auto file = chooser->getResult();
+    engine->savePresetFile (file, preset);
+
+    filePath = file.getFullPathName();
+    fileName = file.getFileName();
+    showTitle (file.getFileNameWithoutExtension());
+    return true;
+}
+
+void MainWindow::closeWindow()
+{
+    if (auto* app = QRX5EditorApplication::getApp())
+        app->closeWindow (this);
+}
+
+void MainWindow::openFile (const juce::File& file)
+{
+    if (isModified() && ! confirmSave())
+        return;
+
+    // The window takes the file only when it really holds a preset: a later Save must never
+    // write this preset over a file that failed to load. The engine still reports the failure.
+    const bool readable = engine->loadPresetFile (file);
+    engine->openPresetFile (file, preset);
+
+    if (readable)
+    {
+        filePath = file.getFullPathName();
+        fileName = file.getFileName();
+        showTitle (fileName);
+    }
+}
+
+bool MainWindow::isModified()
+{
+    auto* app = QRX5EditorApplication::getApp();
+    auto defaultPreset = app != nullptr ? app->createDefaultPreset() : nullptr;
+    return defaultPreset == nullptr || defaultPreset->getData() != preset->getData();
+}
+
+void MainWindow::showTitle (const juce::String& name) { setName (applicationName() + " " + name); }
+
+void MainWindow::sendToHardware()
+{
+    if (sendPresetWindow == nullptr)
+    {
+        ReferenceCountedImageButton::Ptr sendButton;
+        makeSendButton (sendButton);
+        sendPresetWindow = new SendPresetWindow (preset, engine, new SendPresetComponent (sendButton));
+    }
+
+    sendPresetWindow->centreAroundComponent (this, sendPresetWindow->getWidth(),
+                                             sendPresetWindow->getHeight());
+    sendPresetWindow->addToDesktop();
+    sendPresetWindow->setVisible (true);
+}
+
+void MainWindow::openAutoPopulateTool()
+{
+    if (autoPopWindow == nullptr)
+        if (auto* app = QRX5EditorApplication::getApp())
+            if (auto* content = app->createAutoPopulateComponent (preset))
+                autoPopWindow = std::make_unique<AutoPopToolWindow> (content);
+
+    if (autoPopWindow != nullptr)
+        autoPopWindow->showAround (this, preset->getName());
+}

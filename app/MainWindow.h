@@ -1,0 +1,69 @@
+// The window of one open preset: the editor surface under the menu bar, the preset's file and
+// title, the save question, and the preset's own Send Preset and Auto Populate Tool windows.
+#pragma once
+
+#include "midi/QRX5EditorEngine.h"
+#include "model/QRX5EditorPreset.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <memory>
+
+class AutoPopToolWindow;
+class MainContentComponent;
+class SendPresetWindow;
+
+class MainWindow : public juce::DocumentWindow,
+                   public juce::ApplicationCommandTarget,
+                   public juce::ReferenceCountedObject
+{
+public:
+    using Ptr = juce::ReferenceCountedObjectPtr<MainWindow>;
+
+    // title: an absolute path of the preset's file, or a name such as "Untitled 1". The menu
+    // bar, when given, sits above the surface, which keeps its full size.
+    MainWindow (MainContentComponent* content, QRX5EditorPreset::Ptr preset, QRX5EditorEngine::Ptr engine,
+                const juce::String& title, juce::MenuBarModel* menuBar = nullptr);
+    ~MainWindow() override;
+
+    void closeButtonPressed() override;
+    void getAllCommands (juce::Array<juce::CommandID>& commands) override;
+    void getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result) override;
+    bool perform (const InvocationInfo& info) override;
+    juce::ApplicationCommandTarget* getNextCommandTarget() override;
+
+    // Asks "Save Document" with Yes, No and Cancel; false means Cancel. Yes with a chooser
+    // that is then cancelled counts as Cancel, so nothing unsaved is ever thrown away.
+    bool confirmSave();
+
+    // Each answers whether the preset was written (false when the chooser was cancelled).
+    bool save();
+    bool saveAs();
+
+    void closeWindow();
+
+    // Loads the file into this window's preset, asking first when the preset was edited.
+    void openFile (const juce::File& file);
+
+    void sendToHardware();
+    void openAutoPopulateTool();
+
+    juce::String getFilePath() const { return filePath; }
+    juce::String getFileName() const { return fileName; }
+    QRX5EditorPreset::Ptr getPreset() const { return preset; }
+    SendPresetWindow* getSendPresetWindow() const { return sendPresetWindow.get(); }
+    AutoPopToolWindow* getAutoPopToolWindow() const { return autoPopWindow.get(); }
+
+private:
+    bool isModified();
+    void showTitle (const juce::String& name);
+
+    juce::ReferenceCountedObjectPtr<SendPresetWindow> sendPresetWindow;
+    juce::String filePath;
+    juce::String fileName;
+    QRX5EditorPreset::Ptr preset;
+    QRX5EditorEngine::Ptr engine;
+    std::unique_ptr<AutoPopToolWindow> autoPopWindow;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
+};

@@ -1,0 +1,429 @@
+#include "app/QRX5EditorApplication.h"
+
+#include "app/AboutWindow.h"
+#include "app/CommandIds.h"
+#include "app/GetPresetWindow.h"
+#include "app/GlobalSettingsWindow.h"
+#include "app/MainContentComponent.h"
+#include "app/MainMenuModel.h"
+#include "app/MidiSetupWindow.h"
+#include "app/PresetFileChooser.h"
+#include "app/SendMultiplePresetsWindow.h"
+#include "app/WindowManager.h"
+#include "midi/SystemMidiPortLayer.h"
+#include "ui/EditorStrings.h"
+#include "ui/ImageButtonFactories.h"
+
+namespace
+{
+const juce::String userGuideName{ "QRX571 Editor - User Guide - v1.0.pdf" };
+
+// Puts an application window on screen: on the desktop, visible and in front.
+void showInFront (juce::TopLevelWindow& window)
+{
+    window.addToDesktop();
+    window.setVisible (true);
+    window.toFront (true);
+}
+} // namespace
+
+QRX5EditorApplication::QRX5EditorApplication() = default;
+
+QRX5EditorApplication::~QRX5EditorApplication()
+{
+    if (engine != nullptr)
+        engine->removeListener (this);
+    engine = nullptr;
+
+    aboutWindow = nullptr;
+    midiSetupWindow = nullptr;
+    loadFromHardwareWindow = nullptr;
+    sendMultiplePresetsWindow = nullptr;
+    globalSettingsWindow = nullptr;
+    midiManager = nullptr;
+}
+
+//==============================================================================
+void QRX5EditorApplication::initialise (const juce::String& commandLine)
+{
+    midiManager = new MidiManager (createPortLayer());
+    windowManager = new WindowManager();
+
+    commandManager = std::make_unique<juce::ApplicationCommandManager>();
+    commandManager->registerAllCommandsForTarget (this);
+
+    // Each main window carries the menu bar, since Linux has no menu bar of its own; the
+    // alert windows are JUCE's own, the same on every desktop.
+    menuModel = std::make_unique<MainMenuModel> (*commandManager);
+
+    midiManager->openInputDevice (getMidiInputName());
+    midiManager->openOutputDevice (getMidiOutputName());
+
+    const auto argument = commandLine.trim();
+    if (argument.isNotEmpty() && ! argument.startsWith ("-"))
+    {
+        anotherInstanceStarted (argument);
+        return;
+    }
+
+    createEngine();
+    newPresetWindow();
+}
+
+void QRX5EditorApplication::shutdown()
+{
+    if (sendMultiplePresetsWindow != nullptr)
+        sendMultiplePresetsWindow->releaseContent();
+    sendMultiplePresetsWindow = nullptr;
+    globalSettingsWindow = nullptr;
+    if (loadFromHardwareWindow != nullptr)
+        loadFromHardwareWindow->release();
+    loadFromHardwareWindow = nullptr;
+
+    windowManager = nullptr;
+
+    // The menu model stops watching the command manager as it goes, so it goes first.
+    menuModel = nullptr;
+    commandManager = nullptr;
+}
+
+void QRX5EditorApplication::anotherInstanceStarted (const juce::String& commandLine)
+{
+    const auto path = commandLine.trim().unquoted();
+    if (path.isEmpty() || windowManager == nullptr)
+        return;
+
+    const auto file = juce::File::getCurrentWorkingDirectory().getChildFile (path);
+
+    if (windowManager->getNumWindows() == 0)
+        openFileInNewWindow (file);
+    else if (auto active = windowManager->getActiveWindow())
+        active->openFile (file);
+}
+
+void QRX5EditorApplication::systemRequestedQuit()
+{
+    if (windowManager == nullptr)
+    {
+        quitApplication();
+        return;
+    }
+
+    auto windows = windowManager->getWindows();
+
+    while (! windows.isEmpty())
+    {
+        MainWindow::Ptr window = windows.getFirst();
+        window->toFront (true);
+
+        if (! window->confirmSave())
+            return;
+
+        windowManager->removeWindow (window.get());
+        windows.remove (0);
+    }
+
+    quitApplication();
+}
+
+void QRX5EditorApplication::quitApplication() { juce::JUCEApplicationBase::quit(); }
+
+//==============================================================================
+void QRX5EditorApplication::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    using C = juce::CommandID;
+    for (auto id : { C (CommandIds::newPreset), C (CommandIds::openPreset), C (CommandIds::loadFromHardware),
+                     C (CommandIds::midiSetup), C (CommandIds::quit), C (CommandIds::sendMultiplePresets),
+                     C (CommandIds::globalSettingsEditor), C (CommandIds::bringAllToFront),
+                     C (CommandIds::openUserGuide), C (CommandIds::about) })
+        commands.add (id);
+}
+
+void QRX5EditorApplication::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
+{
+    switch (commandID)
+    {
+        case CommandIds::newPreset:
+            CommandIds::describe (result, EditorStrings::newPreset, 'n');
+            break;
+        case CommandIds::openPreset:
+            CommandIds::describe (result, EditorStrings::openPreset, 'o');
+            break;
+        case CommandIds::loadFromHardware:
+            CommandIds::describe (result, EditorStrings::loadFromHardware);
+            break;
+        case CommandIds::midiSetup:
+            CommandIds::describe (result, EditorStrings::midiSetup);
+            break;
+        case CommandIds::quit:
+            CommandIds::describe (result, "Quit", 'q');
+            break;
+        case CommandIds::sendMultiplePresets:
+            CommandIds::describe (result, EditorStrings::sendMultiplePresets);
+            break;
+        case CommandIds::globalSettingsEditor:
+            CommandIds::describe (result, EditorStrings::globalSettingsEditor);
+            break;
+        case CommandIds::bringAllToFront:
+            CommandIds::describe (result, EditorStrings::bringAllToFront);
+            result.setActive (windowManager != nullptr && windowManager->getNumWindows() > 0);
+            break;
+        case CommandIds::openUserGuide:
+            CommandIds::describe (result, EditorStrings::openUserGuide);
+            break;
+        case CommandIds::about:
+            CommandIds::describe (result, EditorStrings::about);
+            break;
+        default:
+            break;
+    }
+}
+
+bool QRX5EditorApplication::perform (const InvocationInfo& info)
+{
+    switch (info.commandID)
+    {
+        case CommandIds::newPreset:
+            newPresetWindow();
+            break;
+        case CommandIds::openPreset:
+            openPresetWithChooser();
+            break;
+        case CommandIds::loadFromHardware:
+            showLoadFromHardwareWindow();
+            break;
+        case CommandIds::midiSetup:
+            showMidiSetupWindow();
+            break;
+        case CommandIds::quit:
+            systemRequestedQuit();
+            break;
+        case CommandIds::sendMultiplePresets:
+            showSendMultiplePresetsWindow();
+            break;
+        case CommandIds::globalSettingsEditor:
+            showGlobalSettingsWindow();
+            break;
+        case CommandIds::bringAllToFront:
+            if (windowManager != nullptr)
+                windowManager->bringAllToFront();
+            break;
+        case CommandIds::openUserGuide:
+            openUserGuide();
+            break;
+        case CommandIds::about:
+            showAboutWindow();
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+//==============================================================================
+void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5EditorPreset::Ptr preset,
+                                            const juce::String& path)
+{
+    const auto title =
+        path.isNotEmpty() ? path : "Untitled " + juce::String (windowManager->getNumWindowsCreated() + 1);
+
+    MainWindow::Ptr window = new MainWindow (content, preset, getEngine(), title, menuModel.get());
+    commandManager->registerAllCommandsForTarget (window.get());
+    window->addKeyListener (commandManager->getKeyMappings());
+    windowManager->addWindow (window);
+    commandManager->commandStatusChanged();
+}
+
+void QRX5EditorApplication::closeWindow (MainWindow* window)
+{
+    MainWindow::Ptr keptWhileAsking (window);
+    if (window == nullptr || windowManager == nullptr || ! window->confirmSave())
+        return;
+
+    windowManager->removeWindow (window);
+    keptWhileAsking = nullptr;
+    commandManager->commandStatusChanged();
+    quitIfNothingIsOnScreen();
+}
+
+void QRX5EditorApplication::quitIfNothingIsOnScreen()
+{
+    if (windowManager != nullptr && windowManager->getNumWindows() == 0 && ! isAnyApplicationWindowOnScreen())
+        quitApplication();
+}
+
+bool QRX5EditorApplication::isAnyApplicationWindowOnScreen() const
+{
+    for (juce::Component* window : std::initializer_list<juce::Component*>{
+             aboutWindow.get(), midiSetupWindow.get(), loadFromHardwareWindow.get(),
+             sendMultiplePresetsWindow.get(), globalSettingsWindow.get() })
+        if (window != nullptr && window->isOnDesktop() && window->isVisible())
+            return true;
+    return false;
+}
+
+//==============================================================================
+void QRX5EditorApplication::sendPresetResult (QRX5EditorPreset::Ptr, int result)
+{
+    showResultMessage (result);
+}
+
+void QRX5EditorApplication::requestPresetResult (int result) { showResultMessage (result); }
+
+void QRX5EditorApplication::showResultMessage (int result)
+{
+    if (result == 0)
+    {
+        showMidiSetupWindow();
+        showMessage (EditorStrings::midiDeviceNotFound);
+    }
+    else if (result == 1)
+    {
+        showMessage (EditorStrings::noPresetAcknowledgement);
+    }
+}
+
+void QRX5EditorApplication::openPresetFileResult (int result)
+{
+    if (result == 0 || result == 1)
+        showMessage (EditorStrings::errorOpeningFile);
+}
+
+void QRX5EditorApplication::savePresetFileResult (int result)
+{
+    if (result == 0)
+        showMessage (EditorStrings::errorSavingFile);
+}
+
+void QRX5EditorApplication::showMessage (const juce::String& text)
+{
+    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, getApplicationName(),
+                                            text);
+}
+
+//==============================================================================
+void QRX5EditorApplication::showAboutWindow()
+{
+    if (aboutWindow == nullptr)
+        aboutWindow = new AboutWindow (createLogoImage());
+
+    showInFront (*aboutWindow);
+}
+
+void QRX5EditorApplication::showMidiSetupWindow()
+{
+    if (midiSetupWindow == nullptr)
+    {
+        ReferenceCountedImageButton::Ptr ok, cancel, apply;
+        makeOkButton (ok);
+        makeCancelButton (cancel);
+        makeApplyButton (apply);
+
+        MidiSetupComponent::Ptr content = new MidiSetupComponent (ok, cancel, apply);
+        content->refresh (midiManager);
+        midiSetupWindow = new MidiSetupWindow (content, midiManager);
+        midiSetupWindow->centreWithSize (midiSetupWindow->getWidth(), midiSetupWindow->getHeight());
+    }
+
+    showInFront (*midiSetupWindow);
+}
+
+void QRX5EditorApplication::closeMidiSetupWindow()
+{
+    midiSetupWindow = nullptr;
+    quitIfNothingIsOnScreen();
+}
+
+void QRX5EditorApplication::showLoadFromHardwareWindow()
+{
+    if (loadFromHardwareWindow == nullptr)
+        loadFromHardwareWindow = new GetPresetWindow (getEngine());
+
+    auto& window = *loadFromHardwareWindow;
+    window.centreWithSize (window.getWidth(), window.getHeight());
+    window.addToDesktop();
+    window.refresh();
+    window.setVisible (true);
+    window.toFront (true);
+}
+
+void QRX5EditorApplication::closeLoadFromHardwareWindow()
+{
+    if (loadFromHardwareWindow != nullptr)
+        loadFromHardwareWindow->release();
+    loadFromHardwareWindow = nullptr;
+    quitIfNothingIsOnScreen();
+}
+
+void QRX5EditorApplication::showSendMultiplePresetsWindow()
+{
+    if (sendMultiplePresetsWindow == nullptr)
+        sendMultiplePresetsWindow = new SendMultiplePresetsWindow();
+
+    sendMultiplePresetsWindow->resetSlots();
+    showInFront (*sendMultiplePresetsWindow);
+}
+
+void QRX5EditorApplication::closeSendMultiplePresetsWindow()
+{
+    if (sendMultiplePresetsWindow != nullptr)
+        sendMultiplePresetsWindow->releaseContent();
+    sendMultiplePresetsWindow = nullptr;
+    quitIfNothingIsOnScreen();
+}
+
+void QRX5EditorApplication::showGlobalSettingsWindow()
+{
+    if (globalSettingsWindow == nullptr)
+        globalSettingsWindow = new GlobalSettingsWindow (createGlobalSettingsComponent(), getEngine());
+
+    auto& window = *globalSettingsWindow;
+    window.centreWithSize (window.getWidth(), window.getHeight());
+    window.requestSettings();
+    showInFront (window);
+}
+
+void QRX5EditorApplication::closeGlobalSettingsWindow()
+{
+    globalSettingsWindow = nullptr;
+    quitIfNothingIsOnScreen();
+}
+
+//==============================================================================
+void QRX5EditorApplication::openPresetWithChooser()
+{
+    auto chooser = makePresetFileChooser ("Select Filename to open");
+    if (chooser->browseForFileToOpen())
+        openFileInNewWindow (chooser->getResult());
+}
+
+juce::Array<juce::File> QRX5EditorApplication::getUserGuideLocations (const juce::File& executable)
+{
+    const auto folder = executable.getParentDirectory();
+    return { folder.getChildFile (userGuideName),
+             folder.getSiblingFile ("share").getChildFile ("qrx571-editor").getChildFile (userGuideName) };
+}
+
+void QRX5EditorApplication::openUserGuide()
+{
+    const auto executable = juce::File::getSpecialLocation (juce::File::currentExecutableFile);
+    const auto locations = getUserGuideLocations (executable);
+
+    for (auto& guide : locations)
+        if (guide.existsAsFile())
+        {
+            guide.startAsProcess();
+            return;
+        }
+
+    // Name the place this kind of program keeps it: under share/ once installed.
+    const auto& expected =
+        executable.getParentDirectory().getFileName() == "bin" ? locations[1] : locations[0];
+    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::NoIcon, getApplicationName(),
+                                            "Unable to find user guide.\n" + expected.getFullPathName());
+}
+
+std::shared_ptr<MidiPortLayer> QRX5EditorApplication::createPortLayer()
+{
+    return std::make_shared<SystemMidiPortLayer>();
+}

@@ -1,0 +1,30 @@
+// Keeps the open main windows, counts every one ever made (for the "Untitled" numbers) and
+// places each new one in a cascade.
+#pragma once
+
+#include "app/MainWindow.h"
+
+class WindowManager : public juce::ReferenceCountedObject
+{
+public:
+    using Ptr = juce::ReferenceCountedObjectPtr<WindowManager>;
+
+    // Places the window by the number now open (not the number made) and shows it.
+    void addWindow (MainWindow::Ptr window);
+    void removeWindow (MainWindow* window);
+
+    int getNumWindows() const { return windows.size(); }
+    int getNumWindowsCreated() const { return numWindowsCreated; }
+
+    // A copy, so the caller may close windows while it walks it.
+    juce::ReferenceCountedArray<MainWindow> getWindows() const { return windows; }
+
+    // The last window of the list that is the active one, or null.
+    MainWindow::Ptr getActiveWindow() const;
+
+    void bringAllToFront();
+
+private:
+    juce::ReferenceCountedArray<MainWindow> windows;
+    int numWindowsCreated = 0;
+};

@@ -1,0 +1,401 @@
+// The editor application as the user meets it, made in the test process: it starts on the
+// device emulator's ports, and the tests answer its boxes and choosers on the desktop.
+#include "DesktopAnswers.h"
+#include "app/AboutWindow.h"
+#include "app/AutoPopToolWindow.h"
+#include "app/CommandIds.h"
+#include "app/MainMenuModel.h"
+#include "app/MidiSetupWindow.h"
+#include "app/QRX571EditorApplication.h"
+#include "app/SendPresetWindow.h"
+#include "app/WindowManager.h"
+#include "model/DefaultPreset.h"
+#include "support/RunLoop.h"
+#include "ui/EditorStrings.h"
+#include "views/TestApplication.h"
+#include "views/ViewTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace
+{
+// The real application; only the end of the message loop is counted instead of carried out,
+// since the tests share one loop.
+class EditorUnderTest : public QRX571EditorApplication
+{
+public:
+    int quits = 0;
+
+protected:
+    void quitApplication() override { ++quits; }
+};
+
+class EditorApplicationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { setenv (QRX571EditorApplication::emulatorVariable, "1", 1); }
+
+    void TearDown() override { finish(); }
+
+    void finish()
+    {
+        if (app != nullptr)
+            app->shutdown();
+        app.reset();
+        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
+        testutil::runLoopFor (30);
+    }
+
+    void start (const juce::String& commandLine = {})
+    {
+        app = TestApplication::make<EditorUnderTest>();
+        app->initialise (commandLine);
+    }
+
+    int numWindows() const { return app->getWindowManager()->getNumWindows(); }
+    MainWindow& window (int index) const { return *app->getWindowManager()->getWindows()[index]; }
+    juce::StringArray titles() const
+    {
+        juce::StringArray names;
+        for (auto* w : app->getWindowManager()->getWindows())
+            names.add (w->getName());
+        return names;
+    }
+
+    void invoke (juce::CommandID command) { app->getCommandManager()->invokeDirectly (command, false); }
+
+    // A preset file named presetName, written as the editor writes one.
+    juce::File presetFile (const juce::String& fileName, const juce::String& presetName)
+    {
+        auto preset = makeDefaultPreset();
+        preset->setName (presetName);
+        QRX5EditorEngine::Ptr writer =
+            new QRX571EditorEngine (new MidiManager (std::make_shared<VirtualMidiPortLayer>()));
+        const auto file = folder.getChildFile (fileName);
+        writer->savePresetFile (file, preset.get());
+        return file;
+    }
+
+    bool isShowing (juce::Component* c) const { return c != nullptr && c->isOnDesktop() && c->isVisible(); }
+
+    bool waitForAnswers()
+    {
+        return testutil::runLoopUntil ([this] { return answers.allAnswered(); }, 5000);
+    }
+
+    juce::File folder = juce::File::createTempFile ("app-test");
+    apptest::DesktopAnswers answers;
+    std::unique_ptr<EditorUnderTest> app;
+
+    EditorApplicationTest() { folder.createDirectory(); }
+    ~EditorApplicationTest() override { folder.deleteRecursively(); }
+};
+
+juce::String titled (const juce::String& name) { return "QRX571 Editor " + name; }
+
+TEST_F (EditorApplicationTest, StartsOnTheDevicePortsWithOneUntitledWindowOrTheFileOfTheCommandLine)
+{
+    struct Row
+    {
+        juce::String commandLine, title, presetName;
+    };
+    const juce::String live = "\"" + folder.getChildFile ("My Live.qrx571").getFullPathName() + "\"";
+    for (const auto& row :
+         { Row{ "", "Untitled 1", "Generic" }, Row{ "  -psn_0_1234 ", "Untitled 1", "Generic" },
+           Row{ live, "My Live.qrx571", "Live" } })
+    {
+        SCOPED_TRACE (row.commandLine);
+        presetFile ("My Live.qrx571", "Live");
+        start (row.commandLine);
+
+        EXPECT_NE (app->getEmulator(), nullptr);
+        EXPECT_EQ (app->getMidiManager()->getOpenInputNames(), juce::StringArray ("QRX571 Remote"));
+        EXPECT_EQ (app->getMidiManager()->getOpenOutputNames(), juce::StringArray ("QRX571 Remote"));
+        ASSERT_EQ (numWindows(), 1);
+        EXPECT_EQ (window (0).getName(), titled (row.title));
+        EXPECT_EQ (window (0).getPreset()->getName().trimEnd(), row.presetName);
+        EXPECT_NE (window (0).getMenuBarComponent(), nullptr);
+        EXPECT_EQ (window (0).getContentComponent()->getBounds().getHeight(), 721) << "under the menu bar";
+        finish();
+    }
+}
+
+TEST_F (EditorApplicationTest, UntitledNumbersCountEveryWindowEverMadeAndTheCascadeCountsTheOpenOnes)
+{
+    start();
+    invoke (CommandIds::newPreset);
+    EXPECT_EQ (window (0).getPosition(), juce::Point<int> (30, 75));
+    EXPECT_EQ (window (1).getPosition(), juce::Point<int> (45, 90));
+
+    answers.press ("No");
+    window (0).closeButtonPressed();
+    invoke (CommandIds::newPreset);
+
+    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3")));
+    EXPECT_EQ (window (1).getPosition(), juce::Point<int> (45, 90));
+    EXPECT_EQ (app->quits, 0);
+}
+
+TEST_F (EditorApplicationTest, QuitAsksEachWindowInTurnAndStopsAtCancel)
+{
+    start();
+    invoke (CommandIds::newPreset);
+    invoke (CommandIds::newPreset);
+
+    answers.press ("No");
+    answers.press ("Cancel");
+    invoke (CommandIds::quit);
+
+    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1",
+                                                "Save Document. Save Preset: Untitled 2"));
+    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3")));
+    EXPECT_EQ (app->quits, 0);
+}
+
+TEST_F (EditorApplicationTest, ClosingTheLastWindowQuitsAndQuitWithNoWindowAsksNothing)
+{
+    start();
+    EXPECT_TRUE (
+        app->getMenuModel()->getMenuForIndex (2, "Window").containsCommandItem (CommandIds::bringAllToFront));
+
+    auto isBringAllToFrontActive = [this]
+    {
+        juce::ApplicationCommandInfo info (CommandIds::bringAllToFront);
+        app->getCommandInfo (CommandIds::bringAllToFront, info);
+        return (info.flags & juce::ApplicationCommandInfo::isDisabled) == 0;
+    };
+    EXPECT_TRUE (isBringAllToFrontActive());
+
+    answers.press ("No");
+    window (0).closeButtonPressed();
+    EXPECT_EQ (numWindows(), 0);
+    EXPECT_EQ (app->quits, 1);
+    EXPECT_FALSE (isBringAllToFrontActive());
+
+    invoke (CommandIds::quit);
+    EXPECT_EQ (app->quits, 2);
+    EXPECT_EQ (answers.seen.size(), 1);
+
+    // The application's own commands still work with no window.
+    invoke (CommandIds::newPreset);
+    EXPECT_EQ (numWindows(), 1);
+}
+
+TEST_F (EditorApplicationTest, TheFileMenuListsItsCommandsWithFourSeparators)
+{
+    start();
+    juce::StringArray items;
+    const auto file = app->getMenuModel()->getMenuForIndex (0, "File");
+    for (juce::PopupMenu::MenuItemIterator it (file); it.next();)
+        items.add (it.getItem().isSeparator ? "-" : it.getItem().text);
+
+    EXPECT_EQ (items.joinIntoString ("|"), "New|Open Preset|-|Close Window|-|Save|Save As|-|Load From "
+                                           "Hardware|Send To Hardware|-|MIDI Setup|Quit");
+    EXPECT_EQ (app->getMenuModel()->getMenuBarNames(), juce::StringArray ("File", "Tools", "Window", "Help"));
+}
+
+TEST_F (EditorApplicationTest, CtrlWAsksAndClosesOnlyTheFocusedWindow)
+{
+    start();
+    invoke (CommandIds::newPreset);
+    window (0).toFront (true);
+    ASSERT_TRUE (testutil::runLoopUntil ([this] { return window (0).hasKeyboardFocus (true); }));
+
+    answers.press ("No");
+    window (0).getPeer()->handleKeyPress (juce::KeyPress ('w', juce::ModifierKeys::commandModifier, 0));
+
+    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1"));
+    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2")));
+}
+
+TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpensMidiSetupFirst)
+{
+    struct Row
+    {
+        std::function<void (QRX5EditorApplication&)> result;
+        juce::String message;
+        bool opensMidiSetup;
+    };
+    const Row rows[] = {
+        { [] (auto& a) { a.sendPresetResult (nullptr, 0); }, EditorStrings::midiDeviceNotFound, true },
+        { [] (auto& a) { a.sendPresetResult (nullptr, 1); }, EditorStrings::noPresetAcknowledgement, false },
+        { [] (auto& a) { a.sendPresetResult (nullptr, 2); }, {}, false },
+        { [] (auto& a) { a.requestPresetResult (0); }, EditorStrings::midiDeviceNotFound, true },
+        { [] (auto& a) { a.requestPresetResult (1); }, EditorStrings::noPresetAcknowledgement, false },
+        { [] (auto& a) { a.requestPresetResult (2); }, {}, false },
+        { [] (auto& a) { a.openPresetFileResult (0); }, EditorStrings::errorOpeningFile, false },
+        { [] (auto& a) { a.openPresetFileResult (1); }, EditorStrings::errorOpeningFile, false },
+        { [] (auto& a) { a.openPresetFileResult (2); }, {}, false },
+        { [] (auto& a) { a.savePresetFileResult (0); }, EditorStrings::errorSavingFile, false },
+        { [] (auto& a) { a.savePresetFileResult (1); }, {}, false },
+    };
+    start();
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE (row.message);
+        answers.seen.clear();
+        row.result (*app);
+        testutil::runLoopFor (40);
+
+        EXPECT_EQ (answers.seen, row.message.isEmpty() ? juce::StringArray()
+                                                       : juce::StringArray ("QRX571 Editor. " + row.message));
+        auto* setup = app->getMidiSetupWindow();
+        EXPECT_EQ (isShowing (setup), row.opensMidiSetup);
+        if (row.opensMidiSetup)
+        {
+            // Made first, so it lies under the message.
+            auto& desktop = juce::Desktop::getInstance();
+            juce::Array<juce::Component*> order;
+            for (int i = 0; i < desktop.getNumComponents(); ++i)
+                order.add (desktop.getComponent (i));
+            EXPECT_NE (dynamic_cast<juce::AlertWindow*> (order.getLast()), nullptr);
+            EXPECT_LT (order.indexOf (setup), order.size() - 1);
+            setup->closeButtonPressed();
+        }
+        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
+    }
+}
+
+TEST_F (EditorApplicationTest, SaveAsksForAFileWhenThereIsNoneAndSaveAsRetitlesTheWindow)
+{
+    start();
+    const auto live = folder.getChildFile ("Live.qrx571");
+
+    answers.choose (live);
+    window (0).save();
+    EXPECT_EQ (answers.seen, juce::StringArray ("Select filename to save"));
+    EXPECT_TRUE (live.existsAsFile());
+    EXPECT_EQ (window (0).getName(), titled ("Live"));
+
+    answers.press ("Cancel");
+    invoke (CommandIds::quit);
+    EXPECT_EQ (answers.seen[1], "Save Document. Save Preset: Live.qrx571");
+
+    // Saving again writes in place; once the file is gone it asks again.
+    answers.seen.clear();
+    window (0).save();
+    live.deleteFile();
+    answers.choose ({});
+    window (0).save();
+    EXPECT_EQ (answers.seen, juce::StringArray ("Select filename to save"));
+    EXPECT_FALSE (live.exists());
+}
+
+TEST_F (EditorApplicationTest, CancellingTheChooserAfterYesKeepsTheWindowAndItsEdits)
+{
+    start();
+    window (0).getPreset()->setName ("Edited");
+    const auto onDisk = presetFile ("Other.qrx571", "Other");
+
+    const std::function<void()> ways[] = { [&] { window (0).closeButtonPressed(); },
+                                           [&] { window (0).openFile (onDisk); },
+                                           [&] { invoke (CommandIds::quit); } };
+    for (const auto& closeOrOpenOrQuit : ways)
+    {
+        answers.press ("Yes");
+        answers.choose ({});
+        closeOrOpenOrQuit();
+
+        ASSERT_TRUE (waitForAnswers());
+        ASSERT_EQ (numWindows(), 1);
+        EXPECT_EQ (window (0).getPreset()->getName(), "Edited");
+        EXPECT_EQ (window (0).getName(), titled ("Untitled 1"));
+        EXPECT_EQ (app->quits, 0);
+    }
+}
+
+TEST_F (EditorApplicationTest, AWindowTakesAFileOnlyWhenItLoaded)
+{
+    start();
+    const auto good = presetFile ("Good.qrx571", "Good");
+    const auto users = folder.getChildFile ("Notes.qrx571");
+    users.replaceWithText (juce::String::repeatedString ("not a preset ", 90));
+    const auto before = users.loadFileAsString();
+
+    // Opening into an unedited default window asks nothing.
+    window (0).openFile (good);
+    EXPECT_TRUE (answers.seen.isEmpty());
+    EXPECT_EQ (window (0).getName(), titled ("Good.qrx571"));
+
+    app->openFileInNewWindow (users);
+    testutil::runLoopFor (40);
+    EXPECT_EQ (answers.seen, juce::StringArray ("QRX571 Editor. " + EditorStrings::errorOpeningFile));
+    EXPECT_EQ (window (1).getName(), titled ("Untitled 2"));
+
+    // Saving that window asks where, instead of writing the default preset over the file.
+    answers.press ("OK");
+    ASSERT_TRUE (waitForAnswers());
+    answers.choose ({});
+    window (1).save();
+    ASSERT_TRUE (waitForAnswers());
+    EXPECT_EQ (users.loadFileAsString(), before);
+
+    answers.press ("No");
+    window (0).openFile (users);
+    EXPECT_EQ (window (0).getName(), titled ("Good.qrx571"));
+    EXPECT_EQ (window (0).getFilePath(), good.getFullPathName());
+}
+
+TEST_F (EditorApplicationTest, ToolWindowsAreMadeOnceAndShownAgain)
+{
+    start();
+    auto& main = window (0);
+    main.getPreset()->setName ("Drums");
+
+    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::autoPopulateTool));
+    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::autoPopulateTool));
+    auto* tool = main.getAutoPopToolWindow();
+    ASSERT_TRUE (isShowing (tool));
+    EXPECT_EQ (tool->getName(), "Auto Populate: Drums");
+
+    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::sendToHardware));
+    auto* send = main.getSendPresetWindow();
+    ASSERT_TRUE (isShowing (send));
+    send->closeButtonPressed();
+    tool->closeButtonPressed();
+    main.getPreset()->setName ("Keys");
+    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::sendToHardware));
+    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::autoPopulateTool));
+
+    EXPECT_EQ (main.getSendPresetWindow(), send);
+    EXPECT_TRUE (isShowing (send));
+    EXPECT_EQ (main.getAutoPopToolWindow(), tool);
+    EXPECT_TRUE (isShowing (tool));
+    EXPECT_EQ (tool->getName(), "Auto Populate: Keys");
+}
+
+TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsTheProgramRunning)
+{
+    start();
+    invoke (CommandIds::about);
+    auto* about = app->getAboutWindow();
+    ASSERT_TRUE (isShowing (about));
+    EXPECT_TRUE (about->isAlwaysOnTop());
+
+    answers.press ("No");
+    window (0).closeButtonPressed();
+    EXPECT_EQ (app->quits, 0) << "the About window is still on screen";
+
+    viewtest::mouse (*about, { 250.0f, 40.0f }, true);
+    viewtest::mouse (*about, { 250.0f, 40.0f }, false);
+    EXPECT_FALSE (about->isOnDesktop());
+    EXPECT_EQ (app->quits, 1);
+
+    app->showAboutWindow();
+    EXPECT_EQ (app->getAboutWindow(), about);
+    EXPECT_TRUE (isShowing (about));
+}
+
+TEST_F (EditorApplicationTest, AMissingUserGuideIsNamedInAMessage)
+{
+    start();
+    invoke (CommandIds::openUserGuide);
+    testutil::runLoopFor (40);
+    const auto beside = QRX5EditorApplication::getUserGuideLocations (
+        juce::File::getSpecialLocation (juce::File::currentExecutableFile))[0];
+    EXPECT_EQ (answers.seen,
+               juce::StringArray ("QRX571 Editor. Unable to find user guide.\n" + beside.getFullPathName()));
+}
+} // namespace
