@@ -1,0 +1,221 @@
+// The whole tool as the user meets it: the four panels in place, every sub-mode rendered for
+// review, its window hiding and showing again with its choices, its writes showing at once
+// on an editor surface over the same preset, and going away safely at any moment.
+#include "app/AutoPopToolWindow.h"
+#include "app/MainContentComponent.h"
+#include "autopopulate/AutoPopulateTestSupport.h"
+#include "autopopulate/QRX571AutoPopulateComponent.h"
+#include "model/DefaultPreset.h"
+#include "ui/EditorPictures.h"
+#include "ui/EditorStrings.h"
+#include "ui/PadView.h"
+#include "views/TestApplication.h"
+#include "views/ViewTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class AutoPopulateToolTest : public testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        window.reset();
+        tool.reset();
+        testutil::runLoopFor (20);
+    }
+
+    juce::Array<juce::Component*> panels() const
+    {
+        return { aptest::findAll<QRX5PadAutoPopulateComponent> (*tool).getFirst(),
+                 aptest::findAll<QRX5KnobAutoPopulateComponent> (*tool).getFirst(),
+                 aptest::findAll<QRX5FaderAutoPopulateComponent> (*tool).getFirst(),
+                 aptest::findAll<QRX5SwitchAutoPopulateComponent> (*tool).getFirst() };
+    }
+
+    AutoPopulateToolTest()
+    {
+        for (auto* panel : panels())
+            typeBox (*panel).addListener (&announcements);
+    }
+
+    // The panels build their first sub-mode when their TYPE choosers announce the first item,
+    // on a later turn of the message loop.
+    bool firstSubModesBuilt() const
+    {
+        return testutil::runLoopUntil ([&] { return announcements.heard.size() == 4; });
+    }
+
+    static juce::ComboBox& typeBox (juce::Component& panel)
+    {
+        return aptest::comboOf (*aptest::findRow (panel, "TYPE"));
+    }
+
+    static juce::Button& bankToggle (juce::Component& panel, const juce::String& name)
+    {
+        return *aptest::find<juce::Button> (panel, name);
+    }
+
+    struct Announcements : juce::ComboBox::Listener
+    {
+        void comboBoxChanged (juce::ComboBox* box) override { heard.addIfNotAlreadyThere (box); }
+        juce::Array<juce::ComboBox*> heard;
+    } announcements; // outlives the choosers it hears
+
+    std::unique_ptr<TestApplication> app = TestApplication::make();
+    QRX571EditorPreset::Ptr preset = makeDefaultPreset();
+    std::unique_ptr<QRX571AutoPopulateComponent> tool =
+        std::make_unique<QRX571AutoPopulateComponent> (preset);
+    std::unique_ptr<AutoPopToolWindow> window;
+};
+} // namespace
+
+TEST_F (AutoPopulateToolTest, PanelsStackUnderTheCaptionAtTheirPlaces)
+{
+    EXPECT_EQ (tool->getBounds(), juce::Rectangle<int> (633, 677));
+    const int tops[] = { 30, 196, 367, 533 };
+    const auto all = panels();
+    ASSERT_EQ (all.size(), 4);
+    for (int i = 0; i < 4; ++i)
+    {
+        ASSERT_NE (all[i], nullptr);
+        EXPECT_EQ (all[i]->getBounds(), juce::Rectangle<int> (0, tops[i], 633, 156)) << "panel " << i;
+        EXPECT_EQ (all[i]->getParentComponent(), tool.get());
+    }
+}
+
+TEST_F (AutoPopulateToolTest, EverySubModeOfEveryPanelRendersForReview)
+{
+    ASSERT_TRUE (firstSubModesBuilt());
+    int mostTypes = 0;
+    for (auto* panel : panels())
+        mostTypes = juce::jmax (mostTypes, typeBox (*panel).getNumItems());
+
+    for (int item = 0; item < mostTypes; ++item)
+    {
+        juce::StringArray shown;
+        for (auto* panel : panels())
+        {
+            auto& box = typeBox (*panel);
+            const auto text = box.getItemText (juce::jmin (item, box.getNumItems() - 1));
+            ASSERT_TRUE (aptest::pick (box, text));
+            shown.add (text);
+        }
+        juce::Image image (juce::Image::ARGB, tool->getWidth(), tool->getHeight(), true);
+        juce::Graphics g (image);
+        tool->paintEntireComponent (g, false);
+        EXPECT_TRUE (viewtest::writePng (image, "autopopulate_tool_" + juce::String (item + 1) + ".png"))
+            << shown.joinIntoString (", ");
+    }
+}
+
+TEST_F (AutoPopulateToolTest, ASubModeSwitchRebuildsItsRowsAndTheOldOnesNoLongerApply)
+{
+    auto& pads = *panels()[0];
+    for (int i = 0; i < 16; ++i)
+        preset->getPad (i)->setParameterValue ("Program Number", juce::Value (99));
+
+    ASSERT_TRUE (aptest::click (bankToggle (pads, EditorStrings::bankAButton)));
+    ASSERT_TRUE (aptest::pick (typeBox (pads), "PROGRAM"));
+    auto* order = aptest::findRow (pads, "ORDER");
+    ASSERT_NE (order, nullptr);
+    ASSERT_TRUE (aptest::click (aptest::enabledToggle (*order)));
+    aptest::find<NumberBoxComponent<int>> (pads, "PROGRAM")->setValue (5, juce::sendNotification);
+
+    ASSERT_TRUE (aptest::pick (typeBox (pads), "NOTE"));
+    ASSERT_TRUE (aptest::pick (typeBox (pads), "PROGRAM"));
+    order = aptest::findRow (pads, "ORDER");
+    EXPECT_FALSE (aptest::enabledToggle (*order).getToggleState());
+    EXPECT_EQ (aptest::find<NumberBoxComponent<int>> (pads, "PROGRAM")->getValue(), 0);
+
+    ASSERT_TRUE (aptest::click (*aptest::find<juce::Button> (pads, EditorStrings::applyButton)));
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ ((int)preset->getPad (i)->getParameterValue ("Program Number").getValue(), 99);
+}
+
+TEST_F (AutoPopulateToolTest, AnApplyShowsAtOnceOnASurfaceOverTheSamePreset)
+{
+    MainContentComponent surface (preset, EditorPictures::editorBackground());
+    tool->addToDesktop (0); // on screen, so that START takes the keyboard focus when typed into
+    tool->setVisible (true);
+    auto& pads = *panels()[0];
+    ASSERT_TRUE (firstSubModesBuilt());
+
+    ASSERT_TRUE (aptest::click (bankToggle (pads, EditorStrings::bankAButton)));
+    for (auto* label : { "PAD ON COLOR", "SCALE" })
+        ASSERT_TRUE (aptest::click (aptest::enabledToggle (*aptest::findRow (pads, label)))) << label;
+    ASSERT_TRUE (aptest::pick (aptest::comboOf (*aptest::findRow (pads, "PAD ON COLOR")), "GREEN"));
+    ASSERT_TRUE (aptest::pick (aptest::comboOf (*aptest::findRow (pads, "SCALE")), "MAJOR"));
+    ASSERT_TRUE (viewtest::typeInto (*aptest::find<NumberBoxComponent<int>> (pads, "START"), "48"));
+    ASSERT_TRUE (aptest::click (*aptest::find<juce::Button> (pads, EditorStrings::applyButton)));
+
+    const int major[] = { 48, 50, 52, 53, 55, 57, 59, 60, 62, 64, 65, 67, 69, 71, 72, 74 };
+    const auto green = PadView::getPalette()[5];
+    const auto shows = [&] (int i)
+    {
+        auto* view = surface.getPadView (i);
+        bool noteShown = false;
+        for (const auto& line : view->getTextLines())
+            noteShown = noteShown || line.text == formatNoteLabel (major[i]);
+        return noteShown && view->getOnColour() == green;
+    };
+    EXPECT_TRUE (testutil::runLoopUntil (
+        [&]
+        {
+            for (int i = 0; i < 16; ++i)
+                if (! shows (i))
+                    return false;
+            return true;
+        }));
+}
+
+TEST_F (AutoPopulateToolTest, WindowHidesOnCloseAndShowsAgainWithItsChoicesAndTheCurrentName)
+{
+    auto* pads = panels()[0];
+    window = std::make_unique<AutoPopToolWindow> (tool.release());
+    EXPECT_EQ (window->getContentComponent()->getBounds(), juce::Rectangle<int> (633, 677));
+    EXPECT_TRUE (window->isUsingNativeTitleBar());
+
+    juce::Component mainWindow;
+    mainWindow.setBounds (100, 100, 940, 721);
+    window->showAround (&mainWindow, preset->getName());
+    EXPECT_TRUE (window->isOnDesktop() && window->isVisible());
+    EXPECT_EQ (window->getName(), "Auto Populate: " + preset->getName());
+
+    ASSERT_TRUE (aptest::click (bankToggle (*pads, EditorStrings::bankCButton)));
+    ASSERT_TRUE (aptest::pick (typeBox (*pads), "PROGRAM BANK"));
+    ASSERT_TRUE (aptest::click (aptest::enabledToggle (*aptest::findRow (*pads, "MSB"))));
+
+    window->closeButtonPressed();
+    EXPECT_FALSE (window->isOnDesktop());
+
+    ASSERT_TRUE (preset->setName ("RENAMED"));
+    window->showAround (&mainWindow, preset->getName());
+    EXPECT_EQ (window->getName(), "Auto Populate: RENAMED");
+    EXPECT_TRUE (bankToggle (*pads, EditorStrings::bankCButton).getToggleState());
+    EXPECT_EQ (typeBox (*pads).getText(), "PROGRAM BANK");
+    EXPECT_TRUE (aptest::enabledToggle (*aptest::findRow (*pads, "MSB")).getToggleState());
+}
+
+TEST_F (AutoPopulateToolTest, GoesAwaySafelyAtAnyMoment)
+{
+    // Each tool is destroyed with its choosers' first notifications still on their way, or
+    // in the middle of sub-mode switches; AddressSanitizer watches.
+    for (int round = 0; round < 3; ++round)
+    {
+        auto another = std::make_unique<QRX571AutoPopulateComponent> (preset);
+        if (round > 0)
+            for (auto* panel : aptest::findAll<juce::ComboBox> (*another))
+                panel->setSelectedId (2, juce::sendNotificationAsync);
+        if (round == 2)
+            another = std::make_unique<QRX571AutoPopulateComponent> (preset);
+        another.reset();
+        testutil::runLoopFor (20);
+    }
+
+    window = std::make_unique<AutoPopToolWindow> (tool.release());
+    window.reset();
+    testutil::runLoopFor (20);
+    EXPECT_EQ (preset->getReferenceCount(), 1); // every tool let go of the preset
+}
