@@ -320,7 +320,8 @@ void MidiManager::handleIncomingMidiMessage (MidiInputPort* source, const juce::
 //==============================================================================
 void MidiManager::timerCallback()
 {
-    // Each walk goes over a copy, so what it opens or closes never disturbs it.
+    // Each walk goes over a copy, so what it opens or closes never disturbs it. A lost port that
+    // is listed but won't open yet stays lost, to be tried again at the next poll.
     const auto inputNames = layer->getInputNames();
 
     for (auto& name : juce::StringArray (lostInputNames))
@@ -328,8 +329,12 @@ void MidiManager::timerCallback()
         if (inputNames.contains (name))
         {
             openInputDevice (name);
-            lostInputNames.removeString (name);
-            inputReconnectUpdater->addName (name);
+
+            if (isInputOpen (name))
+            {
+                lostInputNames.removeString (name);
+                inputReconnectUpdater->addName (name);
+            }
         }
     }
 
@@ -340,8 +345,12 @@ void MidiManager::timerCallback()
         if (outputNames.contains (name))
         {
             openOutputDevice (name);
-            lostOutputNames.removeString (name);
-            outputReconnectUpdater->addName (name);
+
+            if (isOutputOpen (name))
+            {
+                lostOutputNames.removeString (name);
+                outputReconnectUpdater->addName (name);
+            }
         }
     }
 

@@ -1,5 +1,7 @@
 #include "midi/PresetFile.h"
 
+#include <optional>
+
 #if ! JUCE_WINDOWS
 #include <sys/stat.h>
 #endif
@@ -16,13 +18,44 @@ bool isPlainFile (const juce::File& file)
     return stat (file.getFullPathName().toRawUTF8(), &info) == 0 && S_ISREG (info.st_mode);
 #endif
 }
+
+// The file a path finally names: a link is followed to its target (which need not exist yet),
+// so that saving over it writes there and leaves the link itself alone. None for a loop.
+std::optional<juce::File> followLinks (juce::File file)
+{
+    for (int hops = 0; file.isSymbolicLink(); ++hops)
+    {
+        if (hops == 40) // as far as the system itself would follow
+            return {};
+
+        file = file.getLinkedTarget();
+    }
+    return file;
+}
+
+// Gives the new file the permissions of the one it is about to replace.
+bool keepPermissions (const juce::File& target, const juce::File& replacement)
+{
+#if JUCE_WINDOWS
+    juce::ignoreUnused (target, replacement);
+    return true;
+#else
+    struct stat info;
+    if (stat (target.getFullPathName().toRawUTF8(), &info) != 0)
+        return ! target.exists(); // a new file keeps the usual ones
+
+    return chmod (replacement.getFullPathName().toRawUTF8(), info.st_mode & 07777) == 0;
+#endif
+}
 } // namespace
 
-bool PresetFile::replaceWhole (const juce::File& file, const juce::Array<juce::uint8>& bytes)
+bool PresetFile::replaceWhole (const juce::File& path, const juce::Array<juce::uint8>& bytes)
 {
-    if (bytes.isEmpty() || file.isDirectory())
+    const auto target = followLinks (path);
+    if (bytes.isEmpty() || ! target.has_value() || target->isDirectory())
         return false;
 
+    const auto& file = *target;
     juce::TemporaryFile temp (file, juce::TemporaryFile::useHiddenFile);
     {
         juce::FileOutputStream out (temp.getFile());
@@ -38,7 +71,7 @@ bool PresetFile::replaceWhole (const juce::File& file, const juce::Array<juce::u
             return false;
     }
 
-    if (temp.getFile().getSize() != bytes.size())
+    if (temp.getFile().getSize() != bytes.size() || ! keepPermissions (file, temp.getFile()))
         return false;
 
     return temp.overwriteTargetFileWithTemporary();

@@ -10,8 +10,9 @@ public:
     static constexpr juce::int64 maxReadSize = 1 << 20;
 
     // Writes the bytes to a temporary file beside the target, checks that all of them landed,
-    // then renames it over the target. A failure at any point leaves the target as it was.
-    static bool replaceWhole (const juce::File& file, const juce::Array<juce::uint8>& bytes);
+    // gives it the target's permissions, then renames it over the target. A failure at any point
+    // leaves the target as it was. A symbolic link is followed: its target is replaced.
+    static bool replaceWhole (const juce::File& path, const juce::Array<juce::uint8>& bytes);
 
     // Every byte of the file; false when it is not a plain file, can't be read or is larger
     // than maxReadSize.

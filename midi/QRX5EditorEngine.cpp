@@ -128,10 +128,39 @@ QRX5EditorPreset::Ptr QRX5EditorEngine::takeOldest (juce::ReferenceCountedArray<
     return pending.isEmpty() ? nullptr : pending.removeAndReturn (0);
 }
 
+// One time-out serves every send (or request): once one is retired, those still waiting get a
+// full wait of their own from now, so none is left without a result.
+void QRX5EditorEngine::rearmTimeout (int timerID)
+{
+    bool waiting;
+    {
+        const juce::ScopedLock sl (pendingLock);
+        waiting = timerID == sendAcknowledgementTimer ? ! pendingSends.isEmpty()
+                                                      : ! pendingRequests.isEmpty() || refusedReplies > 0;
+    }
+
+    if (waiting)
+        startTimer (timerID, timeoutMs);
+    else
+        stopTimer (timerID);
+}
+
+juce::Array<juce::uint8> QRX5EditorEngine::outgoingImage (const QRX5EditorPreset::Ptr& preset)
+{
+    if (preset == nullptr)
+        return {};
+
+    auto image = preset->getData();
+    return preset->validate (image) ? image : juce::Array<juce::uint8>();
+}
+
 //==============================================================================
 void QRX5EditorEngine::sendPreset (int location, QRX5EditorPreset::Ptr preset)
 {
-    if (preset == nullptr || midiManager == nullptr || midiManager->getNumOpenOutputs() < 1)
+    // A location is one byte on the wire: outside 0..20 it would land on another one.
+    const auto image = juce::isPositiveAndBelow (location, numPresetLocations) ? outgoingImage (preset)
+                                                                               : juce::Array<juce::uint8>();
+    if (image.isEmpty() || midiManager == nullptr || midiManager->getNumOpenOutputs() < 1)
     {
         postSendResult (preset, 0);
         return;
@@ -142,13 +171,14 @@ void QRX5EditorEngine::sendPreset (int location, QRX5EditorPreset::Ptr preset)
         pendingSends.add (preset);
     }
 
-    midiManager->sendMessageToAllOutputs (getSysExMessages().presetDump (location, preset->getData()));
+    midiManager->sendMessageToAllOutputs (getSysExMessages().presetDump (location, image));
     startTimer (sendAcknowledgementTimer, timeoutMs);
 }
 
 void QRX5EditorEngine::requestPreset (int location, QRX5EditorPreset::Ptr preset)
 {
-    if (preset == nullptr || midiManager == nullptr || midiManager->getNumOpenInputs() < 1)
+    if (preset == nullptr || ! juce::isPositiveAndBelow (location, numPresetLocations) ||
+        midiManager == nullptr || midiManager->getNumOpenInputs() < 1)
     {
         postRequestResult (0);
         return;
@@ -166,14 +196,26 @@ void QRX5EditorEngine::requestPreset (int location, QRX5EditorPreset::Ptr preset
 
 void QRX5EditorEngine::timerCallback (int timerID)
 {
-    stopTimer (timerID);
-
     if (timerID == sendAcknowledgementTimer)
-        postSendResult (takeOldest (pendingSends), 1);
+    {
+        auto oldest = takeOldest (pendingSends);
+        rearmTimeout (timerID);
+        postSendResult (oldest, 1);
+    }
     else if (timerID == requestReplyTimer)
     {
-        takeOldest (pendingRequests);
+        // A request whose reply was refused has already left the queue; this is its result.
+        if (refusedReplies > 0)
+            --refusedReplies;
+        else
+            takeOldest (pendingRequests);
+
+        rearmTimeout (timerID);
         postRequestResult (1);
+    }
+    else
+    {
+        stopTimer (timerID);
     }
 }
 
@@ -215,16 +257,19 @@ void QRX5EditorEngine::acceptIncoming (const juce::MidiMessage& message)
         return;
 
     const juce::ScopedLock sl (incomingLock);
-    incoming.add (message);
+    while ((int)incoming.size() >= maxWaitingMessages)
+        incoming.pop_front();
+
+    incoming.push_back (message);
     incomingReplies->triggerAsyncUpdate();
 }
 
 void QRX5EditorEngine::handleIncomingReplies()
 {
-    juce::Array<juce::MidiMessage> batch;
+    std::deque<juce::MidiMessage> batch;
     {
         const juce::ScopedLock sl (incomingLock);
-        batch.swapWith (incoming);
+        batch.swap (incoming);
     }
 
     for (const auto& message : batch)
@@ -244,10 +289,17 @@ void QRX5EditorEngine::handleSysExReply (const juce::uint8* data, int size)
             // Matched to the oldest request, never by location. A dump the preset refuses
             // retires that request silently; the time-out still reports it.
             auto preset = takeOldest (pendingRequests);
-            if (preset != nullptr && preset->setFromData (messages.presetImageOf (data, size)))
+            if (preset == nullptr)
+                break;
+
+            if (preset->setFromData (messages.presetImageOf (data, size)))
             {
-                stopTimer (requestReplyTimer);
+                rearmTimeout (requestReplyTimer);
                 postRequestResult (2);
+            }
+            else
+            {
+                ++refusedReplies;
             }
             break;
         }
@@ -262,9 +314,12 @@ void QRX5EditorEngine::handleSysExReply (const juce::uint8* data, int size)
             break;
 
         case SysExMessages::Kind::acknowledgement:
-            stopTimer (sendAcknowledgementTimer);
-            postSendResult (takeOldest (pendingSends), 2);
+        {
+            auto oldest = takeOldest (pendingSends);
+            rearmTimeout (sendAcknowledgementTimer);
+            postSendResult (oldest, 2);
             break;
+        }
 
         case SysExMessages::Kind::ignored:
             break;
@@ -274,9 +329,10 @@ void QRX5EditorEngine::handleSysExReply (const juce::uint8* data, int size)
 //==============================================================================
 void QRX5EditorEngine::savePresetFile (const juce::File& file, QRX5EditorPreset::Ptr preset)
 {
+    // A preset the program would refuse to open again is not written at all.
+    const auto image = outgoingImage (preset);
     const bool written =
-        preset != nullptr &&
-        PresetFile::replaceWhole (file, getSysExMessages().presetDumpBytes (0, preset->getData()));
+        ! image.isEmpty() && PresetFile::replaceWhole (file, getSysExMessages().presetDumpBytes (0, image));
 
     queue (new SavePresetFileResultUpdater (&listeners, written ? 1 : 0), juce::sendNotificationAsync);
 }

@@ -4,10 +4,16 @@
 // later and on the message thread:
 //
 //   operation        0                      1                          2
-//   sendPreset       no MIDI output open    no acknowledgement (3 s)   acknowledged
-//   requestPreset    no MIDI input open     no usable reply (3 s)      reply loaded
+//   sendPreset       nothing could go out   no acknowledgement (3 s)   acknowledged
+//   requestPreset    nothing could go out   no usable reply (3 s)      reply loaded
 //   openPresetFile   not a valid dump       no such file               loaded
 //   savePresetFile   writing failed         written                    -
+//
+// Nothing goes out, with code 0, without an open port, for a location outside 0..20, or for
+// a preset whose image the program itself would refuse to load (a value a shared juce::Value
+// let past its range): no byte of 0x80 or more ever stands inside a dump or a saved file.
+// Every pending send and request ends in exactly one result: the time-out runs again, for the
+// oldest one left, after each answer or time-out that retires one.
 //
 // Replies arrive on the MIDI input thread but are handled on the message thread, so a preset
 // is never written while a view reads it.
@@ -22,6 +28,7 @@
 
 #include <juce_events/juce_events.h>
 
+#include <deque>
 #include <memory>
 
 class QRX5EditorEngine : public MidiManager::Listener,
@@ -58,6 +65,10 @@ public:
     };
 
     static constexpr int replyTimeoutMs = 3000;
+    // 0 is RAM, 1..20 the preset slots.
+    static constexpr int numPresetLocations = 21;
+    // Incoming SysEx kept while the message thread is busy; beyond it the oldest are dropped.
+    static constexpr int maxWaitingMessages = 256;
 
     ~QRX5EditorEngine() override;
 
@@ -84,7 +95,7 @@ public:
     void addListener (Listener* listener);
     void removeListener (Listener* listener);
 
-    // location 0 is RAM, 1..20 the preset slots.
+    // location 0 is RAM, 1..20 the preset slots; any other fails with 0 and sends nothing.
     void sendPreset (int location, QRX5EditorPreset::Ptr preset);
     void requestPreset (int location, QRX5EditorPreset::Ptr preset);
 
@@ -123,6 +134,9 @@ private:
     void handleIncomingReplies();
 
     QRX5EditorPreset::Ptr takeOldest (juce::ReferenceCountedArray<QRX5EditorPreset>& pending);
+    void rearmTimeout (int timerID);
+    // The preset's image, or nothing when it isn't one the program would take back.
+    static juce::Array<juce::uint8> outgoingImage (const QRX5EditorPreset::Ptr& preset);
     void postSendResult (QRX5EditorPreset::Ptr preset, int result);
     void postRequestResult (int result);
 
@@ -136,8 +150,10 @@ private:
     juce::CriticalSection pendingLock;
 
     int timeoutMs = replyTimeoutMs;
+    // Requests whose reply the preset refused: each is still owed its time-out. Message thread.
+    int refusedReplies = 0;
 
-    juce::Array<juce::MidiMessage> incoming;
+    std::deque<juce::MidiMessage> incoming;
     juce::CriticalSection incomingLock;
     std::unique_ptr<IncomingReplies> incomingReplies;
     InputGate* gate = nullptr; // outlives the engine: the manager keeps it in its list

@@ -20,8 +20,8 @@ juce::Array<juce::uint8> write (const MEditorControl& control, const RecordLayou
     for (int i = 0; i < layout.numFields; ++i)
     {
         const auto& f = layout.fields[i];
-        const int value = control.getParameterValue (f.name).getValue();
-        record.set (f.byte, static_cast<juce::uint8> (value));
+        const auto value = control.getValidParameterValue (f.name);
+        record.set (f.byte, value.has_value() ? static_cast<juce::uint8> (*value) : invalidByte);
     }
     return record;
 }

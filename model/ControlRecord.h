@@ -25,7 +25,12 @@ namespace ControlRecord
 // Registers every field of the layout on the control, at its starting value.
 void registerFields (MEditorControl& control, const RecordLayout& layout);
 
-// A record of layout.size bytes, each field's value cut to 8 bits, reserved bytes 0.
+// Written in place of a value that is not an integer within its field's range (one a shared
+// juce::Value let through): no field accepts it, so the record, and any image holding it, is
+// refused as a whole rather than carrying the value cut to some other byte.
+constexpr juce::uint8 invalidByte = 0xff;
+
+// A record of layout.size bytes, each field's value in its byte, reserved bytes 0.
 juce::Array<juce::uint8> write (const MEditorControl& control, const RecordLayout& layout);
 
 // True only for a record of the right size whose every field byte is within its range. The

@@ -6,6 +6,7 @@
 #include <juce_data_structures/juce_data_structures.h>
 
 #include <map>
+#include <optional>
 
 // The default range of the generic parameters.
 constexpr int defaultParameterMinimum = 0;
@@ -42,10 +43,20 @@ public:
     // An unregistered name gives a fresh, unconnected value that reads 0.
     juce::Value getParameterValue (const juce::String& name) const;
 
-    // Stores the value only if it lies within the parameter's range; otherwise drops it silently.
+    // Stores the value, as an int, only if it is an integer within the parameter's range;
+    // otherwise drops it silently.
     void setParameterValue (const juce::String& name, const juce::Value& newValue);
 
     bool isValueInRange (const juce::String& name, juce::Value candidate) const;
+
+    // The parameter's value if it is an integer within its range. A value written straight into
+    // a shared juce::Value may be neither; then, and for an unregistered name, nothing.
+    std::optional<int> getValidParameterValue (const juce::String& name) const;
+
+    // The int a value stands for, read as juce::var reads it (a fraction is cut off); nothing for
+    // what has no such int: text that is not a whole number, a number beyond int's range, NaN,
+    // an empty or compound value.
+    static std::optional<int> integerOf (const juce::var& value);
 
     // Makes `target` refer to the parameter's value. With `touch`, the value is read and
     // written back through the target, as a widget would after binding.

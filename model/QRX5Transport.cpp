@@ -33,7 +33,10 @@ QRX5Transport::QRX5Transport()
 juce::Array<juce::uint8> QRX5Transport::getData()
 {
     auto record = ControlRecord::write (*this, layout);
-    const auto [high, low] = split14 (getParameterValue (bpmName).getValue());
+    const auto bpm = getValidParameterValue (bpmName);
+    const auto [high, low] = bpm.has_value()
+                                 ? split14 (*bpm)
+                                 : std::make_pair (ControlRecord::invalidByte, ControlRecord::invalidByte);
     record.set (0, high);
     record.set (1, low);
     return record;

@@ -6,7 +6,9 @@ using Intervals = int[7];
 
 juce::uint8 scaleNote (const Intervals& intervals, int root, juce::uint8 degree)
 {
-    return static_cast<juce::uint8> (root + intervals[degree % 7] + 12 * (degree / 7));
+    // Only the root's low 8 bits matter; taking them first keeps the sum far from int's limits.
+    return static_cast<juce::uint8> (static_cast<juce::uint8> (root) + intervals[degree % 7] +
+                                     12 * (degree / 7));
 }
 
 const Intervals major{ 0, 2, 4, 5, 7, 9, 11 };

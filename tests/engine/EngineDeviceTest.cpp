@@ -55,34 +55,59 @@ TEST_F (EngineTest, NoPortsGiveResultZeroAndSendNothing)
     EXPECT_EQ (device.getNumReceived(), 0);
 }
 
-// The device's own time-outs: a request unanswered for 3000 ms, and two sends 1000 ms apart
-// sharing one timer, so that only the first is retired, at 4000 ms; the second stays pending.
+// The device's own time-outs: a request unanswered for 3000 ms after the one before it was
+// answered, and sends 1000 ms apart sharing one timer, so that only the first is retired, at
+// 4000 ms. Each send retired, by time-out or acknowledgement, gives those left a full wait.
 TEST_F (EngineTest, SilentDeviceTimesOutAfterTheRealThreeSeconds)
 {
     makeEngine (0);
     openDevicePorts();
     device.setReplyMode (QRX571Emulator::ReplyMode::never);
-    auto first = namedPreset ("First"), second = namedPreset ("Second"), asked = namedPreset ("Asked");
+    auto first = namedPreset ("First"), second = namedPreset ("Second"), third = namedPreset ("Third");
+    auto answered = namedPreset ("Answered"), asked = namedPreset ("Asked");
     const auto before = asked->getData();
+    auto now = [] { return juce::Time::getMillisecondCounterHiRes(); };
 
-    const auto start = juce::Time::getMillisecondCounterHiRes();
+    const auto start = now();
     engine->sendPreset (1, first);
+    engine->requestPreset (3, answered);
     engine->requestPreset (7, asked);
+    inject (presetDump (3, device.getPresetImage (3)));
     testutil::runLoopFor (1000);
-    const auto secondAt = juce::Time::getMillisecondCounterHiRes();
+    const auto secondAt = now();
     engine->sendPreset (2, second);
-    ASSERT_TRUE (waitForResults (2, 6000));
+    engine->sendPreset (3, third);
+    ASSERT_TRUE (waitForResults (3, 6000));
     testutil::runLoopFor (500);
-    inject (acknowledgement); // the second send is still waiting: this one is its
-    ASSERT_TRUE (waitForResults (3));
+    const auto acknowledgedAt = now();
+    inject (acknowledgement); // the second send's
+    ASSERT_TRUE (waitForResults (5, 6000));
 
-    EXPECT_EQ (results.outcomes,
-               (Outcomes{ { 'r', 1, nullptr }, { 's', 1, first.get() }, { 's', 2, second.get() } }));
+    EXPECT_EQ (results.outcomes, (Outcomes{ { 'r', 2, nullptr },
+                                            { 'r', 1, nullptr },
+                                            { 's', 1, first.get() },
+                                            { 's', 2, second.get() },
+                                            { 's', 1, third.get() } }));
+    EXPECT_EQ (answered->getName(), "Slot 03 ");
     EXPECT_EQ (asked->getData(), before);
-    EXPECT_GE (results.times[0] - start, 2950.0);
-    EXPECT_LT (results.times[0] - start, 3600.0);
-    EXPECT_GE (results.times[1] - secondAt, 2900.0); // a system timer may fire a little early
-    EXPECT_LT (results.times[1] - start, 4600.0);
+    EXPECT_GE (results.times[1] - start, 2900.0); // JUCE's timers may fire a little early
+    EXPECT_LT (results.times[1] - start, 3600.0);
+    EXPECT_GE (results.times[2] - secondAt, 2900.0);
+    EXPECT_LT (results.times[2] - start, 4600.0);
+    EXPECT_GE (results.times[4] - acknowledgedAt, 2900.0);
+}
+
+// Replies that pile up while the message thread is busy: only the newest few hundred are kept.
+TEST_F (EngineTest, ABusyMessageThreadKeepsOnlyTheNewestReplies)
+{
+    const int kept = QRX5EditorEngine::maxWaitingMessages;
+    engine->handleIncomingMidiMessage (nullptr, messageOf (parameterData (1, 7))); // the oldest
+    for (int i = 0; i < kept; ++i)
+        engine->handleIncomingMidiMessage (nullptr, messageOf (acknowledgement));
+    ASSERT_TRUE (waitForResults ((size_t)kept));
+    testutil::runLoopFor (50);
+    EXPECT_EQ (results.outcomes.size(), (size_t)kept);
+    EXPECT_EQ (engine->getGlobalSettings()->getAllSettings()[0], packGlobalSetting (1, 0)) << "dropped";
 }
 
 TEST_F (EngineTest, UnexpectedRepliesAreDroppedOrReportedAsTheyShould)

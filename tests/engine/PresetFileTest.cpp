@@ -66,15 +66,22 @@ protected:
 };
 } // namespace
 
+// Also: saving over a link replaces its target, not the link, and the file keeps its permissions.
 TEST_F (PresetFileTest, SavedFileIsOneDumpForRamThatOpensBackAndHeaderBytesAreNotCompared)
 {
     auto original = namedPreset ("Saved"), reopened = namedPreset ("Other");
     original->getPad (3)->setParameterValue ("MIDI Note", juce::Value (64));
     engine->savePresetFile (file ("a.qrx571"), namedPreset ("First"));
-    engine->savePresetFile (file ("a.qrx571"), original); // replaced whole
+    ASSERT_EQ (chmod (file ("a.qrx571").getFullPathName().toRawUTF8(), 0604), 0);
+    ASSERT_EQ (symlink ("a.qrx571", file ("link").getFullPathName().toRawUTF8()), 0);
+    engine->savePresetFile (file ("link"), original); // replaced whole
     ASSERT_EQ (codes (2), (std::vector<int>{ 1, 1 }));
     const auto saved = contentOf (file ("a.qrx571"));
     EXPECT_EQ (saved, presetDump (0, bytesOf (original->getData())));
+    EXPECT_TRUE (file ("link").isSymbolicLink());
+    struct stat info;
+    ASSERT_EQ (stat (file ("a.qrx571").getFullPathName().toRawUTF8(), &info), 0);
+    EXPECT_EQ (info.st_mode & 07777, 0604u);
 
     auto relocated = saved;
     relocated[7] = 0x05;
@@ -153,6 +160,43 @@ TEST_F (PresetFileTest, FailedWritesLeaveTheGoodFileWhole)
     engine->savePresetFile (file ("null.qrx571"), nullptr);
     EXPECT_EQ (codes (4), (std::vector<int>{ 0, 0, 0, 0 }));
     EXPECT_EQ (contentOf (target), good);
+}
+
+// Values written around the range test, straight into a shared juce::Value: the image would
+// carry a byte the device's SysEx can't hold, or one the program itself refuses to load, or a
+// value cut to another one. None goes out or is saved; the caller hears of a failure.
+TEST_F (PresetFileTest, UnloadablePresetsAndBadLocationsNeitherSendNorSave)
+{
+    openDevicePorts();
+    const auto target = file ("kept.qrx571");
+    write (target, { 1, 2, 3 });
+    for (int location : { -1, 21, 128, 256 })
+    {
+        engine->sendPreset (location, namedPreset ("Good"));
+        engine->requestPreset (location, namedPreset ("Good"));
+    }
+    EXPECT_EQ (codes (8), std::vector<int> (8, 0));
+
+    const std::pair<const char*, juce::var> writes[] = {
+        // a pad's, or the transport's "BPM"
+        { "MIDI Note", 200 }, { "MIDI Note", 256 + 5 },   { "Color On", 50 }, { "MIDI Note", "x" },
+        { "BPM", 16384 },     { "BPM", 256 * 128 + 100 }, { "BPM", 1e12 }
+    };
+    for (auto& [name, value] : writes)
+    {
+        SCOPED_TRACE (juce::String (name) + " " + value.toString());
+        auto bad = namedPreset ("Bad");
+        MEditorControl::Ptr control = bad->getPad (7);
+        if (juce::String (name) == "BPM")
+            control = bad->getTransport();
+        control->getParameterValue (name) = value;
+        engine->sendPreset (0, bad);
+        engine->savePresetFile (target, bad);
+        EXPECT_EQ (codes (2), (std::vector<int>{ 0, 0 }));
+        EXPECT_EQ (contentOf (target), Bytes ({ 1, 2, 3 }));
+    }
+    ASSERT_TRUE (settled());
+    EXPECT_EQ (device.getNumReceived(), 0);
 }
 
 TEST_F (PresetFileTest, ControlDataCopiesOnlyBetweenControlsOfOneKind)

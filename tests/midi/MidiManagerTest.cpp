@@ -151,6 +151,29 @@ TEST_F (MidiManagerTest, UnplugReplugCloseAllAndDestruction)
     EXPECT_EQ (listener.inputLost, juce::StringArray (device + "|Other", device));
 }
 
+// A port listed again that won't open yet is not reported back: it stays lost and is tried
+// at every poll until it opens.
+TEST_F (MidiManagerTest, APortThatFailsToReopenStaysLostUntilItOpens)
+{
+    plugDevice();
+    manager->addListener (&listener);
+    openDevice();
+    for (auto behaviour :
+         { VirtualMidiPortLayer::OpenBehaviour::failsToOpen,
+           VirtualMidiPortLayer::OpenBehaviour::throwsOnOpen, VirtualMidiPortLayer::OpenBehaviour::opens })
+    {
+        layer->removePort (in);
+        layer->removePort (out);
+        manager->timerCallback();
+        in = layer->addInput (device, behaviour);
+        out = layer->addOutput (device, counter (sent), behaviour);
+        manager->timerCallback();
+    }
+    EXPECT_EQ (numOpen(), 2);
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return listener.outputBack.size() == 1; }, 1000));
+    EXPECT_EQ (listener.inputBack, juce::StringArray (device));
+}
+
 // This machine has no MIDI system: the system ports list nothing and nothing fails.
 TEST (SystemMidiPortLayer, WithoutAMidiSystemTheManagerListsAndOpensNothing)
 {

@@ -146,4 +146,13 @@ TEST (GlobalSettings, ListenersMayRemoveListenersDuringACallAndReleaseDropsPendi
     settings = nullptr;
     drain();
     EXPECT_TRUE (log.isEmpty());
+
+    // A listener that drops the last reference during its call: the object lives until that
+    // call returns, and the calls still pending are dropped as on any release.
+    settings = new QRX571GlobalSettings();
+    settings->addListener (&a);
+    a.hook = [&] { settings = nullptr; };
+    settings->resendAll (1);
+    drain();
+    EXPECT_EQ (log, Log ({ "a commonChannel 0" }));
 }

@@ -25,9 +25,15 @@ TEST (PresetImage, NewPresetImageIsExactAndAccessorsShareTheirControls)
     preset->getSwitch (11)->setParameterValue ("Key 2", val (14));
     EXPECT_EQ (preset->getData()[1061], 14);
     for (int bad : { -1, 12 })
-        EXPECT_TRUE (! preset->getKnob (bad) && ! preset->getFader (bad) && ! preset->getSwitch (bad));
-    EXPECT_TRUE (! preset->getPad (64) && ! preset->getPad (-1) && preset->getPad (63) &&
-                 preset->getTransport());
+    {
+        EXPECT_EQ (preset->getKnob (bad), nullptr) << bad;
+        EXPECT_EQ (preset->getFader (bad), nullptr) << bad;
+        EXPECT_EQ (preset->getSwitch (bad), nullptr) << bad;
+    }
+    EXPECT_EQ (preset->getPad (64), nullptr);
+    EXPECT_EQ (preset->getPad (-1), nullptr);
+    EXPECT_NE (preset->getPad (63), nullptr);
+    EXPECT_NE (preset->getTransport(), nullptr);
 }
 
 TEST (PresetImage, NameRules)
@@ -76,15 +82,21 @@ TEST (PresetImage, AnyBadByteRefusesTheWholeImage)
     longer.add (0);
 
     // Every bad image also carries a new name and new controls, none of which may be taken.
-    for (auto* bad : { &lastSwitchKey, &zeroMarker, &highName, &shorter, &longer })
+    const std::pair<juce::Array<juce::uint8>*, const char*> bads[] = {
+        { &lastSwitchKey, "switch 11 key" }, { &zeroMarker, "byte 8" }, { &highName, "name byte" },
+        { &shorter, "1061 bytes" },          { &longer, "1063 bytes" },
+    };
+    for (auto [bad, what] : bads)
     {
+        SCOPED_TRACE (what);
         bad->set (0, 'X');
         bad->set (22 + 2, 99);
         bad->set (9 + 6, 60);
 
         QRX571EditorPreset::Ptr target = new QRX571EditorPreset();
         ASSERT_TRUE (target->setFromData (good));
-        EXPECT_FALSE (target->validate (*bad) || target->setFromData (*bad));
+        EXPECT_FALSE (target->validate (*bad));
+        EXPECT_FALSE (target->setFromData (*bad));
         EXPECT_EQ (target->getName(), "Keep me ");
         EXPECT_EQ (target->getData(), good);
     }

@@ -13,12 +13,18 @@ using Log = std::vector<std::pair<int, int>>; // {value, drain pass}; updates ru
 
 struct Owner : QueueASyncUpdater
 {
+    ~Owner() override
+    {
+        if (destroyed != nullptr)
+            *destroyed = true;
+    }
     void handleAsyncUpdate() override
     {
         ++passes;
         QueueASyncUpdater::handleAsyncUpdate();
     }
     int passes = 0;
+    bool* destroyed = nullptr;
 };
 
 struct Recording : ListenerUpdater
@@ -76,4 +82,44 @@ TEST (QueueASyncUpdater, SyncRunsAtOnceAndADestroyedOwnerRunsNothingPending)
     EXPECT_EQ (liveUpdaters, 0);
     testutil::runLoopFor (50);
     EXPECT_EQ (log.size(), 1u);
+}
+
+// An update that runs a nested message loop (a modal box): the nested drain carries on with
+// what follows, and nothing runs twice, is lost or changes places.
+TEST (QueueASyncUpdater, AnUpdateThatRunsANestedLoopRunsOnceAndKeepsTheOrder)
+{
+    Log log;
+    Owner owner;
+    auto modal = [&]
+    {
+        owner.queue (new Recording (log, owner, 4), juce::sendNotificationAsync);
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+        owner.queue (new Recording (log, owner, 5), juce::sendNotificationAsync);
+    };
+    owner.queue (new Recording (log, owner, 1, modal), juce::sendNotificationAsync);
+    owner.queue (new Recording (log, owner, 2), juce::sendNotificationAsync);
+    owner.queue (new Recording (log, owner, 3), juce::sendNotificationAsync);
+
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return log.size() >= 5; }));
+    testutil::runLoopFor (30);
+    EXPECT_EQ (log, (Log{ { 1, 1 }, { 2, 2 }, { 3, 2 }, { 4, 2 }, { 5, 3 } }));
+    EXPECT_EQ (liveUpdaters, 0);
+}
+
+// An owner whose last references sit in its own pending updaters: the drain that releases them
+// destroys the owner, and must not touch the queue afterwards.
+TEST (QueueASyncUpdater, AnOwnerReleasedByItsOwnDrainIsDestroyedSafely)
+{
+    Log log;
+    bool destroyed = false;
+    {
+        juce::ReferenceCountedObjectPtr<Owner> owner = new Owner();
+        owner->destroyed = &destroyed;
+        for (int i : { 1, 2 })
+            owner->queue (new Recording (log, *owner, i, [keep = owner] {}), juce::sendNotificationAsync);
+    }
+    EXPECT_FALSE (destroyed) << "the pending updaters keep it alive";
+
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return destroyed; }, 2000));
+    EXPECT_EQ (log, (Log{ { 1, 1 }, { 2, 1 } }));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 // Each scale as its seven steps in semitones, repeating every octave from the root.
 TEST (Scales, EveryScaleFollowsItsStepsOverOctavesAndWrapsToEightBits)
 {
@@ -16,6 +18,13 @@ TEST (Scales, EveryScaleFollowsItsStepsOverOctavesAndWrapsToEightBits)
         for (int root : { 0, 60, 250, 256 + 60 })
             for (int degree = 0, expected = root; degree < 22; expected += steps[degree++ % 7] - '0')
                 ASSERT_EQ (note (root, (juce::uint8)degree), expected % 256)
+                    << steps << " " << root << " " << degree;
+
+    // Only the root's low 8 bits count, however far out the rest of it lies.
+    for (auto [note, steps] : scales)
+        for (int root : { std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), -1, -200 })
+            for (int degree : { 0, 6, 200, 255 })
+                ASSERT_EQ (note (root, (juce::uint8)degree), note ((juce::uint8)root, (juce::uint8)degree))
                     << steps << " " << root << " " << degree;
 
     EXPECT_EQ (majorScaleNote (60, 3), 65);
