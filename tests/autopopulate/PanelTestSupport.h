@@ -1,0 +1,192 @@
+// What the panel tests share: a panel of each kind over a preset whose parameters start at 1
+// (so a written 0 shows as well as an untouched control), and the user's moves.
+#pragma once
+
+#include "autopopulate/AutoPopulateTestSupport.h"
+#include "autopopulate/QRX5FaderAutoPopulateComponent.h"
+#include "autopopulate/QRX5KnobAutoPopulateComponent.h"
+#include "autopopulate/QRX5PadAutoPopulateComponent.h"
+#include "autopopulate/QRX5SwitchAutoPopulateComponent.h"
+#include "model/QRX571EditorPreset.h"
+#include "views/ViewTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace paneltest
+{
+// Writes that "Apply" should make: (parameter key, control index, value).
+using Writes = std::vector<std::tuple<juce::String, int, int>>;
+
+inline Writes operator+ (Writes a, const Writes& b)
+{
+    a.insert (a.end(), b.begin(), b.end());
+    return a;
+}
+
+// n values first, first + step, ... into the controls from firstIndex on.
+inline Writes run (const char* key, int firstIndex, int first, int n, int step = 1)
+{
+    Writes w;
+    for (int k = 0; k < n; ++k)
+        w.emplace_back (key, firstIndex + k, first + step * k);
+    return w;
+}
+
+// The values into the controls from firstIndex on.
+inline Writes values (const char* key, int firstIndex, std::initializer_list<int> vs)
+{
+    Writes w;
+    for (auto v : vs)
+        w.emplace_back (key, firstIndex++, v);
+    return w;
+}
+
+// v into the controls from..to.
+inline Writes same (const char* key, int from, int to, int v) { return run (key, from, v, to - from + 1, 0); }
+
+enum class Kind
+{
+    pads,
+    knobs,
+    faders,
+    switches
+};
+
+inline MEditorControl* controlOf (QRX571EditorPreset& p, Kind kind, int i)
+{
+    if (kind == Kind::pads)
+        return p.getPad (i).get();
+    if (kind == Kind::knobs)
+        return p.getKnob (i).get();
+    return kind == Kind::faders ? (MEditorControl*)p.getFader (i).get() : p.getSwitch (i).get();
+}
+
+// Every parameter 1, but the to-DIN switch (0 or 1) 0, so that either choice shows when written.
+inline QRX571EditorPreset::Ptr filledPreset (Kind kind)
+{
+    QRX571EditorPreset::Ptr preset = new QRX571EditorPreset();
+    for (int i = 0; auto* control = controlOf (*preset, kind, i); ++i)
+    {
+        auto record = control->getData();
+        record.fill (1);
+        EXPECT_TRUE (control->setFromData (record));
+        for (auto* toDin : { "To MIDI Din", "To MIDI DIN", "To Midi Din" })
+            control->setParameterValue (toDin, juce::Value (juce::var (0)));
+    }
+    return preset;
+}
+
+template <typename Panel, typename Control>
+std::unique_ptr<juce::Component> makePanel (int count, Control (QRX571EditorPreset::*get) (int),
+                                            QRX571EditorPreset& p)
+{
+    juce::ReferenceCountedArray<typename Control::ReferencedType> controls;
+    for (int i = 0; i < count; ++i)
+        controls.add ((p.*get) (i));
+    return std::make_unique<Panel> (controls);
+}
+
+struct PanelUser
+{
+    // settle: wait for the first sub-mode, as a user who looks at the panel does.
+    explicit PanelUser (Kind k, bool settle = true)
+        : kind (k)
+    {
+        if (kind == Kind::pads)
+            panel = makePanel<QRX5PadAutoPopulateComponent> (64, &QRX571EditorPreset::getPad, *preset);
+        else if (kind == Kind::knobs)
+            panel = makePanel<QRX5KnobAutoPopulateComponent> (12, &QRX571EditorPreset::getKnob, *preset);
+        else if (kind == Kind::faders)
+            panel = makePanel<QRX5FaderAutoPopulateComponent> (12, &QRX571EditorPreset::getFader, *preset);
+        else
+            panel = makePanel<QRX5SwitchAutoPopulateComponent> (12, &QRX571EditorPreset::getSwitch, *preset);
+
+        panel->setSize (633, 156);
+        // On screen, as a number box takes the keyboard focus only there.
+        panel->setVisible (true);
+        panel->addToDesktop (0);
+        if (settle)
+            flush();
+    }
+
+    // Runs the message loop until everything posted so far has been handled.
+    static void flush()
+    {
+        auto done = std::make_shared<bool> (false);
+        juce::MessageManager::callAsync ([done] { *done = true; });
+        EXPECT_TRUE (testutil::runLoopUntil ([done] { return *done; }));
+    }
+
+    AutoPopulateParameter* findRow (const juce::String& label) { return aptest::findRow (*panel, label); }
+
+    AutoPopulateParameter& row (const juce::String& label)
+    {
+        auto* found = findRow (label);
+        EXPECT_NE (found, nullptr) << label;
+        return *found;
+    }
+
+    // A row's number box, else a number box of that name under the rows.
+    NumberBoxComponent<int>& box (const juce::String& name)
+    {
+        if (auto* r = findRow (name))
+            return aptest::numberBoxOf (*r);
+        auto* found = aptest::find<NumberBoxComponent<int>> (*panel, name);
+        EXPECT_NE (found, nullptr) << name;
+        return *found;
+    }
+
+    // Runs "enable ROW; pick ROW=ITEM; type BOX=NUMBER; ..." in order, as the user clicks,
+    // picks and types.
+    void perform (const juce::String& steps)
+    {
+        for (auto step : juce::StringArray::fromTokens (steps, ";", {}))
+        {
+            const auto verb = step.trim().upToFirstOccurrenceOf (" ", false, false);
+            const auto target = step.trim()
+                                    .fromFirstOccurrenceOf (" ", false, false)
+                                    .upToFirstOccurrenceOf ("=", false, false);
+            const auto argument = step.fromFirstOccurrenceOf ("=", false, false);
+            if (verb == "enable")
+                EXPECT_TRUE (aptest::click (aptest::enabledToggle (row (target))));
+            else if (verb == "pick")
+                EXPECT_TRUE (aptest::pick (aptest::comboOf (row (target)), argument)) << argument;
+            else
+                EXPECT_TRUE (verb == "type" && viewtest::typeInto (box (target), argument)) << step;
+        }
+    }
+
+    // Ticks bank toggles by position, A = 0.
+    void tick (std::initializer_list<int> banks)
+    {
+        auto toggles =
+            aptest::findAll<ImageToggleButton> (*aptest::findAll<ApplyToBanksComponent> (*panel)[0]);
+        for (auto bank : banks)
+            EXPECT_TRUE (aptest::click (*toggles[bank]));
+    }
+
+    void apply() { EXPECT_TRUE (aptest::click (*aptest::find<juce::Button> (*panel, "Apply"))); }
+
+    // Every control as it was filled, but for `written`.
+    void expectOnly (const Writes& written)
+    {
+        auto expected = filledPreset (kind);
+        for (auto [key, index, v] : written)
+            controlOf (*expected, kind, index)->setParameterValue (key, juce::Value (v));
+
+        for (int i = 0; auto* control = controlOf (*preset, kind, i); ++i)
+        {
+            const auto record = control->getData(), wanted = controlOf (*expected, kind, i)->getData();
+            EXPECT_EQ (std::vector<int> (record.begin(), record.end()),
+                       std::vector<int> (wanted.begin(), wanted.end()))
+                << "control " << i;
+        }
+    }
+
+    Kind kind;
+    QRX571EditorPreset::Ptr preset = filledPreset (kind);
+    std::unique_ptr<juce::Component> panel;
+};
+} // namespace paneltest
