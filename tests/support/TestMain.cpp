@@ -7,31 +7,7 @@
 #include <cstdlib>
 
 #if JUCE_LINUX
-#include <X11/Xlib.h>
-
-namespace
-{
-// The GUI tests run on Xvfb with no window manager, so the atoms a window manager would
-// have made don't exist, and JUCE's windows then set properties named by atom 0, which
-// X refuses by ending the process. Making the atoms first stands in for the window
-// manager. The connection stays open: the server forgets atoms when its last client goes.
-void internWindowManagerAtoms()
-{
-    static Display* display = XOpenDisplay (nullptr);
-
-    if (display == nullptr)
-        return; // no display: the suites that need none still run
-
-    for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "WM_CHANGE_STATE", "WM_STATE",
-                        "_NET_WM_PING", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN", "_NET_WM_STATE_FULLSCREEN",
-                        "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_COMBO",
-                        "_NET_WM_ALLOWED_ACTIONS", "_NET_FRAME_EXTENTS", "_NET_WORKAREA", "_MOTIF_WM_HINTS",
-                        "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", "KWM_WIN_DECORATION", "_WIN_HINTS" })
-        XInternAtom (display, name, False);
-
-    XSync (display, False);
-}
-} // namespace
+#include "support/WindowManagerAtoms.h"
 #endif
 
 int main (int argc, char** argv)

@@ -5,8 +5,8 @@
 //
 // Run it alone on an X server of its own (scripts/startup-bench.sh starts one): the first
 // top-level window mapped after a start is taken to be that program's. The tool holds the
-// display open with the window-manager atoms made, so no window manager is needed.
-#include <X11/Xlib.h>
+// window-manager atoms made, so no window manager is needed.
+#include "support/WindowManagerAtoms.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <poll.h>
 #include <string>
@@ -66,6 +67,13 @@ bool runOnce (Display* display, const std::string& program, Sample& sample)
 
     if (child == 0)
     {
+        // What the program prints (ALSA's complaints on a machine without sound) is not ours to show.
+        if (const int devNull = open ("/dev/null", O_WRONLY); devNull >= 0)
+        {
+            dup2 (devNull, STDOUT_FILENO);
+            dup2 (devNull, STDERR_FILENO);
+        }
+
         execl (program.c_str(), program.c_str(), (char*)nullptr);
         _exit (127);
     }
@@ -106,12 +114,7 @@ int main (int argc, char** argv)
         return 2;
     }
 
-    for (auto* name : { "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "WM_CHANGE_STATE", "WM_STATE",
-                        "_NET_WM_PING", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN", "_NET_WM_STATE_FULLSCREEN",
-                        "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_COMBO",
-                        "_NET_WM_ALLOWED_ACTIONS", "_NET_FRAME_EXTENTS", "_NET_WORKAREA", "_MOTIF_WM_HINTS",
-                        "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", "KWM_WIN_DECORATION", "_WIN_HINTS" })
-        XInternAtom (display, name, False);
+    internWindowManagerAtoms();
 
     XSelectInput (display, DefaultRootWindow (display), SubstructureNotifyMask);
 
