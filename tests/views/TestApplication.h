@@ -9,16 +9,19 @@
 
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 class TestApplication : public QRX5EditorApplication
 {
 public:
     // JUCE expects an application only in a program made to run one; say so while ours is made.
-    static std::unique_ptr<TestApplication> make()
+    // A suite may make its own subclass, with the arguments of its constructor.
+    template <typename Application = TestApplication, typename... Args>
+    static std::unique_ptr<Application> make (Args&&... args)
     {
         const auto previous = juce::JUCEApplicationBase::createInstance;
         juce::JUCEApplicationBase::createInstance = [] { return (juce::JUCEApplicationBase*)nullptr; };
-        std::unique_ptr<TestApplication> app (new TestApplication());
+        std::unique_ptr<Application> app (new Application (std::forward<Args> (args)...));
         juce::JUCEApplicationBase::createInstance = previous;
         return app;
     }
@@ -69,13 +72,22 @@ public:
 
     int engineRequests = 0;
 
-private:
+protected:
     TestApplication()
     {
         createEngine();
         engine->addListener (this);
     }
 
+    // Puts another engine in place (one on the device emulator's ports, say), listened to as the first.
+    void useEngine (QRX5EditorEngine::Ptr replacement)
+    {
+        engine->removeListener (this);
+        engine = std::move (replacement);
+        engine->addListener (this);
+    }
+
+private:
     MidiManager::Ptr midiManager{ new MidiManager (std::make_shared<VirtualMidiPortLayer>()) };
     QRX5EditorEngine::Ptr engine;
 };

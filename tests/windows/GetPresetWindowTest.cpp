@@ -1,0 +1,164 @@
+// The Load From Hardware window fetches the 21 locations from the emulated device one after
+// another, lists them and opens a listed preset itself; a fetch that fails keeps the last list.
+#include "WindowTestSupport.h"
+
+namespace
+{
+using Row = PresetListBoxModel::PresetListRowComponent;
+
+class GetPresetWindowTest : public WindowTest
+{
+protected:
+    GetPresetWindow& window() { return *app->loadFromHardware; }
+    GetPresetComponent& content()
+    {
+        return dynamic_cast<GetPresetComponent&> (*window().getContentComponent());
+    }
+    bool fetched()
+    {
+        return testutil::runLoopUntil ([&] { return ! window().isFetching(); }, 20000);
+    }
+
+    Row* row (int number)
+    {
+        content().getList().scrollToEnsureRowIsOnscreen (number);
+        return dynamic_cast<Row*> (content().getList().getComponentForRowNumber (number));
+    }
+
+    // Each listed row as "title: name", and what the device holds, in the same form.
+    juce::StringArray listed()
+    {
+        juce::StringArray shown;
+        for (int i = 0; i < content().getList().getModel()->getNumRows(); ++i)
+            shown.add (row (i)->getTitle() + ": " + childrenOf<juce::Label> (*row (i))[0]->getText());
+        return shown;
+    }
+    juce::StringArray deviceList()
+    {
+        juce::StringArray expected{ "RAM: " + presetAt (0)->getName() };
+        for (int slot = 1; slot <= 20; ++slot)
+            expected.add ("Preset Slot " + juce::String (slot) + ": " + presetAt (slot)->getName());
+        return expected;
+    }
+
+    QRX571EditorPreset::Ptr presetAt (int location)
+    {
+        const auto image = device.getPresetImage (location);
+        QRX571EditorPreset::Ptr preset = new QRX571EditorPreset();
+        preset->setFromData ({ image.data(), (int)image.size() });
+        return preset;
+    }
+
+    std::vector<Bytes> received()
+    {
+        std::vector<Bytes> all;
+        for (auto& m : device.getReceivedMessages())
+            all.push_back (bytesOf (m));
+        return all;
+    }
+};
+} // namespace
+
+TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpensThatVeryPreset)
+{
+    device.setReplyDelay (5);
+    device.clearReceived();
+    app->showLoadFromHardware();
+    EXPECT_EQ (row (0), nullptr); // nothing is listed before a fetch completes
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 3; }));
+    EXPECT_FALSE (content().getRefreshButton().isEnabled());
+    click (window(), content().getRefreshButton());
+    window().refresh();
+    ASSERT_TRUE (fetched());
+
+    std::vector<Bytes> everyRequestOnce;
+    for (int location = 0; location < 21; ++location)
+        everyRequestOnce.push_back (presetRequest (location));
+    EXPECT_EQ (received(), everyRequestOnce);
+    EXPECT_EQ (listed(), deviceList());
+    EXPECT_TRUE (content().getRefreshButton().isEnabled());
+
+    for (int location : { 3, 3, 20 })
+        click (window(), *buttonNamed (*row (location), "Get"));
+    ASSERT_EQ (app->openedPresets.size(), 3);
+    EXPECT_EQ (app->openedPresets[0], app->openedPresets[1]);
+    EXPECT_EQ (app->openedPresets[0]->getData(), presetAt (3)->getData());
+    EXPECT_EQ (app->openedPresets[2]->getData(), presetAt (20)->getData());
+
+    auto& aRow = *row (1);
+    expectLayout (content(),
+                  { { &content(), { 0, 0, 633, 275 } },
+                    { &content().getList(), { 20, 50, 600, 150 } },
+                    { &content().getRefreshButton(), { 500, 210, 96, 25 } },
+                    { buttonNamed (aRow, "Get"), { 475, 2, 96, 25 } } },
+                  "window-load-from-hardware");
+    EXPECT_EQ (aRow.getHeight(), 24);
+    EXPECT_EQ (childrenOf<juce::Label> (aRow)[0]->getRight(), 475); // the name sits left of Get
+    EXPECT_EQ (window().getName(), "Load Preset");
+}
+
+TEST_F (GetPresetWindowTest, AFetchThatFailsMidwayKeepsTheLastListAndTheNextSuccessfulSendStartsAgain)
+{
+    using Mode = QRX571Emulator::ReplyMode;
+    const std::tuple<const char*, std::function<void()>, std::function<void()>> cases[] = {
+        { "silent", [&] { device.setReplyMode (Mode::never); }, [&] { device.setReplyMode (Mode::normal); } },
+        { "garbled", [&] { device.setReplyMode (Mode::garbled); },
+          [&] { device.setReplyMode (Mode::normal); } },
+        { "unplug", [&] { device.unplug(); },
+          [&]
+          {
+              device.plugIn();
+              testutil::runLoopUntil (
+                  [&] { return manager->getNumOpenInputs() + manager->getNumOpenOutputs() == 2; });
+          } },
+    };
+
+    app->showLoadFromHardware();
+    ASSERT_TRUE (fetched());
+    device.setReplyDelay (10);
+
+    for (auto& [what, fail, mend] : cases)
+    {
+        SCOPED_TRACE (what);
+        const auto before = listed();
+        auto renamed = presetAt (2);
+        ASSERT_TRUE (renamed->setName (what));
+        device.setPresetImage (2, bytesOf (renamed->getData()));
+        app->requestResults.clear();
+        app->sendResults.clear();
+        device.clearReceived();
+
+        click (window(), content().getRefreshButton());
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 5; }));
+        fail();
+        ASSERT_TRUE (fetched());
+        EXPECT_LT (device.getNumReceived(), 21);
+        EXPECT_NE (app->requestResults, std::vector<int> (app->requestResults.size(), 2));
+        EXPECT_EQ (listed(), before);
+        EXPECT_TRUE (content().getRefreshButton().isEnabled());
+
+        mend();
+        engine->sendPreset (7, namedPreset ("Sent"));
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! app->sendResults.empty(); }));
+        ASSERT_TRUE (fetched());
+        EXPECT_EQ (listed(), deviceList());
+        EXPECT_NE (listed(), before);
+    }
+}
+
+TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
+{
+    device.setReplyMode (QRX571Emulator::ReplyMode::never);
+    app->showLoadFromHardware();
+    ASSERT_TRUE (fetched());
+
+    device.setReplyMode (QRX571Emulator::ReplyMode::normal);
+    device.clearReceived();
+    engine->requestPreset (5, namedPreset ("Other")); // someone else's, still heard by the window
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return app->requestResults.size() == 2; }));
+    ASSERT_TRUE (settled());
+
+    EXPECT_EQ (received(), std::vector<Bytes>{ presetRequest (5) });
+    EXPECT_FALSE (window().isFetching());
+    EXPECT_EQ (row (0), nullptr);
+}

@@ -1,0 +1,122 @@
+// The MIDI Setup window lists the port layer's names and, on Apply or OK, swaps the open ports
+// for the picked ones; rows and buttons are clicked with the mouse.
+#include "WindowTestSupport.h"
+
+namespace
+{
+const juce::String remote = QRX571Emulator::portName;
+
+class MidiSetupWindowTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        for (auto* name : { "Synth", "Twin", "Twin" })
+        {
+            layer->addInput (name);
+            layer->addOutput (name, [] (const juce::MidiMessage&) {});
+        }
+    }
+
+    MidiSetupComponent& content()
+    {
+        return dynamic_cast<MidiSetupComponent&> (*app->midiSetup->getContentComponent());
+    }
+    juce::ListBox& list (bool input) { return *childrenOf<juce::ListBox> (content())[input ? 0 : 1]; }
+
+    void pick (bool input, const juce::String& name)
+    {
+        const int row =
+            dynamic_cast<MidiDeviceListBoxModel*> (list (input).getModel())->getNames().indexOf (name);
+        const auto at = app->midiSetup->getLocalPoint (&list (input),
+                                                       list (input).getRowPosition (row, true).getCentre());
+        viewtest::mouse (*app->midiSetup, at.toFloat(), true);
+        viewtest::mouse (*app->midiSetup, at.toFloat(), false);
+    }
+
+    // "close" is the title bar's close button.
+    void press (const juce::String& name)
+    {
+        if (name == "close")
+            app->midiSetup->closeButtonPressed();
+        else
+            click (*app->midiSetup, *buttonNamed (content(), name));
+    }
+};
+} // namespace
+
+TEST_F (MidiSetupWindowTest, ApplyAndOkOpenThePickedPortsCancelAndCloseKeepTheApplied)
+{
+    struct Case
+    {
+        const char* what;
+        juce::String input, output; // empty: leave the preselected row
+        juce::StringArray presses, openInputs, openOutputs;
+        bool windowStays;
+    };
+    const Case cases[] = {
+        { "Cancel after Apply", "Synth", "Synth", { "Apply", "Cancel" }, { "Synth" }, { "Synth" }, false },
+        { "OK", "Synth", "Twin", { "OK" }, { "Synth" }, { "Twin", "Twin" }, false },
+        { "a shared name", "Twin", "Twin", { "Apply" }, { "Twin", "Twin" }, { "Twin", "Twin" }, true },
+        { "Cancel alone", "Synth", "Synth", { "Cancel" }, { remote }, { remote }, false },
+        { "close after Apply", "Synth", {}, { "Apply", "close" }, { "Synth" }, { remote }, false },
+        { "the open ports come picked", {}, {}, { "Apply" }, { remote }, { remote }, true },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        manager->closeAllInputs();
+        manager->closeAllOutputs();
+        openDevicePorts();
+        app->closeMidiSetupWindow();
+        app->showMidiSetup();
+
+        if (c.input.isNotEmpty())
+            pick (true, c.input);
+        if (c.output.isNotEmpty())
+            pick (false, c.output);
+        for (auto& name : c.presses)
+            press (name);
+
+        EXPECT_EQ (manager->getOpenInputNames(), c.openInputs);
+        EXPECT_EQ (manager->getOpenOutputNames(), c.openOutputs);
+        EXPECT_EQ (app->midiSetup != nullptr, c.windowStays);
+    }
+}
+
+TEST_F (MidiSetupWindowTest, NothingPickedOpensNothingAndTheNextSendBringsTheWindowBack)
+{
+    manager->closeAllInputs();
+    manager->closeAllOutputs();
+    app->showMidiSetup();
+    press ("OK");
+    EXPECT_EQ (manager->getNumOpenInputs() + manager->getNumOpenOutputs(), 0);
+    EXPECT_EQ (app->midiSetup, nullptr);
+
+    engine->sendPreset (0, makeDefaultPreset());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! app->sendResults.empty(); }));
+    EXPECT_EQ (app->sendResults, std::vector<int>{ 0 });
+    ASSERT_NE (app->midiSetup, nullptr);
+    EXPECT_TRUE (app->midiSetup->isOnDesktop());
+}
+
+TEST_F (MidiSetupWindowTest, Layout)
+{
+    app->showMidiSetup();
+    auto& c = content();
+    const auto captions = childrenOf<juce::Label> (c);
+    expectLayout (c,
+                  { { &c, { 0, 0, 633, 275 } },
+                    { captions[0], { 20, 70, 285, 20 } },
+                    { &list (true), { 20, 95, 285, 100 } },
+                    { captions[1], { 325, 70, 285, 20 } },
+                    { &list (false), { 325, 95, 285, 100 } },
+                    { buttonNamed (c, "Cancel"), { 20, 220, 96, 25 } },
+                    { buttonNamed (c, "OK"), { 411, 220, 96, 25 } },
+                    { buttonNamed (c, "Apply"), { 514, 220, 96, 25 } } },
+                  "window-midi-setup");
+    EXPECT_EQ (captions[0]->getText() + captions[1]->getText(), "INPUTOUTPUT");
+    EXPECT_EQ (app->midiSetup->getName(), "MIDI Setup");
+}
