@@ -24,6 +24,12 @@ std::vector<juce::uint8> defaultImage()
     return { dump + 8, dump + 8 + DeviceMessages::imageSize };
 }
 
+// How long a message of `size` bytes takes on a DIN cable.
+std::chrono::microseconds wireTime (int size)
+{
+    return std::chrono::microseconds ((juce::int64)size * QRX571Emulator::dinMicrosecondsPerByte);
+}
+
 juce::String locationName (int location)
 {
     return location == 0 ? juce::String ("RAM") : "Slot " + juce::String (location).paddedLeft ('0', 2);
@@ -241,7 +247,13 @@ void QRX571Emulator::receive (const juce::MidiMessage& message)
     {
         const std::lock_guard<std::mutex> guard (mutex);
         received.push_back (message);
-        incoming.push_back (message);
+
+        // Paced, a message is in only once its last byte is, and messages sent back to back
+        // queue up on the wire.
+        const auto now = Clock::now();
+        inboundWireFree =
+            dinPacing ? std::max (now, inboundWireFree) + wireTime (message.getRawDataSize()) : now;
+        incoming.emplace_back (message, inboundWireFree);
     }
     changed.notify_all();
 }
@@ -249,8 +261,12 @@ void QRX571Emulator::receive (const juce::MidiMessage& message)
 // Waits out a delay unless stopped or unplugged meanwhile; answers whether the reply is still due.
 bool QRX571Emulator::waitFor (double milliseconds, std::unique_lock<std::mutex>& lock, int unplugCount)
 {
-    const auto until =
-        std::chrono::steady_clock::now() + std::chrono::microseconds ((juce::int64) (milliseconds * 1000.0));
+    return waitUntil (Clock::now() + std::chrono::microseconds ((juce::int64) (milliseconds * 1000.0)), lock,
+                      unplugCount);
+}
+
+bool QRX571Emulator::waitUntil (Clock::time_point until, std::unique_lock<std::mutex>& lock, int unplugCount)
+{
     changed.wait_until (lock, until, [&] { return quitting || unplugs != unplugCount; });
     return ! quitting && unplugs == unplugCount;
 }
@@ -266,10 +282,17 @@ void QRX571Emulator::run()
         if (quitting)
             return;
 
-        const auto message = std::move (incoming.front());
+        const auto message = incoming.front().first;
+        const auto arrival = incoming.front().second;
         incoming.pop_front();
         busy = true;
         const auto unplugCount = unplugs;
+
+        if (! waitUntil (arrival, lock, unplugCount))
+        {
+            busy = false;
+            continue;
+        }
 
         auto replies = handle (message);
 
@@ -289,7 +312,7 @@ void QRX571Emulator::run()
 
             // The time the bytes take on the wire, before the last of them has arrived.
             if (dinPacing &&
-                ! waitFor (reply.getRawDataSize() * dinMicrosecondsPerByte / 1000.0, lock, unplugCount))
+                ! waitUntil (Clock::now() + wireTime (reply.getRawDataSize()), lock, unplugCount))
                 break;
 
             if (unplugs != unplugCount || outPort == 0)

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -62,6 +63,8 @@ public:
     void setReplyDelay (int milliseconds);
     void setReplyMode (ReplyMode mode);
     void setSendsExtraAcknowledgement (bool shouldSend);
+    // Paced, every message takes its bytes' wire time each way, and those sent back to back
+    // wait their turn on the wire.
     void setDinPacing (bool shouldPace);
 
     // Every message received, in order, and how many replies went out.
@@ -79,15 +82,18 @@ private:
     std::vector<juce::MidiMessage> handle (const juce::MidiMessage& message);
     void addPorts();
     void removePorts();
+    using Clock = std::chrono::steady_clock;
     bool waitFor (double milliseconds, std::unique_lock<std::mutex>& lock, int unplugCount);
+    bool waitUntil (Clock::time_point until, std::unique_lock<std::mutex>& lock, int unplugCount);
 
     const std::shared_ptr<VirtualMidiPortLayer> layer;
 
     mutable std::mutex mutex;
     std::condition_variable changed;
     std::array<std::vector<juce::uint8>, numLocations> presets;
-    std::array<juce::uint8, numGlobalParameters + 1> parameters{}; // by number, [0] unused
-    std::deque<juce::MidiMessage> incoming;
+    std::array<juce::uint8, numGlobalParameters + 1> parameters{};        // by number, [0] unused
+    std::deque<std::pair<juce::MidiMessage, Clock::time_point>> incoming; // with when its last byte is in
+    Clock::time_point inboundWireFree{}; // paced: when the wire towards the device is free again
     std::vector<juce::MidiMessage> received;
     int numSent = 0;
     bool busy = false, running = false, quitting = false;

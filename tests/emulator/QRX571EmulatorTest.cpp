@@ -146,3 +146,14 @@ TEST_F (EmulatorTest, DinPacingTakesTheWireTimeOfEveryByte)
     EXPECT_GE (elapsed, 1083 * 0.320);
     EXPECT_LT (elapsed, 2000.0);
 }
+
+// Towards the device too: dumps sent back to back take their turns on the wire.
+TEST_F (EmulatorTest, DinPacingQueuesMessagesSentToTheDeviceOnTheWire)
+{
+    device.setDinPacing (true);
+    const auto sentAt = juce::Time::getMillisecondCounterHiRes();
+    for (int location : { 1, 2 })
+        send (presetDump (location, device.getPresetImage (location)));
+    ASSERT_EQ (reply (2).size(), 10u);
+    EXPECT_GE (juce::Time::getMillisecondCounterHiRes() - sentAt, (2 * 1083 + 10) * 0.320);
+}

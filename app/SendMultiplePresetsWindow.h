@@ -1,0 +1,96 @@
+// Fills the device's 21 preset locations in one go. Rows are filled by dropping preset files or
+// folders on them, by browsing for one file, or by dropping a main window's preset; a worker
+// thread reads the files so that reading many keeps the window responsive. Send sends every
+// filled row; when the device has acknowledged each of them the window says so and closes.
+//
+// While the worker reads, Send, the rows' buttons and their drop targets are off, until the
+// worker has stored its last file. The fields the worker shares with the message thread are
+// guarded by one lock.
+#pragma once
+
+#include "app/SendMultiplePresetsComponent.h"
+#include "midi/QRX5EditorEngine.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+
+class SendMultiplePresetsWindow : public juce::DocumentWindow,
+                                  public juce::ReferenceCountedObject,
+                                  public juce::Button::Listener,
+                                  public juce::Thread,
+                                  public juce::MessageListener,
+                                  public QRX5EditorEngine::Listener
+{
+public:
+    using Ptr = juce::ReferenceCountedObjectPtr<SendMultiplePresetsWindow>;
+
+    class PresetListBoxModel;
+
+    // On the desktop but not yet visible.
+    SendMultiplePresetsWindow();
+    ~SendMultiplePresetsWindow() override;
+
+    // Empties every row; the application calls it on every show.
+    void resetSlots();
+    // Deletes the list and then its model; the application calls it before letting go.
+    void releaseContent();
+
+    // Hands paths (preset files or folders) to the worker; the first file read fills startRow.
+    void queueFiles (const juce::StringArray& paths, int startRow);
+    void storePresetInSlot (QRX5EditorPreset::Ptr preset, int row);
+    // Fills a row with a snapshot of a main window's preset.
+    void dropPresetOnSlot (QRX5EditorPreset::Ptr preset, int row);
+    void browseForSlotFile (int row);
+    // Makes the row send the default preset.
+    void clearSlot (int row);
+    void sendAll();
+
+    bool isReading() const;
+    juce::String getRowName (int row) const;
+    QRX5EditorPreset::Ptr getSlotPreset (int row) const;
+    SendMultiplePresetsComponent* getContent() { return content.get(); }
+
+    void buttonClicked (juce::Button* button) override;
+    void sendPresetResult (QRX5EditorPreset::Ptr preset, int result) override;
+    void requestPresetResult (int result) override;
+    void openPresetFileResult (int result) override;
+    void savePresetFileResult (int result) override;
+    void handleMessage (const juce::Message& message) override;
+    void run() override;
+    void closeButtonPressed() override;
+
+private:
+    // Paths dropped together, with what the worker needs to read them: it never calls the
+    // application itself.
+    struct Batch
+    {
+        juce::StringArray paths;
+        int startRow = 0;
+        QRX5EditorEngine::Ptr engine;
+        juce::Array<juce::uint8> defaultImage;
+    };
+
+    bool takeNextBatch (Batch& batch);
+    void readBatch (const Batch& batch);
+    juce::Array<juce::File> collectFiles (const Batch& batch);
+    void notifyMessageThread() { postMessage (new juce::Message()); }
+
+    std::unique_ptr<PresetListBoxModel> model;
+    std::unique_ptr<SendMultiplePresetsComponent> content;
+
+    mutable juce::CriticalSection lock; // guards the fields up to the next comment
+    std::map<int, QRX5EditorPreset::Ptr> slots;
+    juce::StringArray rowNames;
+    std::deque<Batch> batches;
+    juce::String currentFile;
+    bool reading = false;
+
+    // Message thread only: every send still waiting for its answer, those of them sent before the
+    // last Send click, and the last click's sends not yet acknowledged. A preset sent twice is
+    // listed twice.
+    juce::ReferenceCountedArray<QRX5EditorPreset> unanswered, earlierRounds, unacknowledged;
+    std::unique_ptr<juce::FileChooser> chooser;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SendMultiplePresetsWindow)
+};
