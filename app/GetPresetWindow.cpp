@@ -41,6 +41,7 @@ GetPresetWindow::~GetPresetWindow()
 void GetPresetWindow::release()
 {
     const Ptr keepAlive (this); // dropping the model may drop the last other hold on this window
+    stopTimer();
 
     if (content != nullptr)
     {
@@ -65,6 +66,34 @@ void GetPresetWindow::refresh()
         content->setControlsEnabled (false);
 
     busy = true;
+
+    // A window closed mid-fetch may have left a request open; its reply or time-out would be
+    // taken for one of ours, so wait until it has ended and its result has been delivered.
+    if (engine->hasOpenRequests())
+    {
+        quietTicks = 0;
+        startTimer (50);
+        return;
+    }
+
+    beginFetch();
+}
+
+void GetPresetWindow::timerCallback()
+{
+    const juce::ScopedLock sl (lock);
+
+    if (engine->hasOpenRequests())
+        quietTicks = 0;
+    else if (++quietTicks >= 2)
+    {
+        stopTimer();
+        beginFetch();
+    }
+}
+
+void GetPresetWindow::beginFetch()
+{
     engine->addListener (this);
 
     heldPresets.clear();

@@ -13,7 +13,8 @@
 class GetPresetWindow : public juce::DocumentWindow,
                         public juce::ReferenceCountedObject,
                         public QRX5EditorEngine::Listener,
-                        public juce::Button::Listener
+                        public juce::Button::Listener,
+                        private juce::Timer
 {
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<GetPresetWindow>;
@@ -43,6 +44,8 @@ public:
     void closeButtonPressed() override;
 
 private:
+    void beginFetch();
+    void timerCallback() override;
     void stopFetch();
     void requestNext (QRX5EditorPreset::Ptr preset);
 
@@ -51,6 +54,7 @@ private:
     GetPresetComponent::Ptr content;
     juce::CriticalSection lock;
     int nextLocation = 0;
+    int quietTicks = 0; // ticks seen with no request of an earlier fetch still open
     bool busy = false;
     PresetListBoxModel::Ptr model;
 

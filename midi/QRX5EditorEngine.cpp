@@ -133,10 +133,15 @@ QRX5EditorPreset::Ptr QRX5EditorEngine::takeOldest (juce::ReferenceCountedArray<
 void QRX5EditorEngine::rearmTimeout (int timerID)
 {
     bool waiting;
+
+    if (timerID == sendAcknowledgementTimer)
     {
         const juce::ScopedLock sl (pendingLock);
-        waiting = timerID == sendAcknowledgementTimer ? ! pendingSends.isEmpty()
-                                                      : ! pendingRequests.isEmpty() || refusedReplies > 0;
+        waiting = ! pendingSends.isEmpty();
+    }
+    else
+    {
+        waiting = hasOpenRequests();
     }
 
     if (waiting)
@@ -192,6 +197,12 @@ void QRX5EditorEngine::requestPreset (int location, QRX5EditorPreset::Ptr preset
 
     midiManager->sendMessageToAllOutputs (request);
     startTimer (requestReplyTimer, timeoutMs);
+}
+
+bool QRX5EditorEngine::hasOpenRequests()
+{
+    const juce::ScopedLock sl (pendingLock);
+    return ! pendingRequests.isEmpty() || refusedReplies > 0;
 }
 
 void QRX5EditorEngine::timerCallback (int timerID)

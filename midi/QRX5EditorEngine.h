@@ -98,6 +98,9 @@ public:
     // location 0 is RAM, 1..20 the preset slots; any other fails with 0 and sends nothing.
     void sendPreset (int location, QRX5EditorPreset::Ptr preset);
     void requestPreset (int location, QRX5EditorPreset::Ptr preset);
+    // Whether a request is still waiting for its reply or its time-out. Replies carry no
+    // owner, so a new run of requests must not start while one of an earlier run is open.
+    bool hasOpenRequests();
 
     // Writes the preset as one dump for location 0. The file is replaced whole: a failed write
     // leaves whatever stood there before untouched.

@@ -29,7 +29,7 @@ echo "== address + undefined behaviour sanitizers"
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQRX_SANITIZE=address -DQRX_BUILD_APP=OFF
 run_ctest build-asan
 
-echo "== thread sanitizer (MIDI, emulator and engine)"
-BUILD_TARGETS="model_tests midi_tests emulator_tests engine_tests" \
+echo "== thread sanitizer (MIDI, emulator, engine and the windows with threads)"
+BUILD_TARGETS="model_tests midi_tests emulator_tests engine_tests windows_tests" \
     bash scripts/build.sh build-tsan -DCMAKE_BUILD_TYPE=Debug -DQRX_SANITIZE=thread -DQRX_BUILD_APP=OFF
-run_ctest build-tsan -L "^(model|midi|emulator|engine)$"
+run_ctest build-tsan -L "^(model|midi|emulator|engine|windows)$"

@@ -162,3 +162,16 @@ TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
     EXPECT_FALSE (window().isFetching());
     EXPECT_EQ (row (0), nullptr);
 }
+
+TEST_F (GetPresetWindowTest, AWindowOpenedWhileAClosedOnesRequestIsOpenListsEveryLocationRight)
+{
+    device.setReplyDelay (300);
+    app->showLoadFromHardware();
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 2; }));
+    window().closeButtonPressed(); // mid-fetch: its last request is still unanswered
+
+    device.setReplyDelay (0);
+    app->showLoadFromHardware();
+    ASSERT_TRUE (fetched());
+    EXPECT_EQ (listed(), deviceList());
+}
