@@ -12,7 +12,7 @@ struct ParameterRange
 // By parameter number 1..11; 8 is not a parameter.
 constexpr ParameterRange parameterRanges[] = {
     { 0, 0, 0 }, { 0, 31, 0 }, { 0, 99, 60 }, { 2, 4, 3 }, { 0, 1, 1 },   { 0, 1, 0 },
-    { 0, 1, 1 }, { 0, 19, 4 }, { 0, 0, 0 },   { 0, 5, 2 }, { 0, 20, 10 }, { 0, 10, 3 },
+    { 0, 1, 1 }, { 0, 19, 4 }, { 0, 0, 0 },   { 0, 5, 2 }, { 0, 20, 10 }, { 0, 10, 0 },
 };
 
 constexpr int unusedParameter = 8;
