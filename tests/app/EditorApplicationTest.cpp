@@ -122,7 +122,9 @@ TEST_F (EditorApplicationTest, StartsOnTheDevicePortsWithOneUntitledWindowOrTheF
     }
 }
 
-TEST_F (EditorApplicationTest, UntitledNumbersCountEveryWindowEverMadeAndTheCascadeCountsTheOpenOnes)
+// Quit asks each window in turn, closing those answered "No", and stops at "Cancel".
+TEST_F (EditorApplicationTest,
+        UntitledNumbersCountEveryWindowEverMadeTheCascadeCountsTheOpenOnesAndQuitStopsAtCancel)
 {
     start();
     invoke (CommandIds::newPreset);
@@ -132,25 +134,18 @@ TEST_F (EditorApplicationTest, UntitledNumbersCountEveryWindowEverMadeAndTheCasc
     answers.press ("No");
     window (0).closeButtonPressed();
     invoke (CommandIds::newPreset);
-
-    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3")));
+    invoke (CommandIds::newPreset);
+    EXPECT_EQ (titles(),
+               juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3"), titled ("Untitled 4")));
     EXPECT_EQ (window (1).getPosition(), juce::Point<int> (45, 90));
-    EXPECT_EQ (app->quits, 0);
-}
 
-TEST_F (EditorApplicationTest, QuitAsksEachWindowInTurnAndStopsAtCancel)
-{
-    start();
-    invoke (CommandIds::newPreset);
-    invoke (CommandIds::newPreset);
-
+    answers.seen.clear();
     answers.press ("No");
     answers.press ("Cancel");
     invoke (CommandIds::quit);
-
-    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1",
-                                                "Save Document. Save Preset: Untitled 2"));
-    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3")));
+    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 2",
+                                                "Save Document. Save Preset: Untitled 3"));
+    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 3"), titled ("Untitled 4")));
     EXPECT_EQ (app->quits, 0);
 }
 
@@ -181,19 +176,6 @@ TEST_F (EditorApplicationTest, ClosingTheLastWindowQuitsAndQuitWithNoWindowAsksN
     // The application's own commands still work with no window.
     invoke (CommandIds::newPreset);
     EXPECT_EQ (numWindows(), 1);
-}
-
-TEST_F (EditorApplicationTest, TheFileMenuListsItsCommandsWithFourSeparators)
-{
-    start();
-    juce::StringArray items;
-    const auto file = app->getMenuModel()->getMenuForIndex (0, "File");
-    for (juce::PopupMenu::MenuItemIterator it (file); it.next();)
-        items.add (it.getItem().isSeparator ? "-" : it.getItem().text);
-
-    EXPECT_EQ (items.joinIntoString ("|"), "New|Open Preset|-|Close Window|-|Save|Save As|-|Load From "
-                                           "Hardware|Send To Hardware|-|MIDI Setup|Quit");
-    EXPECT_EQ (app->getMenuModel()->getMenuBarNames(), juce::StringArray ("File", "Tools", "Window", "Help"));
 }
 
 TEST_F (EditorApplicationTest, CtrlWAsksAndClosesOnlyTheFocusedWindow)

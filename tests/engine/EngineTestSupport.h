@@ -82,6 +82,14 @@ protected:
     }
     void inject (const Bytes& bytes) { layer->sendFromInput (injector(), messageOf (bytes)); }
 
+    std::vector<Bytes> receivedByDevice() const
+    {
+        std::vector<Bytes> received;
+        for (auto& m : device.getReceivedMessages())
+            received.push_back (bytesOf (m));
+        return received;
+    }
+
     bool waitForResults (size_t n, int timeoutMs = 2000)
     {
         return testutil::runLoopUntil ([&] { return results.outcomes.size() >= n; }, timeoutMs);

@@ -25,15 +25,8 @@ TEST (PresetImage, NewPresetImageIsExactAndAccessorsShareTheirControls)
     preset->getSwitch (11)->setParameterValue ("Key 2", val (14));
     EXPECT_EQ (preset->getData()[1061], 14);
     for (int bad : { -1, 12 })
-    {
-        EXPECT_EQ (preset->getKnob (bad), nullptr) << bad;
-        EXPECT_EQ (preset->getFader (bad), nullptr) << bad;
-        EXPECT_EQ (preset->getSwitch (bad), nullptr) << bad;
-    }
-    EXPECT_EQ (preset->getPad (64), nullptr);
-    EXPECT_EQ (preset->getPad (-1), nullptr);
-    EXPECT_NE (preset->getPad (63), nullptr);
-    EXPECT_NE (preset->getTransport(), nullptr);
+        EXPECT_TRUE (! preset->getKnob (bad) && ! preset->getFader (bad) && ! preset->getSwitch (bad)) << bad;
+    EXPECT_TRUE (! preset->getPad (64) && ! preset->getPad (-1) && preset->getPad (63));
 }
 
 TEST (PresetImage, NameRules)
@@ -67,37 +60,23 @@ TEST (PresetImage, NameRules)
     EXPECT_TRUE (preset->validate (preset->getData()));
 }
 
+// A bad byte, or an image a byte short or long, refuses the whole image: its new name and
+// controls are not taken either. (Single bad bytes anywhere are the property test's.)
 TEST (PresetImage, AnyBadByteRefusesTheWholeImage)
 {
-    QRX571EditorPreset::Ptr source = new QRX571EditorPreset();
-    source->setName ("Keep me");
-    source->getPad (5)->setParameterValue ("Color On", val (9));
-    const auto good = source->getData();
+    QRX571EditorPreset::Ptr target = new QRX571EditorPreset();
+    target->setName ("Keep me");
+    const auto good = target->getData();
 
-    auto lastSwitchKey = good, zeroMarker = good, highName = good, shorter = good, longer = good;
-    lastSwitchKey.set (906 + 13 * 11 + 11, 83);
+    auto zeroMarker = good, shorter = good, longer = good;
     zeroMarker.set (8, 1);
-    highName.set (3, 0x80);
     shorter.removeLast();
     longer.add (0);
-
-    // Every bad image also carries a new name and new controls, none of which may be taken.
-    const std::pair<juce::Array<juce::uint8>*, const char*> bads[] = {
-        { &lastSwitchKey, "switch 11 key" }, { &zeroMarker, "byte 8" }, { &highName, "name byte" },
-        { &shorter, "1061 bytes" },          { &longer, "1063 bytes" },
-    };
-    for (auto [bad, what] : bads)
+    for (auto* bad : { &zeroMarker, &shorter, &longer })
     {
-        SCOPED_TRACE (what);
         bad->set (0, 'X');
         bad->set (22 + 2, 99);
-        bad->set (9 + 6, 60);
-
-        QRX571EditorPreset::Ptr target = new QRX571EditorPreset();
-        ASSERT_TRUE (target->setFromData (good));
-        EXPECT_FALSE (target->validate (*bad));
-        EXPECT_FALSE (target->setFromData (*bad));
-        EXPECT_EQ (target->getName(), "Keep me ");
+        EXPECT_FALSE (target->validate (*bad) || target->setFromData (*bad)) << bad->size();
         EXPECT_EQ (target->getData(), good);
     }
 }

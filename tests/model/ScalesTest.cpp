@@ -4,7 +4,8 @@
 
 #include <limits>
 
-// Each scale as its seven steps in semitones, repeating every octave from the root.
+// Each scale as its seven steps in semitones, repeating every octave from the root; only the
+// root's low 8 bits count, however far out the rest of it lies, and notes are not clamped.
 TEST (Scales, EveryScaleFollowsItsStepsOverOctavesAndWrapsToEightBits)
 {
     const std::pair<juce::uint8 (*) (int, juce::uint8), const char*> scales[] = {
@@ -15,20 +16,14 @@ TEST (Scales, EveryScaleFollowsItsStepsOverOctavesAndWrapsToEightBits)
         { locrianScaleNote, "1221222" },
     };
     for (auto [note, steps] : scales)
+    {
         for (int root : { 0, 60, 250, 256 + 60 })
             for (int degree = 0, expected = root; degree < 22; expected += steps[degree++ % 7] - '0')
                 ASSERT_EQ (note (root, (juce::uint8)degree), expected % 256)
                     << steps << " " << root << " " << degree;
-
-    // Only the root's low 8 bits count, however far out the rest of it lies.
-    for (auto [note, steps] : scales)
         for (int root : { std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), -1, -200 })
             for (int degree : { 0, 6, 200, 255 })
                 ASSERT_EQ (note (root, (juce::uint8)degree), note ((juce::uint8)root, (juce::uint8)degree))
                     << steps << " " << root << " " << degree;
-
-    EXPECT_EQ (majorScaleNote (60, 3), 65);
-    EXPECT_EQ (locrianScaleNote (0, 13), 22);
-    EXPECT_EQ (minorScaleNote (120, 14), 144); // not clamped to the MIDI range
-    EXPECT_EQ (dorianScaleNote (250, 21), 30);
+    }
 }

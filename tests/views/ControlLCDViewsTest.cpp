@@ -26,22 +26,17 @@ int get (MEditorControl& control, const char* parameter)
     return control.getParameterValue (parameter).getValue();
 }
 
-// Shows each page through the control's type and checks its rows (left column first) and its
-// render; then flips each of `parameters` between 0 and 1 and waits for the widget named at the
-// same place in `widgets`, on whichever page holds it, to follow.
-void expectPagesAndBindings (LCDView&& view, MEditorControl& control, const juce::StringArray& pages,
+// Shows each page through the control's type and renders it; then flips each of `parameters` between 0 and 1
+// and waits for the widget named at the same place in `widgets`, on whichever page holds it, to follow.
+void expectPagesAndBindings (LCDView&& view, MEditorControl& control, int pages,
                              const juce::String& parameters, const juce::String& widgets)
 {
     view.setSize (490, 100);
-    ASSERT_EQ (view.getNumPages(), pages.size());
-    for (int type = 0; type < pages.size(); ++type)
+    ASSERT_EQ (view.getNumPages(), pages);
+    for (int type = 0; type < pages; ++type)
     {
         control.setParameterValue ("Parameter Type", juce::Value (type));
         ASSERT_TRUE (waitForPage (view, type));
-        juce::StringArray rows;
-        for (int i = 0; i < view.getPage (type)->getNumRows(); ++i)
-            rows.add (view.getPage (type)->getRow (i)->getName());
-        EXPECT_EQ (rows.joinIntoString ("|"), pages[type]);
         const auto name =
             view.getTitle().toLowerCase().removeCharacters (" ") + "-page" + juce::String (type);
         EXPECT_TRUE (renderForReview (view, "view-renders/" + name));
@@ -69,36 +64,24 @@ void expectPagesAndBindings (LCDView&& view, MEditorControl& control, const juce
 }
 } // namespace
 
-TEST (ControlLCDViews, EveryPageHoldsItsRowsAndEveryWidgetFollowsItsParameter)
+TEST (ControlLCDViews, EveryPageRendersAndEveryWidgetFollowsItsParameter)
 {
     auto preset = makeDefaultPreset();
-    const juce::String knobCc ("TYPE|MIDI CHANNEL|MIDI CC||MIN|MAX|MIDI TO DIN");
-    const juce::String knobAftertouch ("TYPE|MIDI CHANNEL|MIN|MAX|MIDI TO DIN");
     expectPagesAndBindings (
-        PadLCDView (preset->getPad (0), "Pad 1"), *preset->getPad (0),
-        { "TYPE|MIDI CHANNEL|MIDI NOTE|AFTERTOUCH|TRIGGER MODE|MIDI TO DIN|ON COLOR|OFF COLOR",
-          "TYPE|MIDI CHANNEL|PROGRAM NUMBER|MIDI TO DIN|ON COLOR|OFF COLOR",
-          "TYPE|MIDI CHANNEL|PROGRAM NUMBER|PROGRAM MSB|PROGRAM LSB|MIDI TO DIN|ON COLOR|OFF COLOR" },
+        PadLCDView (preset->getPad (0), "Pad 1"), *preset->getPad (0), 3,
         "Parameter Type|MIDI Channel|MIDI Note|Aftertouch Type|Note Toggle Mode|Program Number|Program MSB|"
         "Program LSB|To MIDI Din|Color On|Color Off",
         "TYPE|MIDI CHANNEL|MIDI NOTE|AFTERTOUCH|TRIGGER MODE|PROGRAM NUMBER|PROGRAM MSB|PROGRAM LSB|"
         "MIDI TO DIN|ON COLOR|OFF COLOR");
     expectPagesAndBindings (
-        KnobLCDView (preset->getKnob (0), "Knob 1"), *preset->getKnob (0),
-        { knobCc, knobAftertouch, "TYPE|MIDI CHANNEL|NRPN MSB|NRPN LSB|VALUE|MIDI TO DIN",
-          "TYPE|MIDI CHANNEL|MIDI CC|MIDI TO DIN" },
+        KnobLCDView (preset->getKnob (0), "Knob 1"), *preset->getKnob (0), 4,
         "Parameter Type|MIDI Channel|CC Number|Min Value|Max Value|NRPN MSB|NRPN LSB|NRPN Value|To MIDI DIN",
         "TYPE|MIDI CHANNEL|MIDI CC|MIN|MAX|NRPN MSB|NRPN LSB|VALUE|MIDI TO DIN");
-    expectPagesAndBindings (FaderLCDView (preset->getFader (0), "Fader 1"), *preset->getFader (0),
-                            { knobCc, knobAftertouch },
+    expectPagesAndBindings (FaderLCDView (preset->getFader (0), "Fader 1"), *preset->getFader (0), 2,
                             "Parameter Type|MIDI Channel|CC Number|Min Value|Max Value|To MIDI DIN",
                             "TYPE|MIDI CHANNEL|MIDI CC|MIN|MAX|MIDI TO DIN");
     expectPagesAndBindings (
-        SwitchLCDView (preset->getSwitch (0), "Switch 1"), *preset->getSwitch (0),
-        { "TYPE|MIDI CHANNEL|MIDI CC|TRIGGER MODE|MIDI TO DIN",
-          "TYPE|MIDI CHANNEL|TRIGGER MODE|MIDI NOTE|VELOCITY|MIDI TO DIN",
-          "TYPE|MIDI CHANNEL|PROGRAM NUMBER|MIDI TO DIN",
-          "TYPE|MIDI CHANNEL|PROGRAM NUMBER|PROGRAM MSB|PROGRAM LSB|MIDI TO DIN", "TYPE|KEY 1|KEY 2" },
+        SwitchLCDView (preset->getSwitch (0), "Switch 1"), *preset->getSwitch (0), 5,
         "Parameter Type|MIDI Channel|MIDI CC|Switch Mode|Program Number|Program MSB|Program LSB|To Midi Din|"
         "MIDI Note|Note Velocity|Key 1|Key 2",
         "TYPE|MIDI CHANNEL|MIDI CC|TRIGGER MODE|PROGRAM NUMBER|PROGRAM MSB|PROGRAM LSB|MIDI TO DIN|MIDI NOTE|"

@@ -74,16 +74,6 @@ protected:
 };
 } // namespace
 
-TEST_F (DragAndDropTest, APadDroppedOnAPadCopiesEverySettingAndTheTargetShowsIt)
-{
-    testutil::runLoopFor (20);
-    drag (*source, centre (*target));
-
-    EXPECT_EQ (preset->getPad (1)->getData(), preset->getPad (0)->getData());
-    EXPECT_TRUE (testutil::runLoopUntil ([&] { return target->getTextLines()[2].text == "LSB:0"; }, 2000));
-    EXPECT_EQ (target->getTextLines()[3].text, "MIDI CH:B4");
-}
-
 TEST_F (DragAndDropTest, APadDroppedOnAKnobOrAnythingDroppedOnItselfChangesNothing)
 {
     const auto image = preset->getData();
