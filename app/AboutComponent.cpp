@@ -6,10 +6,7 @@
 namespace
 {
 // Made when needed: a font kept in a static would hold its typeface past JUCE's shutdown.
-juce::Font textFont()
-{
-    return { 15.0f, juce::Font::plain };
-}
+juce::Font textFont() { return { 15.0f, juce::Font::plain }; }
 } // namespace
 
 AboutComponent::AboutComponent (const juce::Image& aboutPicture)
