@@ -1,16 +1,24 @@
 #include "app/QRX571EditorApplication.h"
 
+#include "app/FontScanAhead.h"
 #include "app/MainContentComponent.h"
 #include "autopopulate/QRX571AutoPopulateComponent.h"
+#include "emulator/EmulatorStateFile.h"
 #include "emulator/QRX571Emulator.h"
 #include "midi/QRX571EditorEngine.h"
 #include "model/DefaultPreset.h"
 #include "ui/EditorPictures.h"
 #include "ui/QRX571GlobalSettingsComponent.h"
 
-QRX571EditorApplication::QRX571EditorApplication() = default;
+// The font scan and the first window's pictures run while the rest of the program starts.
+QRX571EditorApplication::QRX571EditorApplication()
+{
+    EditorPictures::startDecodingSurfacePictures();
+    fontScan = std::make_unique<FontScanAhead>();
+}
 
-QRX571EditorApplication::~QRX571EditorApplication() = default;
+// No decoding thread may outlive the application, whether or not a window took its pictures.
+QRX571EditorApplication::~QRX571EditorApplication() { EditorPictures::finishDecodingSurfacePictures(); }
 
 std::shared_ptr<MidiPortLayer> QRX571EditorApplication::createPortLayer()
 {
@@ -20,6 +28,11 @@ std::shared_ptr<MidiPortLayer> QRX571EditorApplication::createPortLayer()
     auto layer = std::make_shared<VirtualMidiPortLayer>();
     emulator = std::make_unique<QRX571Emulator> (layer);
     emulator->start();
+
+    const auto statePath = juce::SystemStats::getEnvironmentVariable (emulatorStateVariable, {});
+    if (juce::File::isAbsolutePath (statePath))
+        emulatorState = std::make_unique<EmulatorStateFile> (*emulator, juce::File (statePath));
+
     return layer;
 }
 

@@ -8,11 +8,16 @@
 #include <memory>
 
 class QRX571Emulator;
+class EmulatorStateFile;
+class FontScanAhead;
 
 class QRX571EditorApplication : public QRX5EditorApplication
 {
 public:
     static constexpr const char* emulatorVariable = "QRX571_EMULATOR";
+    // Names a file kept showing what the emulator holds, for tests that drive the program from
+    // outside its process.
+    static constexpr const char* emulatorStateVariable = "QRX571_EMULATOR_STATE";
 
     QRX571EditorApplication();
     ~QRX571EditorApplication() override;
@@ -39,7 +44,9 @@ private:
     // Makes the window, taking the file's path only when the file holds a preset.
     void openWindow (QRX5EditorPreset::Ptr preset, const juce::String& path);
 
+    std::unique_ptr<FontScanAhead> fontScan;
     std::unique_ptr<QRX571Emulator> emulator;
+    std::unique_ptr<EmulatorStateFile> emulatorState; // after the emulator: it goes first
 
     JUCE_DECLARE_NON_COPYABLE (QRX571EditorApplication)
 };

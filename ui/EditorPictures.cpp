@@ -2,13 +2,51 @@
 
 #include "BinaryData.h"
 
+#include <future>
+#include <utility>
+#include <vector>
+
 namespace EditorPictures
 {
 namespace
 {
+// An embedded picture decoded ahead, with the data it came from.
+using DecodedPicture = std::pair<const char*, juce::Image>;
+
+std::future<std::vector<DecodedPicture>>& decodingAhead()
+{
+    static std::future<std::vector<DecodedPicture>> pending;
+    return pending;
+}
+
+// The surface's pictures: its front panel and the looks of its views and lamps.
+std::vector<DecodedPicture> decodeSurfacePictures()
+{
+    std::vector<DecodedPicture> decoded;
+
+    for (const auto* prefix :
+         { "editor_background", "pad_", "knob_", "fader_", "switch_", "lamp_", "transport_" })
+    {
+        for (int i = 0; i < BinaryData::namedResourceListSize; ++i)
+        {
+            const juce::String name (BinaryData::namedResourceList[i]);
+            if (! name.startsWith (prefix) || ! name.endsWith ("_png"))
+                continue;
+
+            int size = 0;
+            if (const auto* data = BinaryData::getNamedResource (name.toRawUTF8(), size))
+                decoded.emplace_back (data, juce::ImageFileFormat::loadFrom (data, (size_t)size));
+        }
+    }
+
+    return decoded;
+}
+
 // Embedded names follow the file names: "pad_dark.png" is embedded as "pad_dark_png".
 juce::Image load (const juce::String& fileStem)
 {
+    finishDecodingSurfacePictures();
+
     int size = 0;
     const auto resource = fileStem + "_png";
     if (const auto* data = BinaryData::getNamedResource (resource.toRawUTF8(), size))
@@ -129,4 +167,28 @@ juce::Image whiteTransportButton() { return load ("transport_white"); }
 juce::Image redTransportButton() { return load ("transport_red"); }
 
 juce::Image aboutPicture() { return load ("about"); }
+
+void startDecodingSurfacePictures()
+{
+    auto& pending = decodingAhead();
+
+    if (! pending.valid())
+        pending = std::async (std::launch::async, decodeSurfacePictures);
+}
+
+void finishDecodingSurfacePictures()
+{
+    auto& pending = decodingAhead();
+
+    if (! pending.valid())
+        return;
+
+    // Filed under the key juce::ImageCache::getFromMemory uses for embedded data: its address.
+    for (auto& [data, image] : pending.get())
+    {
+        const auto key = (juce::int64) (juce::pointer_sized_int)data;
+        if (juce::ImageCache::getFromHashCode (key).isNull())
+            juce::ImageCache::addImageToCache (image, key);
+    }
+}
 } // namespace EditorPictures

@@ -97,4 +97,15 @@ juce::Image redTransportButton();
 
 // The About picture, 501 x 275.
 juce::Image aboutPicture();
+
+// Decoding ahead. The program starts decoding the pictures of the editor surface (its front
+// panel and the looks of its views and bank lamps) on a thread of its own as it starts, so the
+// decoding runs alongside the rest of its start (the display connection, the font scan, building
+// the views). The first ask for any picture waits for that decoding and files its pictures in the
+// image cache, where the asks find them. Both on the message thread; starting again while one is
+// under way does nothing.
+void startDecodingSurfacePictures();
+
+// Waits for the decoding started above and files its pictures; nothing when none is under way.
+void finishDecodingSurfacePictures();
 } // namespace EditorPictures
