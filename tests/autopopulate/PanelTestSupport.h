@@ -79,12 +79,11 @@ inline QRX571EditorPreset::Ptr filledPreset (Kind kind)
 }
 
 template <typename Panel, typename Control>
-std::unique_ptr<juce::Component> makePanel (int count, Control (QRX571EditorPreset::*get) (int),
-                                            QRX571EditorPreset& p)
+std::unique_ptr<juce::Component> makePanel (Control (QRX571EditorPreset::*get) (int), QRX571EditorPreset& p)
 {
     juce::ReferenceCountedArray<typename Control::ReferencedType> controls;
-    for (int i = 0; i < count; ++i)
-        controls.add ((p.*get) (i));
+    for (int i = 0; auto control = (p.*get) (i); ++i)
+        controls.add (control);
     return std::make_unique<Panel> (controls);
 }
 
@@ -94,14 +93,11 @@ struct PanelUser
     explicit PanelUser (Kind k, bool settle = true)
         : kind (k)
     {
-        if (kind == Kind::pads)
-            panel = makePanel<QRX5PadAutoPopulateComponent> (64, &QRX571EditorPreset::getPad, *preset);
-        else if (kind == Kind::knobs)
-            panel = makePanel<QRX5KnobAutoPopulateComponent> (12, &QRX571EditorPreset::getKnob, *preset);
-        else if (kind == Kind::faders)
-            panel = makePanel<QRX5FaderAutoPopulateComponent> (12, &QRX571EditorPreset::getFader, *preset);
-        else
-            panel = makePanel<QRX5SwitchAutoPopulateComponent> (12, &QRX571EditorPreset::getSwitch, *preset);
+        using P = QRX571EditorPreset;
+        panel = kind == Kind::pads     ? makePanel<QRX5PadAutoPopulateComponent> (&P::getPad, *preset)
+                : kind == Kind::knobs  ? makePanel<QRX5KnobAutoPopulateComponent> (&P::getKnob, *preset)
+                : kind == Kind::faders ? makePanel<QRX5FaderAutoPopulateComponent> (&P::getFader, *preset)
+                                       : makePanel<QRX5SwitchAutoPopulateComponent> (&P::getSwitch, *preset);
 
         panel->setSize (633, 156);
         // On screen, as a number box takes the keyboard focus only there.
@@ -138,8 +134,20 @@ struct PanelUser
         return *found;
     }
 
-    // Runs "enable ROW; pick ROW=ITEM; type BOX=NUMBER; ..." in order, as the user clicks,
-    // picks and types.
+    // The chooser of a row, or "NAMES": the note-name chooser beside START, made last.
+    juce::ComboBox& chooser (const juce::String& name)
+    {
+        return name == "NAMES" ? *aptest::findAll<juce::ComboBox> (*panel).getLast()
+                               : aptest::comboOf (row (name));
+    }
+
+    juce::String shown (const juce::String& name)
+    {
+        return name == "NAMES" ? chooser (name).getText() : juce::String (box (name).getValue());
+    }
+
+    // Runs "enable ROW; pick ROW=ITEM; type BOX=NUMBER; see BOX=SHOWN; ..." in order, as the user
+    // clicks, picks, types and looks; "see" waits a moment for what follows a change.
     void perform (const juce::String& steps)
     {
         for (auto step : juce::StringArray::fromTokens (steps, ";", {}))
@@ -152,7 +160,10 @@ struct PanelUser
             if (verb == "enable")
                 EXPECT_TRUE (aptest::click (aptest::enabledToggle (row (target))));
             else if (verb == "pick")
-                EXPECT_TRUE (aptest::pick (aptest::comboOf (row (target)), argument)) << argument;
+                EXPECT_TRUE (aptest::pick (chooser (target), argument)) << argument;
+            else if (verb == "see")
+                EXPECT_TRUE (testutil::runLoopUntil ([&] { return shown (target) == argument; }, 500))
+                    << step;
             else
                 EXPECT_TRUE (verb == "type" && viewtest::typeInto (box (target), argument)) << step;
         }

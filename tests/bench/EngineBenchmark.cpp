@@ -1,7 +1,6 @@
 // What the engine's main paths cost: building and reading one preset dump, and fetching all 21
 // locations from the emulated device, as fast as it answers and paced like a DIN cable.
-#include "emulator/QRX571Emulator.h"
-#include "midi/MidiManager.h"
+#include "bench/DeviceRig.h"
 #include "midi/QRX571EditorEngine.h"
 #include "model/QRX571EditorPreset.h"
 
@@ -43,14 +42,8 @@ struct Counter : QRX5EditorEngine::Listener
 // One location after another, each requested once the previous one has arrived.
 void fetchAllLocations (benchmark::State& state)
 {
-    auto layer = std::make_shared<VirtualMidiPortLayer>();
-    QRX571Emulator device (layer);
-    device.start();
-    device.setDinPacing (state.range (0) != 0);
-    MidiManager::Ptr manager = new MidiManager (layer);
-    manager->openInputDevice (QRX571Emulator::portName);
-    manager->openOutputDevice (QRX571Emulator::portName);
-    QRX5EditorEngine::Ptr engine = new QRX571EditorEngine (manager);
+    DeviceRig rig (state.range (0) != 0);
+    QRX5EditorEngine::Ptr engine = new QRX571EditorEngine (rig.manager);
     Counter results;
     engine->addListener (&results);
     auto preset = engine->createPreset();
@@ -67,7 +60,6 @@ void fetchAllLocations (benchmark::State& state)
     if (results.loaded != results.count)
         state.SkipWithError ("not every location loaded");
     engine = nullptr;
-    manager = nullptr;
 }
 } // namespace
 

@@ -36,16 +36,6 @@ void poll (benchmark::State& state)
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     state.counters["idle_cpu_percent"] = spent.count() / (double)state.iterations() * 20 * 100;
 }
-
 } // namespace
 
 BENCHMARK (poll)->ArgName ("ports")->Arg (0)->Arg (2)->Arg (32)->Unit (benchmark::kMicrosecond);
-
-int main (int argc, char** argv)
-{
-    juce::ScopedJuceInitialiser_GUI juceSystem;
-    benchmark::Initialize (&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

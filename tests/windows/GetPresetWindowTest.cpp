@@ -9,7 +9,7 @@ using Row = PresetListBoxModel::PresetListRowComponent;
 class GetPresetWindowTest : public WindowTest
 {
 protected:
-    GetPresetWindow& window() { return *app->loadFromHardware; }
+    GetPresetWindow& window() { return *app->getLoadFromHardwareWindow(); }
     GetPresetComponent& content()
     {
         return dynamic_cast<GetPresetComponent&> (*window().getContentComponent());
@@ -48,14 +48,6 @@ protected:
         preset->setFromData ({ image.data(), (int)image.size() });
         return preset;
     }
-
-    std::vector<Bytes> received()
-    {
-        std::vector<Bytes> all;
-        for (auto& m : device.getReceivedMessages())
-            all.push_back (bytesOf (m));
-        return all;
-    }
 };
 } // namespace
 
@@ -63,7 +55,7 @@ TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpens
 {
     device.setReplyDelay (5);
     device.clearReceived();
-    app->showLoadFromHardware();
+    app->showLoadFromHardwareWindow();
     EXPECT_EQ (row (0), nullptr); // nothing is listed before a fetch completes
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 3; }));
     EXPECT_FALSE (content().getRefreshButton().isEnabled());
@@ -74,7 +66,7 @@ TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpens
     std::vector<Bytes> everyRequestOnce;
     for (int location = 0; location < 21; ++location)
         everyRequestOnce.push_back (presetRequest (location));
-    EXPECT_EQ (received(), everyRequestOnce);
+    EXPECT_EQ (receivedByDevice(), everyRequestOnce);
     EXPECT_EQ (listed(), deviceList());
     EXPECT_TRUE (content().getRefreshButton().isEnabled());
 
@@ -113,7 +105,7 @@ TEST_F (GetPresetWindowTest, AFetchThatFailsMidwayKeepsTheLastListAndTheNextSucc
           } },
     };
 
-    app->showLoadFromHardware();
+    app->showLoadFromHardwareWindow();
     ASSERT_TRUE (fetched());
     device.setReplyDelay (10);
 
@@ -149,7 +141,7 @@ TEST_F (GetPresetWindowTest, AFetchThatFailsMidwayKeepsTheLastListAndTheNextSucc
 TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
 {
     device.setReplyMode (QRX571Emulator::ReplyMode::never);
-    app->showLoadFromHardware();
+    app->showLoadFromHardwareWindow();
     ASSERT_TRUE (fetched());
 
     device.setReplyMode (QRX571Emulator::ReplyMode::normal);
@@ -158,7 +150,7 @@ TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return app->requestResults.size() == 2; }));
     ASSERT_TRUE (settled());
 
-    EXPECT_EQ (received(), std::vector<Bytes>{ presetRequest (5) });
+    EXPECT_EQ (receivedByDevice(), std::vector<Bytes>{ presetRequest (5) });
     EXPECT_FALSE (window().isFetching());
     EXPECT_EQ (row (0), nullptr);
 }
@@ -166,12 +158,12 @@ TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
 TEST_F (GetPresetWindowTest, AWindowOpenedWhileAClosedOnesRequestIsOpenListsEveryLocationRight)
 {
     device.setReplyDelay (300);
-    app->showLoadFromHardware();
+    app->showLoadFromHardwareWindow();
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 2; }));
     window().closeButtonPressed(); // mid-fetch: its last request is still unanswered
 
     device.setReplyDelay (0);
-    app->showLoadFromHardware();
+    app->showLoadFromHardwareWindow();
     ASSERT_TRUE (fetched());
     EXPECT_EQ (listed(), deviceList());
 }

@@ -1,32 +1,27 @@
 // The Global Settings window against the emulated device: it reads the settings when shown,
 // Send writes the page's choices, Revert writes back what the device had before the last Send,
 // and a setting the page cannot show goes back to the device unchanged.
-#include "AuxiliaryWindowsApplication.h"
+#include "WindowTestSupport.h"
 
 namespace
 {
 using Id = QRX571GlobalSettings::SettingId;
 
-class GlobalSettingsWindowTest : public AuxiliaryWindowTest
+class GlobalSettingsWindowTest : public WindowTest
 {
 protected:
-    void TearDown() override
-    {
-        aux->closeGlobalSettingsWindow();
-        AuxiliaryWindowTest::TearDown();
-    }
-
     // Shows the window (a new one after a close) and waits until the page shows the device's values.
     bool open()
     {
-        aux->showGlobalSettingsWindow();
+        app->showGlobalSettingsWindow();
         return settled() && testutil::runLoopUntil (
                                 [&] { return chooser (Id::padGainId).getText() == value (Id::padGainId); });
     }
 
     QRX571GlobalSettingsComponent& page()
     {
-        return dynamic_cast<QRX571GlobalSettingsComponent&> (*aux->globalSettings->getContentComponent());
+        return dynamic_cast<QRX571GlobalSettingsComponent&> (
+            *app->getGlobalSettingsWindow()->getContentComponent());
     }
     juce::ComboBox& chooser (int id) { return *page().getChooser (id); }
     juce::String value (int id) { return juce::String (device.getGlobalParameter (id)); }
@@ -35,39 +30,24 @@ protected:
     // has read the settings back.
     bool press (juce::Button& button)
     {
-        click (*aux->globalSettings, button);
-        if (! settled())
-            return false;
+        click (*app->getGlobalSettingsWindow(), button);
+        const auto done = settled();
         testutil::runLoopFor (50);
-        return true;
+        return done;
     }
 
-    int requestsReceived()
+    long requestsReceived()
     {
-        int n = 0;
-        for (auto& m : device.getReceivedMessages())
-            n += bytesOf (m) == parameterRequest ? 1 : 0;
-        return n;
+        const auto all = receivedByDevice();
+        return std::count (all.begin(), all.end(), parameterRequest);
     }
 };
 } // namespace
 
-TEST_F (GlobalSettingsWindowTest, EveryShowRequestsTheSettingsAndThePageShowsThem)
-{
-    ASSERT_TRUE (open());
-    EXPECT_EQ (requestsReceived(), 1);
-    for (int id : { Id::screenContrastId, Id::padGainId })
-        EXPECT_EQ (chooser (id).getText(), value (id)) << id;
-    EXPECT_EQ (chooser (Id::tapAverageId).getText(), value (Id::tapAverageId));
-
-    aux->showGlobalSettingsWindow();
-    ASSERT_TRUE (settled());
-    EXPECT_EQ (requestsReceived(), 2);
-}
-
 // Each case sends the pad gains in turn from a new window, then presses Revert: the device must
 // hold the settings it had before the last Send.
-TEST_F (GlobalSettingsWindowTest, RevertGivesTheDeviceWhatItHadBeforeTheLastSend)
+TEST_F (GlobalSettingsWindowTest,
+        EveryShowReadsTheSettingsAndRevertGivesBackWhatTheDeviceHadBeforeTheLastSend)
 {
     struct Case
     {
@@ -77,21 +57,30 @@ TEST_F (GlobalSettingsWindowTest, RevertGivesTheDeviceWhatItHadBeforeTheLastSend
     for (const auto& c : { Case{ "send, revert", { "12" } }, Case{ "send twice, revert", { "12", "17" } },
                            Case{ "revert alone", {} } })
     {
-        aux->closeGlobalSettingsWindow();
-        ASSERT_TRUE (open()) << c.what;
-        std::vector<Bytes> states{ device.getGlobalParameters() };
+        SCOPED_TRACE (c.what);
+        app->closeGlobalSettingsWindow();
+        device.clearReceived();
+        ASSERT_TRUE (open());
+        EXPECT_EQ (requestsReceived(), 1);
+        for (int id : { Id::screenContrastId, Id::tapAverageId })
+            EXPECT_EQ (chooser (id).getText(), value (id)) << id;
 
+        std::vector<Bytes> states{ device.getGlobalParameters() };
         for (auto gain : c.gains)
         {
             viewtest::pick (chooser (Id::padGainId), gain);
-            ASSERT_TRUE (press (page().getSendButton())) << c.what;
-            EXPECT_EQ (value (Id::padGainId), gain) << c.what;
+            ASSERT_TRUE (press (page().getSendButton()));
+            EXPECT_EQ (value (Id::padGainId), gain);
             states.push_back (device.getGlobalParameters());
         }
-
-        ASSERT_TRUE (press (page().getRevertButton())) << c.what;
-        EXPECT_EQ (device.getGlobalParameters(), states[c.gains.empty() ? 0 : c.gains.size() - 1]) << c.what;
+        ASSERT_TRUE (press (page().getRevertButton()));
+        EXPECT_EQ (device.getGlobalParameters(), states[c.gains.empty() ? 0 : c.gains.size() - 1]);
     }
+
+    device.clearReceived();
+    app->showGlobalSettingsWindow(); // the same window again
+    ASSERT_TRUE (settled());
+    EXPECT_EQ (requestsReceived(), 1);
 }
 
 // Pad threshold 15 and note display 3 match no item of their choosers, which stay blank; sending
@@ -106,7 +95,6 @@ TEST_F (GlobalSettingsWindowTest, ABlankChooserSendsBackTheDevicesOwnValue)
 
     viewtest::pick (chooser (Id::padGainId), "5");
     ASSERT_TRUE (press (page().getSendButton()));
-
     EXPECT_EQ (device.getGlobalParameter (Id::padThresholdId), 15);
     EXPECT_EQ (device.getGlobalParameter (Id::noteTypeId), 3);
     EXPECT_EQ (device.getGlobalParameter (Id::padGainId), 5);
@@ -126,22 +114,21 @@ TEST_F (GlobalSettingsWindowTest, EveryElementSitsWhereTheLayoutPutsIt)
         { Id::padGainId, 450, 65, 300, 150 },       { Id::padThresholdId, 450, 90, 300, 150 },
         { Id::padCurveId, 450, 115, 300, 150 },     { Id::clockSourceId, 450, 140, 300, 175 },
     };
-    const auto labels = childrenOf<juce::Label> (page());
+    std::vector<std::pair<juce::Component*, juce::Rectangle<int>>> layout{
+        { &page(), { 0, 0, 633, 273 } },
+        { &page().getRevertButton(), { 10, 233, 96, 25 } },
+        { &page().getGetButton(), { 410, 233, 96, 25 } },
+        { &page().getSendButton(), { 510, 233, 96, 25 } },
+    };
     for (const auto& p : places)
     {
         auto& box = chooser (p.id);
-        EXPECT_EQ (box.getBounds(), juce::Rectangle<int> (p.x, p.y, 150, 22)) << box.getName();
-        auto caption = std::find_if (labels.begin(), labels.end(),
-                                     [&] (auto* l) { return l->getText() == box.getName(); });
-        ASSERT_NE (caption, labels.end()) << box.getName();
-        EXPECT_EQ ((*caption)->getBounds(), juce::Rectangle<int> (p.captionX, p.y, p.captionWidth, 22))
-            << box.getName();
+        layout.push_back ({ &box, { p.x, p.y, 150, 22 } });
+        for (auto* label : childrenOf<juce::Label> (page()))
+            if (label->getText() == box.getName())
+                layout.push_back ({ label, { p.captionX, p.y, p.captionWidth, 22 } });
     }
-
-    EXPECT_EQ (page().getBounds(), juce::Rectangle<int> (0, 0, 633, 273));
-    EXPECT_EQ (page().getRevertButton().getBounds(), juce::Rectangle<int> (10, 233, 96, 25));
-    EXPECT_EQ (page().getGetButton().getBounds(), juce::Rectangle<int> (410, 233, 96, 25));
-    EXPECT_EQ (page().getSendButton().getBounds(), juce::Rectangle<int> (510, 233, 96, 25));
-    EXPECT_EQ (aux->globalSettings->getTitle(), "Global Settings");
-    EXPECT_TRUE (viewtest::renderForReview (page(), "window-global-settings"));
+    EXPECT_EQ (layout.size(), 4u + 2 * std::size (places)); // every chooser has its caption
+    EXPECT_EQ (app->getGlobalSettingsWindow()->getTitle(), "Global Settings");
+    expectLayout (page(), layout, "window-global-settings");
 }

@@ -1,7 +1,7 @@
 // The Send Multiple Presets window against the emulated device: files and folders dropped on its
 // rows, a main window's preset dropped on a row, Browse and Clear, and the batch send, which
 // counts only the acknowledgements of its own presets.
-#include "AuxiliaryWindowsApplication.h"
+#include "WindowTestSupport.h"
 
 #include "app/DesktopAnswers.h"
 #include "app/MainContentComponent.h"
@@ -11,20 +11,36 @@
 namespace
 {
 using Row = SendMultiplePresetsWindow::PresetListBoxModel::PresetListRowComponent;
+using Filled = std::map<int, juce::String>;
 
-class SendMultiplePresetsWindowTest : public AuxiliaryWindowTest
+class SendMultiplePresetsWindowTest : public WindowTest
 {
 protected:
     void SetUp() override
     {
-        AuxiliaryWindowTest::SetUp();
+        WindowTest::SetUp();
         show();
+    }
+    void TearDown() override
+    {
+        folder.deleteRecursively();
+        WindowTest::TearDown();
     }
 
     void show()
     {
-        aux->showSendMultiplePresetsWindow();
+        app->showSendMultiplePresetsWindow();
         testutil::runLoopFor (20); // the rows are rebuilt empty
+    }
+
+    SendMultiplePresetsWindow& window() { return *app->getSendMultiplePresetsWindow(); }
+    SendMultiplePresetsComponent& content() { return *window().getContent(); }
+    bool sendEnabled() { return content().getSendButton().isEnabled(); }
+
+    Row& row (int number)
+    {
+        content().getList()->scrollToEnsureRowIsOnscreen (number);
+        return dynamic_cast<Row&> (*content().getList()->getComponentForRowNumber (number));
     }
 
     bool clear (int rowNumber)
@@ -33,32 +49,13 @@ protected:
         return testutil::runLoopUntil ([&] { return window().getSlotPreset (rowNumber) != nullptr; });
     }
 
-    void TearDown() override
+    // A file at `path` under the test folder: the dump of a preset called `name`, else `bytes`.
+    juce::File writeFile (const juce::String& path, const char* name, const Bytes& bytes = {})
     {
-        folder.deleteRecursively();
-        AuxiliaryWindowTest::TearDown();
-    }
-
-    SendMultiplePresetsWindow& window() { return *aux->sendMultiple; }
-    SendMultiplePresetsComponent& content() { return *window().getContent(); }
-
-    Row& row (int number)
-    {
-        content().getList()->scrollToEnsureRowIsOnscreen (number);
-        return dynamic_cast<Row&> (*content().getList()->getComponentForRowNumber (number));
-    }
-
-    // A preset file named `name` at `path` under the test folder.
-    juce::File presetFile (const juce::String& path, const juce::String& name)
-    {
-        return writeFile (path, presetDump (0, bytesOf (namedPreset (name)->getData())));
-    }
-
-    juce::File writeFile (const juce::String& path, const Bytes& bytes)
-    {
+        const auto data = name != nullptr ? presetDump (0, bytesOf (namedPreset (name)->getData())) : bytes;
         const auto file = folder.getChildFile (path);
         file.getParentDirectory().createDirectory();
-        file.replaceWithData (bytes.data(), bytes.size());
+        file.replaceWithData (data.data(), data.size());
         return file;
     }
 
@@ -68,25 +65,17 @@ protected:
         if (! row (rowNumber).isInterestedInFileDrag (paths))
             return false;
         row (rowNumber).filesDropped (paths, 10, 10);
-        return testutil::runLoopUntil ([&] { return content().getSendButton().isEnabled(); });
+        return testutil::runLoopUntil ([&] { return sendEnabled(); });
     }
 
-    // Each row's shown name, "-" for a row the window would not send.
-    std::string rows()
+    // Each row's shown name, "-" for a row the window would not send, against `filled`.
+    void expectRows (Filled filled)
     {
-        juce::StringArray shown;
         for (int r = 0; r <= 20; ++r)
-            shown.add (window().getSlotPreset (r) == nullptr ? "-"
-                                                             : row (r).getNameLabel().getText().trimEnd());
-        return shown.joinIntoString ("|").toStdString();
-    }
-
-    static std::string expected (std::map<int, juce::String> filled)
-    {
-        juce::StringArray all;
-        for (int r = 0; r <= 20; ++r)
-            all.add (filled.count (r) > 0 ? filled[r] : "-");
-        return all.joinIntoString ("|").toStdString();
+            EXPECT_EQ (window().getSlotPreset (r) == nullptr ? "-"
+                                                             : row (r).getNameLabel().getText().trimEnd(),
+                       filled.count (r) > 0 ? filled[r] : "-")
+                << "row " << r;
     }
 
     juce::File folder = juce::File::createTempFile ("batch");
@@ -95,15 +84,14 @@ protected:
 
 TEST_F (SendMultiplePresetsWindowTest, FilesAndFoldersFillConsecutiveRowsFromTheDropRow)
 {
-    const Bytes notAPreset (1083, 0x42);
     struct Case
     {
         const char* what;
         std::vector<std::pair<const char*, const char*>> files; // path, preset name (null: not a preset)
         int dropRow;
-        std::map<int, juce::String> filled;
+        Filled filled;
     };
-    const std::vector<Case> cases{
+    const Case cases[]{
         { "three files on row 19",
           { { "a.qrx571", "First" }, { "b.qrx571", "Second" }, { "c.qrx571", "Third" } },
           19,
@@ -114,85 +102,80 @@ TEST_F (SendMultiplePresetsWindowTest, FilesAndFoldersFillConsecutiveRowsFromThe
           { { 3, "First" }, { 4, "Third" } } },
         { "a file of another extension", { { "a.syx", "First" } }, 2, {} },
     };
-
     for (const auto& c : cases)
     {
+        SCOPED_TRACE (c.what);
         folder.deleteRecursively();
         show();
         juce::StringArray paths;
         for (auto [path, name] : c.files)
-            paths.add (
-                (name != nullptr ? presetFile (path, name) : writeFile (path, notAPreset)).getFullPathName());
-
-        ASSERT_TRUE (drop (paths, c.dropRow)) << c.what;
-        EXPECT_EQ (rows(), expected (c.filled)) << c.what;
+            paths.add (writeFile (path, name, Bytes (1083, 0x42)).getFullPathName());
+        ASSERT_TRUE (drop (paths, c.dropRow));
+        expectRows (c.filled);
     }
 }
 
-TEST_F (SendMultiplePresetsWindowTest, AFolderFillsRowsInTheOrderOfItsWalkWithAnyExtension)
-{
-    std::map<juce::String, juce::String> names; // path, preset name
-    for (auto [path, name] :
-         { std::pair ("top.qrx571", "Top"), { "deep/er/one.bin", "Deep" }, { "deep/two.x", "Two" } })
-        names[presetFile (path, name).getFullPathName()] = name;
-    writeFile ("deep/er/wrong-size.qrx571", Bytes (1000, 0));
-
-    std::map<int, juce::String> filled;
-    for (const auto& entry : juce::RangedDirectoryIterator (folder, true))
-        if (names.count (entry.getFile().getFullPathName()) > 0)
-            filled[4 + (int)filled.size()] = names[entry.getFile().getFullPathName()];
-
-    ASSERT_TRUE (drop (folder.getFullPathName(), 4));
-    EXPECT_EQ (rows(), expected (filled));
-}
-
-// The reading state lasts until the worker has stored its last file: Send, the rows' buttons and
-// drop targets stay off all that time, and once Send is back every file is in its row.
-TEST_F (SendMultiplePresetsWindowTest, NothingCanBeSentOrDroppedUntilTheLastFileIsStored)
+// A folder fills the rows in the order of its walk, whatever the extensions, skipping files that
+// are no preset. The reading state lasts until the worker has stored its last file: Send, the
+// rows' buttons and drop targets stay off all that time.
+TEST_F (SendMultiplePresetsWindowTest,
+        AFolderFillsRowsInWalkOrderAndNothingCanBeSentOrDroppedUntilTheLastIsStored)
 {
     for (int i = 0; i < 400; ++i)
-        writeFile ("noise/" + juce::String (i) + ".txt", { 1, 2, 3 });
+        writeFile ("noise/" + juce::String (i) + ".qrx571", nullptr, Bytes (1000, 0));
     for (int i = 0; i < 21; ++i)
-        presetFile ("noise/p" + juce::String (i) + ".qrx571", "P" + juce::String (i));
+        writeFile ("noise/" + juce::String (i % 3) + "/p" + juce::String (i) + (i % 2 ? ".bin" : ".qrx571"),
+                   ("P" + juce::String (i)).toRawUTF8());
+    Filled filled;
+    for (const auto& entry : juce::RangedDirectoryIterator (folder, true))
+        if (entry.getFile().getFileName().startsWith ("p"))
+            filled[(int)filled.size()] = entry.getFile().getFileNameWithoutExtension().toUpperCase();
 
     row (0).filesDropped (folder.getFullPathName(), 0, 0);
     EXPECT_EQ (content().getStatusLabel().getText(), "Reading Dragged Files");
-
-    const auto allStored = [&] { return rows().find ('-') == std::string::npos; };
+    const auto allStored = [&] { return window().getSlotPreset (20) != nullptr; }; // filled in order
     bool neverEarly = true;
     ASSERT_TRUE (testutil::runLoopUntil (
         [&]
         {
             if (row (3).isInterestedInFileDrag ({}) ||
                 row (3).isInterestedInDragSource ({ {}, nullptr, {} }) ||
-                row (3).getBrowseButton().isEnabled() || content().getSendButton().isEnabled())
+                row (3).getBrowseButton().isEnabled() || sendEnabled())
                 neverEarly = neverEarly && allStored();
-            return content().getSendButton().isEnabled();
+            return sendEnabled();
         }));
 
     EXPECT_TRUE (neverEarly);
     EXPECT_TRUE (row (3).isInterestedInFileDrag ({}) && row (3).getClearButton().isEnabled());
     EXPECT_EQ (content().getStatusLabel().getText(), "");
+    expectRows (filled);
 }
 
-// A main window's preset on row 5 (a snapshot), a cleared row 7, files on rows 19 and 20, then
-// Send: the device holds each, and the window says so once and closes.
+// A main window's preset on row 5 (a snapshot), a browsed file on row 2, a cleared row 7, files on
+// rows 19 and 20, then Send: the device holds each, and the window says so once and closes.
 TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsOnceAndCloses)
 {
+    apptest::DesktopAnswers answers;
+    answers.choose (writeFile ("chosen.qrx571", "Chosen"));
+    row (2).getBrowseButton().triggerClick();
+    ASSERT_TRUE (
+        testutil::runLoopUntil ([&] { return window().getSlotPreset (2) != nullptr && sendEnabled(); }));
+    EXPECT_EQ (answers.seen, juce::StringArray ("Select Preset file to load"));
+
     auto edited = namedPreset ("Dragged");
     const auto snapshot = bytesOf (edited->getData());
     MainContentComponent surface (edited, EditorPictures::editorBackground());
     const juce::DragAndDropTarget::SourceDetails details{ MainWindowDragDrop::dragDescription, &surface, {} };
-
     ASSERT_TRUE (row (5).isInterestedInDragSource (details));
     row (5).itemDragEnter (details);
     row (5).itemDropped (details);
     edited->setName ("Later");
+
     ASSERT_TRUE (clear (7));
-    ASSERT_TRUE (drop ({ presetFile ("a.qrx571", "Nineteen").getFullPathName(),
-                         presetFile ("b.qrx571", "Twenty").getFullPathName() },
+    ASSERT_TRUE (drop ({ writeFile ("a.qrx571", "Nineteen").getFullPathName(),
+                         writeFile ("b.qrx571", "Twenty").getFullPathName() },
                        19));
-    EXPECT_EQ (rows(), expected ({ { 5, "Dragged" }, { 7, "" }, { 19, "Nineteen" }, { 20, "Twenty" } }));
+    expectRows ({ { 2, "Chosen" }, { 5, "Dragged" }, { 7, "" }, { 19, "Nineteen" }, { 20, "Twenty" } });
 
     juce::Component::SafePointer<juce::Component> shown (&window());
     click (window(), content().getSendButton());
@@ -200,6 +183,7 @@ TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsO
     testutil::runLoopFor (100);
 
     EXPECT_EQ (app->messages, juce::StringArray ("Preset Sucessfully Sent to device."));
+    EXPECT_EQ (device.getPresetImage (2), bytesOf (namedPreset ("Chosen")->getData()));
     EXPECT_EQ (device.getPresetImage (5), snapshot);
     EXPECT_EQ (device.getPresetImage (7), bytesOf (makeDefaultPreset()->getData()));
     EXPECT_EQ (device.getPresetImage (20), bytesOf (namedPreset ("Twenty")->getData()));
@@ -221,6 +205,7 @@ TEST_F (SendMultiplePresetsWindowTest, OnlyEveryOneOfItsOwnSendsAcknowledgedClos
                            Case{ "another window's send and three of four", true, false, 4, false },
                            Case{ "four, all for the Send before", false, true, 4, false } })
     {
+        SCOPED_TRACE (c.what);
         show();
         engine->setReplyTimeout (500); // long enough for the made-up acknowledgements to come first
         app->messages.clear();
@@ -239,25 +224,10 @@ TEST_F (SendMultiplePresetsWindowTest, OnlyEveryOneOfItsOwnSendsAcknowledgedClos
             inject (acknowledgement);
 
         // Every send answered, by its acknowledgement or its time-out.
-        ASSERT_TRUE (testutil::runLoopUntil ([&] { return app->sendResults.size() == answered + sends; }))
-            << c.what;
-        EXPECT_EQ (aux->sendMultiple == nullptr, c.closes) << c.what;
-        EXPECT_EQ (app->messages.size(), c.closes ? 1 : 0) << c.what;
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return app->sendResults.size() == answered + sends; }));
+        EXPECT_EQ (app->getSendMultiplePresetsWindow() == nullptr, c.closes);
+        EXPECT_EQ (app->messages.size(), c.closes ? 1 : 0);
     }
-}
-
-TEST_F (SendMultiplePresetsWindowTest, BrowseReadsTheChosenFileIntoItsRow)
-{
-    const auto file = presetFile ("chosen.qrx571", "Chosen");
-    apptest::DesktopAnswers answers;
-    answers.choose (file);
-
-    row (2).getBrowseButton().triggerClick();
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return window().getSlotPreset (2) != nullptr; }));
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return content().getSendButton().isEnabled(); }));
-
-    EXPECT_EQ (answers.seen, juce::StringArray ("Select Preset file to load"));
-    EXPECT_EQ (rows(), expected ({ { 2, "Chosen" } }));
 }
 
 // The close comes while the worker walks a large folder: it stops well inside the 5000 ms it is
@@ -265,7 +235,7 @@ TEST_F (SendMultiplePresetsWindowTest, BrowseReadsTheChosenFileIntoItsRow)
 TEST_F (SendMultiplePresetsWindowTest, ClosingWhileReadingStopsTheWorkerPromptly)
 {
     for (int i = 0; i < 3000; ++i)
-        writeFile ("many/" + juce::String (i), { 0 });
+        writeFile ("many/" + juce::String (i), nullptr, { 0 });
 
     row (0).filesDropped (folder.getFullPathName(), 0, 0);
     juce::Component::SafePointer<juce::Component> shown (&window());
@@ -282,26 +252,20 @@ TEST_F (SendMultiplePresetsWindowTest, EveryElementSitsWhereTheLayoutPutsIt)
 {
     window().storePresetInSlot (namedPreset ("Kick Set"), 1);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return row (1).getNameLabel().getText() == "Kick Set"; }));
-    auto& list = *content().getList();
     auto& r = row (1);
-    const std::vector<std::pair<juce::Component*, juce::Rectangle<int>>> layout{
-        { &content(), { 0, 0, 633, 225 } },
-        { &list, { 20, 35, 600, 150 } },
-        { &content().getSendButton(), { 525, 195, 96, 25 } },
-        { &r.getBrowseButton(), { 475, 2, 74, 20 } },
-        { &r.getClearButton(), { 554, 5, 14, 13 } },
-    };
-    for (auto& [component, bounds] : layout)
-        EXPECT_EQ (component->getBounds(), bounds) << component->getName();
-
-    const auto captionCentre = content().getCaption().getBounds().toFloat().getCentre();
-    EXPECT_EQ (content().getCaption().getBounds().getWidth(), 267);
-    EXPECT_NEAR (captionCentre.x, 633 * 0.5f, 1.0f);
-    EXPECT_NEAR (captionCentre.y, 225 * 0.1f, 1.0f);
+    const auto caption = content().getCaption().getBounds().toFloat();
+    EXPECT_NEAR (caption.getCentreX(), 633 * 0.5f, 1.0f);
+    EXPECT_NEAR (caption.getCentreY(), 225 * 0.1f, 1.0f);
+    EXPECT_EQ (caption.getWidth(), 267);
     EXPECT_EQ (r.getHeight(), 24);
     EXPECT_EQ (r.getNameLabel().getRight(), 475);
     EXPECT_EQ (content().getStatusLabel().getRight(), 525);
     EXPECT_EQ (window().getTitle(), "Send Multiple Presets");
-    EXPECT_EQ (window().getThreadName(), "Dragged Files Parse Queue");
-    EXPECT_TRUE (viewtest::renderForReview (content(), "window-send-multiple-presets"));
+    expectLayout (content(),
+                  { { &content(), { 0, 0, 633, 225 } },
+                    { content().getList(), { 20, 35, 600, 150 } },
+                    { &content().getSendButton(), { 525, 195, 96, 25 } },
+                    { &r.getBrowseButton(), { 475, 2, 74, 20 } },
+                    { &r.getClearButton(), { 554, 5, 14, 13 } } },
+                  "window-send-multiple-presets");
 }

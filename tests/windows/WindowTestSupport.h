@@ -1,6 +1,6 @@
 // The auxiliary windows against the emulated device: an application that keeps what the windows
-// ask of it and makes its MIDI Setup and Load From Hardware windows as the real one does, an
-// engine on the in-process ports, and clicks made with the mouse.
+// ask of it and makes, shows and releases each window as the real one does, an engine on the
+// in-process ports, and clicks made with the mouse.
 #pragma once
 
 #include "engine/EngineTestSupport.h"
@@ -8,10 +8,16 @@
 #include "views/ViewTestSupport.h"
 
 #include "app/GetPresetWindow.h"
+#include "app/GlobalSettingsWindow.h"
 #include "app/MidiSetupWindow.h"
+#include "app/SendMultiplePresetsListModel.h"
+#include "app/SendMultiplePresetsWindow.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
+#include "ui/QRX571GlobalSettingsComponent.h"
 
+// The application's own Load From Hardware, Send Multiple Presets and Global Settings windows;
+// MIDI Setup made as the application makes it, on the test's MIDI manager.
 class WindowTestApplication : public TestApplication
 {
 public:
@@ -21,12 +27,18 @@ public:
         useEngine (std::move (engineToUse));
     }
 
+    ~WindowTestApplication() override
+    {
+        closeLoadFromHardwareWindow();
+        closeSendMultiplePresetsWindow();
+        closeGlobalSettingsWindow();
+    }
+
     void createWindowForPreset (QRX5EditorPreset::Ptr preset) override { openedPresets.add (preset); }
     void showMessage (const juce::String& text) override { messages.add (text); }
 
-    // A send or request that found no port brings up MIDI Setup.
-    void sendPresetResult (QRX5EditorPreset::Ptr, int result) override { noteResult (sendResults, result); }
-    void requestPresetResult (int result) override { noteResult (requestResults, result); }
+    void sendPresetResult (QRX5EditorPreset::Ptr, int result) override { sendResults.push_back (result); }
+    void requestPresetResult (int result) override { requestResults.push_back (result); }
 
     void showMidiSetup()
     {
@@ -42,21 +54,17 @@ public:
         }
         show (*midiSetup);
     }
-
-    void showLoadFromHardware()
-    {
-        if (loadFromHardware == nullptr)
-            loadFromHardware = new GetPresetWindow (getEngine());
-        loadFromHardware->refresh();
-        show (*loadFromHardware);
-    }
-
     void closeMidiSetupWindow() override { midiSetup = nullptr; }
 
-    void closeLoadFromHardwareWindow() override
+    using A = QRX5EditorApplication;
+    void closeLoadFromHardwareWindow() override { A::closeLoadFromHardwareWindow(); }
+    void showSendMultiplePresetsWindow() override { A::showSendMultiplePresetsWindow(); }
+    void closeSendMultiplePresetsWindow() override { A::closeSendMultiplePresetsWindow(); }
+    void showGlobalSettingsWindow() override { A::showGlobalSettingsWindow(); }
+    void closeGlobalSettingsWindow() override { A::closeGlobalSettingsWindow(); }
+    juce::ReferenceCountedObjectPtr<GlobalSettingsComponent> createGlobalSettingsComponent() override
     {
-        if (auto window = std::move (loadFromHardware))
-            window->release();
+        return new QRX571GlobalSettingsComponent();
     }
 
     static void show (juce::DocumentWindow& window)
@@ -66,19 +74,11 @@ public:
     }
 
     MidiSetupWindow::Ptr midiSetup;
-    GetPresetWindow::Ptr loadFromHardware;
     juce::ReferenceCountedArray<QRX5EditorPreset> openedPresets;
     juce::StringArray messages;
     std::vector<int> sendResults, requestResults;
 
 private:
-    void noteResult (std::vector<int>& results, int result)
-    {
-        results.push_back (result);
-        if (result == 0)
-            showMidiSetup();
-    }
-
     MidiManager::Ptr midiManager;
 };
 
@@ -95,18 +95,17 @@ protected:
 
     void TearDown() override
     {
-        app->closeMidiSetupWindow();
-        app->closeLoadFromHardwareWindow();
         app = nullptr;
         EngineTest::TearDown();
     }
 
-    // A mouse click in the middle of `target`, which shows in `window`.
-    static void click (juce::Component& window, juce::Component& target)
+    // A mouse click in the middle of `area` of `target` (all of it if empty), which shows in `window`.
+    static void click (juce::Component& window, juce::Component& target, juce::Rectangle<int> area = {})
     {
-        const auto centre = window.getLocalPoint (&target, target.getLocalBounds().getCentre()).toFloat();
-        viewtest::mouse (window, centre, true);
-        viewtest::mouse (window, centre, false);
+        const auto centre =
+            window.getLocalPoint (&target, (area.isEmpty() ? target.getLocalBounds() : area).getCentre());
+        viewtest::mouse (window, centre.toFloat(), true);
+        viewtest::mouse (window, centre.toFloat(), false);
     }
 
     template <typename T>

@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <numeric>
+
 namespace
 {
 // Handles everything posted so far, and everything that posts in turn.
@@ -25,14 +27,6 @@ void settle()
         juce::MessageManager::callAsync ([&done] { done = true; });
         windowbench::runUntil ([&done] { return done; });
     }
-}
-
-bool insideRow (juce::Component& c)
-{
-    for (auto* p = c.getParentComponent(); p != nullptr; p = p->getParentComponent())
-        if (dynamic_cast<AutoPopulateParameter*> (p) != nullptr)
-            return true;
-    return false;
 }
 
 // Moves every editor but the TYPE choosers `step` away from where it starts, as the user would.
@@ -50,7 +44,8 @@ void moveEditors (juce::Component& tool, int step)
                                              juce::sendNotification);
     }
     for (auto* box : aptest::findAll<NumberBoxComponent<int>> (tool))
-        if (! insideRow (*box) && box->getName() != "MSB" && box->getName() != "LSB")
+        if (box->findParentComponentOfClass<AutoPopulateParameter>() == nullptr && box->getName() != "MSB" &&
+            box->getName() != "LSB")
             box->setValue (step, juce::sendNotification);
 }
 
@@ -95,11 +90,9 @@ void applyEverything (benchmark::State& state)
             button->triggerClick();
         settle();
     }
-    int changedBytes = 0;
     const auto written = preset->getData();
-    for (int i = 0; i < image.size(); ++i)
-        changedBytes += written[i] != image[i] ? 1 : 0;
-    state.counters["changed_bytes"] = changedBytes;
+    state.counters["changed_bytes"] = (double)std::inner_product (image.begin(), image.end(), written.begin(),
+                                                                  0, std::plus<>(), std::not_equal_to<>());
     state.counters["rows"] = rows;
     state.counters["panels"] = applyButtons.size();
 }

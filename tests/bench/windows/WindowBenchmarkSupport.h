@@ -1,11 +1,9 @@
-// What the window benchmarks share: the emulated device on in-process ports with the program's
-// MIDI manager and engine beside it, an application for getApp, and the message loop run the
-// way the program runs it.
+// What the window benchmarks share: the emulated device with the program's engine beside it, an
+// application for getApp that counts its messages, and the message loop run as the program runs it.
 #pragma once
 
+#include "bench/DeviceRig.h"
 #include "views/TestApplication.h"
-
-#include "emulator/QRX571Emulator.h"
 
 #include <functional>
 
@@ -21,28 +19,14 @@ class Application : public TestApplication
 {
 public:
     explicit Application (QRX5EditorEngine::Ptr engine) { useEngine (std::move (engine)); }
+    void showMessage (const juce::String&) override { ++messages; }
+    int messages = 0;
 };
 
-struct Rig
+struct Rig : DeviceRig
 {
-    explicit Rig (bool dinPacing)
-    {
-        device.start();
-        device.setDinPacing (dinPacing);
-        manager->openInputDevice (QRX571Emulator::portName);
-        manager->openOutputDevice (QRX571Emulator::portName);
-    }
-
-    ~Rig()
-    {
-        app = nullptr;
-        manager = nullptr;
-        device.stop();
-    }
-
-    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
-    QRX571Emulator device{ layer };
-    MidiManager::Ptr manager = new MidiManager (layer);
+    using DeviceRig::DeviceRig;
+    ~Rig() { app = nullptr, manager = nullptr; }
     std::unique_ptr<Application> app = TestApplication::make<Application> (new QRX571EditorEngine (manager));
 };
 

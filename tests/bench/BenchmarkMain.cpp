@@ -1,3 +1,4 @@
+// The benchmarks' main, with JUCE's message system up and this thread its message thread.
 #include <benchmark/benchmark.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
