@@ -1,0 +1,239 @@
+"""End-to-end runs of the built editor on a desktop of its own, driven only through the X server
+as a person would: keys, clicks on what can be read on screen, window titles, the files it
+saves and what the device (the emulator, through its state file) ends up holding.
+
+    python3 test_editor.py <editor executable> <screenshot folder> [unittest arguments]
+"""
+
+import json
+import os
+import re
+import shutil
+import sys
+import tempfile
+import unittest
+
+from desktop import Desktop, Program, wait_until
+
+EDITOR = None
+SHOTS = None
+DUMP_SIZE = 1083
+NAME_OFFSET_IN_DUMP = None  # found from a saved file: the dump holds the name in plain ASCII
+
+
+class EditorTestCase(unittest.TestCase):
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory()
+        shots = os.path.join(SHOTS, self.id().split(".")[-1])
+        shutil.rmtree(shots, ignore_errors=True)
+        self.desktop = Desktop(shots)
+        self.state_file = os.path.join(self.tmp.name, "device.json")
+        self.programs = []
+
+    def tearDown(self):
+        self.desktop.screenshot("end")  # what the screen showed last, pass or fail
+        for program in self.programs:
+            program.kill()
+        self.desktop.close()
+        self.tmp.cleanup()
+
+    def start(self, *args):
+        program = Program(self.desktop, EDITOR, args, self.state_file)
+        self.programs.append(program)
+        return program
+
+    def device(self):
+        with open(self.state_file) as f:
+            return json.load(f)
+
+    def menu(self, window, menu, item):
+        """Opens a menu of the window's menu bar and picks the item by its last word."""
+        d = self.desktop
+        d.activate(window)
+        d.click_text(menu, window)
+        d.click_text(item)
+
+    def main_window(self, title="QRX571 Editor Untitled 1"):
+        return self.desktop.find_window("^" + re.escape(title) + "$")
+
+    def rename_preset(self, window, name):
+        d = self.desktop
+        d.activate(window)
+        x, y = wait_until(lambda: d.find_text("PRESET:", window), 20, "the preset name's caption")
+        d.click(x + 70, y)  # the name box stands right of its caption
+        d.key("ctrl+a")
+        d.type(name)
+        d.key("Return")
+
+    def answer(self, title, text, button):
+        """Waits for the message box with that title and text and presses its button."""
+        d = self.desktop
+        box = d.find_window("^%s$" % re.escape(title))
+        d.wait_for_text(text, box)
+        d.screenshot(title.replace(" ", "-").lower(), box)
+        if button == "Return":  # OK has too little text to read in its frame; Return presses it
+            d.activate(box)
+            d.key("Return")
+        else:
+            d.click_text(button, box)
+        d.wait_gone("^%s$" % re.escape(title))
+
+
+class WindowsAndFiles(EditorTestCase):
+    def test_new_windows_cascade(self):
+        d = self.desktop
+        self.start()
+        first = self.main_window()
+        d.activate(first)
+        d.key("ctrl+n")
+        second = self.main_window("QRX571 Editor Untitled 2")
+        offset = lambda: tuple(b - a for a, b in zip(d.geometry(first)[:2], d.geometry(second)[:2]))
+        wait_until(lambda: offset() == (15, 15), 10, lambda: "a 15-pixel cascade, not %s" % (offset(),))
+        d.screenshot("two-windows")
+
+    def test_save_as_then_open_from_command_line(self):
+        d = self.desktop
+        program = self.start()
+        window = self.main_window()
+        self.rename_preset(window, "LIVE1")
+        self.menu(window, "File", "Save As")
+        chooser = d.find_window("Select filename to save")
+        target = os.path.join(self.tmp.name, "Live.qrx571")
+        d.wait_for_text("Select filename", chooser)
+        _, _, width, height = d.geometry(chooser)
+        d.click_in(chooser, width // 2, height - 63)  # the file name box (its caption is too small to read)
+        d.type(target)
+        d.screenshot("save-as", chooser)
+        d.click_text("Save", chooser)
+        wait_until(lambda: os.path.exists(target), 20, "the saved file")
+        d.find_window("Live")
+        with open(target, "rb") as f:
+            dump = f.read()
+        self.assertEqual(len(dump), DUMP_SIZE)
+        self.assertIn(b"LIVE1", dump)
+        self.assertEqual((dump[0], dump[-1]), (0xF0, 0xF7))
+
+        # The preset differs from the default, so quitting asks about saving it.
+        d.activate(window)
+        d.key("ctrl+q")
+        self.answer("Save Document", "Save Preset: Live.qrx571", "Cancel")
+        self.assertTrue(program.running())
+        d.activate(window)
+        d.key("ctrl+q")
+        self.answer("Save Document", "Save Preset", "No")
+        self.assertEqual(program.wait_exit(), 0)
+
+        self.start(target)
+        window = d.find_window("Live")
+        d.wait_for_text("LIVE1", window)
+        d.screenshot("reopened", window)
+
+
+class Device(EditorTestCase):
+    def test_send_to_slot_7_then_load_it_back(self):
+        d = self.desktop
+        self.start()
+        window = self.main_window()
+        self.rename_preset(window, "SLOT7")
+        self.menu(window, "File", "Send To Hardware")
+        sender = d.find_window("Send Preset")
+        # The chooser of locations: open it and pick 7.
+        d.wait_for_text("hardware as", sender)
+        d.click_in(sender, 287, 62)  # the chooser of locations, too dark to read
+        d.find_window("^menu$")
+        d.key(*["Down"] * 7 + ["Return"])  # from RAM down to 7
+        d.wait_gone("^menu$")
+        d.screenshot("send-preset", sender)
+        d.click_in(sender, 297, 112)  # Send, under the chooser
+        self.answer("QRX571 Editor", "Sucessfully", "Return")
+        image = bytes.fromhex(wait_until(lambda: os.path.exists(self.state_file)
+                                         and b"SLOT7" in bytes.fromhex(self.device()["presets"][7])
+                                         and self.device()["presets"][7], 20, "slot 7 on the device"))
+        self.assertIn(b"SLOT7", image)
+
+        self.menu(window, "File", "Load From Hardware")
+        loader = d.find_window("^Load Preset$")
+        d.wait_for_text("Slot 01", loader, timeout=60)
+        d.screenshot("load-from-hardware", loader)
+        # The list shows six rows at a time: wheel down through all of them, then back to 7.
+        x, y, width, height = d.geometry(loader)
+        d.xdotool("mousemove", "--sync", x + width // 2, y + 120)
+        seen = set()
+        for _ in range(30):  # one wheel step at a time, reading the rows in view
+            text = d.read_text(loader)
+            seen |= set(re.findall(r"^RAM$", text, re.M))
+            seen |= {int(n) for n in re.findall(r"^Preset Slot (\d+)$", text, re.M)}
+            if 20 in seen:
+                break
+            d.xdotool("click", 5)
+        self.assertEqual(seen, {"RAM"} | set(range(1, 21)))
+        row = lambda: d.find_text("Preset Slot 7", loader)
+        while not row():
+            d.xdotool("click", 4)
+        d.screenshot("slot-7-in-list", loader)
+        d.click(x + 540, row()[1])  # its Get button, right of the slot's number
+        opened = d.find_window("QRX571 Editor Untitled 2")
+        d.wait_for_text("SLOT7", opened)
+        d.screenshot("slot-7-opened", opened)
+
+    def test_global_settings_send(self):
+        d = self.desktop
+        self.start()
+        window = self.main_window()
+        self.menu(window, "Tools", "Global Settings Editor")
+        settings = d.find_window("Global Settings")
+        _, _, _, height = d.geometry(settings)
+
+        def send():
+            received = self.device()["received"]
+            d.click_in(settings, 557, height - 28)  # Send, bottom right
+            wait_until(lambda: self.device()["received"] > received, 20, "the device to receive")
+            return self.device()["globals"]
+
+        wait_until(lambda: os.path.exists(self.state_file), 20, "the device's state")
+        before = send()  # the page as loaded, so that only the change below differs
+        d.click_in(settings, 225, 51)  # the first chooser, COMMON CHANNEL
+        d.find_window("^menu$")
+        d.key("Down", "Return")
+        d.wait_gone("^menu$")
+        d.screenshot("global-settings", settings)
+        after = send()
+        self.assertEqual(sum(a != b for a, b in zip(before, after)), 1, (before, after))
+
+
+class Tools(EditorTestCase):
+    def test_auto_populate_major_scale_over_bank_a(self):
+        d = self.desktop
+        self.start()
+        window = self.main_window()
+        self.menu(window, "Tools", "Auto Populate Tool")
+        tool = d.find_window("Auto Populate")
+        d.wait_for_text("Apply to Banks", tool)
+        # The pads' rows, where the tool's own pictures draw them (check boxes carry no text).
+        d.click_in(tool, 28, 132)  # tick SCALE
+        d.click_in(tool, 145, 132)  # its chooser: CHROMATIC, then MAJOR
+        d.find_window("^menu$")
+        d.key("Down", "Return")
+        d.wait_gone("^menu$")
+        d.click_in(tool, 524, 92)  # bank A
+        d.screenshot("auto-populate", tool)
+        d.click_in(tool, 560, 126)  # Apply
+        major = [0, 2, 4, 5, 7, 9, 11]
+
+        def pad_notes():
+            notes = sorted(int(n) for n in re.findall(r"NOTE:(\d+)", d.read_text(window)))
+            return len(notes) == 16 and notes[0] % 12 == 0 and notes
+        d.activate(window)
+        notes = wait_until(pad_notes, 20, "sixteen pads in a scale")
+        d.screenshot("pads-in-major", window)
+        self.assertEqual(notes, [notes[0] + 12 * (i // 7) + major[i % 7] for i in range(16)])
+
+
+def main():
+    global EDITOR, SHOTS
+    EDITOR, SHOTS = sys.argv[1], sys.argv[2]
+    unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
