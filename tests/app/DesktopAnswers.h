@@ -1,11 +1,12 @@
 // Answers the boxes and file choosers the program puts on the desktop, as a user would: it
-// presses the alert's button or types a name into the chooser and presses its button. It keeps
+// presses the alert's button, or types a name into the chooser and presses its button. It keeps
 // what each box said, so a test can check the question that was asked.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <deque>
+#include <functional>
 
 namespace apptest
 {
@@ -13,12 +14,11 @@ class DesktopAnswers : private juce::Timer
 {
 public:
     DesktopAnswers() { startTimer (10); }
-    ~DesktopAnswers() override { stopTimer(); }
 
     // The next alert box gets this button pressed ("Yes", "No", "Cancel", "OK").
     void press (const juce::String& buttonText) { answers.push_back ({ false, buttonText }); }
-    // The next file chooser gets this path typed in and its own button pressed; an empty
-    // path presses "Cancel" instead.
+    // The next file chooser gets this path typed in and its own button pressed; an empty path
+    // presses "Cancel" instead.
     void choose (const juce::File& file) { answers.push_back ({ true, file.getFullPathName() }); }
 
     bool allAnswered() const { return answers.empty(); }
@@ -27,12 +27,6 @@ public:
     juce::StringArray seen;
 
 private:
-    struct Answer
-    {
-        bool forChooser;
-        juce::String text;
-    };
-
     template <typename Box>
     static Box* topmost()
     {
@@ -44,22 +38,21 @@ private:
     }
 
     template <typename Child>
-    static Child* findChild (juce::Component& parent, std::function<bool (Child&)> matches)
+    static Child* find (juce::Component& parent, std::function<bool (Child&)> matches)
     {
         for (auto* child : parent.getChildren())
         {
             if (auto* c = dynamic_cast<Child*> (child); c != nullptr && matches (*c))
                 return c;
-            if (auto* found = findChild<Child> (*child, matches))
+            if (auto* found = find<Child> (*child, matches))
                 return found;
         }
         return nullptr;
     }
 
-    static bool pressButton (juce::Component& box, const juce::String& text)
+    static bool press (juce::Component& box, const juce::String& text)
     {
-        auto* button = findChild<juce::TextButton> (box, [&] (juce::TextButton& b)
-                                                    { return b.getButtonText() == text; });
+        auto* button = find<juce::TextButton> (box, [&] (auto& b) { return b.getButtonText() == text; });
         if (button != nullptr)
             button->triggerClick();
         return button != nullptr;
@@ -69,9 +62,7 @@ private:
     {
         juce::Component* box = topmost<juce::FileChooserDialogBox>();
         const bool isChooser = box != nullptr;
-        if (box == nullptr)
-            box = topmost<juce::AlertWindow>();
-        if (box == nullptr)
+        if (! isChooser && (box = topmost<juce::AlertWindow>()) == nullptr)
             return;
 
         if (box != lastSeen)
@@ -80,27 +71,25 @@ private:
             seen.add (isChooser ? box->getName() : box->getDescription());
         }
 
-        if (box == lastAnswered || answers.empty() || answers.front().forChooser != isChooser)
+        if (box == lastAnswered || answers.empty() || answers.front().first != isChooser)
             return;
 
         lastAnswered = box;
-        const auto text = answers.front().text;
+        const auto text = answers.front().second;
         answers.pop_front();
 
-        if (! isChooser)
-            pressButton (*box, text);
-        else if (text.isEmpty())
-            pressButton (*box, "Cancel");
-        else
+        if (isChooser && text.isNotEmpty())
         {
-            if (auto* filename = findChild<juce::TextEditor> (*box, [] (juce::TextEditor&) { return true; }))
-                filename->setText (text, true);
-            if (! pressButton (*box, "Save"))
-                pressButton (*box, "Open");
+            if (auto* name = find<juce::TextEditor> (*box, [] (auto&) { return true; }))
+                name->setText (text, true);
+            if (! press (*box, "Save"))
+                press (*box, "Open");
         }
+        else
+            press (*box, isChooser ? "Cancel" : text);
     }
 
-    std::deque<Answer> answers;
+    std::deque<std::pair<bool, juce::String>> answers; // for a chooser?, the text
     juce::Component::SafePointer<juce::Component> lastSeen, lastAnswered;
 };
 } // namespace apptest

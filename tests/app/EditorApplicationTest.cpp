@@ -325,26 +325,23 @@ TEST_F (EditorApplicationTest, ToolWindowsAreMadeOnceAndShownAgain)
     start();
     auto& main = window (0);
     main.getPreset()->setName ("Drums");
+    const auto perform = [&] (juce::CommandID c)
+    { main.perform (juce::ApplicationCommandTarget::InvocationInfo (c)); };
 
-    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::autoPopulateTool));
-    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::autoPopulateTool));
+    perform (CommandIds::autoPopulateTool);
+    perform (CommandIds::sendToHardware);
     auto* tool = main.getAutoPopToolWindow();
-    ASSERT_TRUE (isShowing (tool));
+    auto* send = main.getSendPresetWindow();
+    ASSERT_TRUE (isShowing (tool) && isShowing (send));
     EXPECT_EQ (tool->getName(), "Auto Populate: Drums");
 
-    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::sendToHardware));
-    auto* send = main.getSendPresetWindow();
-    ASSERT_TRUE (isShowing (send));
     send->closeButtonPressed();
     tool->closeButtonPressed();
     main.getPreset()->setName ("Keys");
-    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::sendToHardware));
-    main.perform (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::autoPopulateTool));
-
-    EXPECT_EQ (main.getSendPresetWindow(), send);
-    EXPECT_TRUE (isShowing (send));
-    EXPECT_EQ (main.getAutoPopToolWindow(), tool);
-    EXPECT_TRUE (isShowing (tool));
+    perform (CommandIds::sendToHardware);
+    perform (CommandIds::autoPopulateTool);
+    EXPECT_TRUE (main.getSendPresetWindow() == send && isShowing (send));
+    EXPECT_TRUE (main.getAutoPopToolWindow() == tool && isShowing (tool));
     EXPECT_EQ (tool->getName(), "Auto Populate: Keys");
 }
 

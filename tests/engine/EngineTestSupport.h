@@ -29,8 +29,6 @@ public:
 
     Outcomes outcomes;
     std::vector<double> times;
-    std::vector<int>* order = nullptr; // if set, each call adds this listener's tag
-    int tag = 0;
     bool allOnMessageThread = true;
 
 private:
@@ -39,8 +37,6 @@ private:
         outcomes.push_back ({ kind, code, preset });
         times.push_back (juce::Time::getMillisecondCounterHiRes());
         allOnMessageThread = allOnMessageThread && juce::MessageManager::existsAndIsCurrentThread();
-        if (order != nullptr)
-            order->push_back (tag);
     }
 };
 

@@ -1,5 +1,5 @@
 // Preset files: the exact layout written, what opens, what is refused, and that a failed write
-// never damages a good file. Also control copy.
+// never damages a good file. (Control copy is met through drag and drop on the surface.)
 #include "EngineTestSupport.h"
 
 #include "midi/PresetFile.h"
@@ -197,25 +197,4 @@ TEST_F (PresetFileTest, UnloadablePresetsAndBadLocationsNeitherSendNorSave)
     }
     ASSERT_TRUE (settled());
     EXPECT_EQ (device.getNumReceived(), 0);
-}
-
-TEST_F (PresetFileTest, ControlDataCopiesOnlyBetweenControlsOfOneKind)
-{
-    QRX571EditorPreset::Ptr preset = new QRX571EditorPreset();
-    auto source = preset->getPad (0), target = preset->getPad (17);
-    source->setParameterValue ("MIDI Note", juce::Value (72));
-    source->setParameterValue ("MIDI Channel", juce::Value (5));
-    engine->copyControlData (source, target);
-    EXPECT_EQ (target->getData(), source->getData());
-
-    auto knob = preset->getKnob (0);
-    knob->setParameterValue ("MIDI Channel", juce::Value (9));
-    const auto padBefore = target->getData(), knobBefore = knob->getData();
-    engine->copyControlData (knob, target);
-    engine->copyControlData (target, knob);
-    engine->copyControlData (nullptr, target);
-    EXPECT_EQ (target->getData(), padBefore);
-    EXPECT_EQ (knob->getData(), knobBefore);
-    testutil::runLoopFor (20);
-    EXPECT_TRUE (results.outcomes.empty());
 }

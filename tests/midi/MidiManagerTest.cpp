@@ -51,12 +51,10 @@ TEST_F (MidiManagerTest, OpensEveryPortOfTheNameOnceAndUsesEach)
     layer->addOutput ("Other", counter (sentOther));
     layer->addOutput (device, counter (sent2));
 
-    // Listeners are called on the input thread, the most recently added first, each once.
-    std::vector<int> order;
-    RecordingMidiListener second;
-    listener.onMessage = [&] { order.push_back (1); };
-    second.onMessage = [&] { order.push_back (juce::MessageManager::existsAndIsCurrentThread() ? -2 : 2); };
-    for (auto* l : { &listener, &second, &listener, static_cast<RecordingMidiListener*> (nullptr) })
+    // Listeners are called on the input thread, each once however often it was added.
+    bool onMessageThread = false;
+    listener.onMessage = [&] { onMessageThread |= juce::MessageManager::existsAndIsCurrentThread(); };
+    for (auto* l : { &listener, &listener, static_cast<RecordingMidiListener*> (nullptr) })
         manager->addListener (l);
 
     openDevice();
@@ -72,7 +70,7 @@ TEST_F (MidiManagerTest, OpensEveryPortOfTheNameOnceAndUsesEach)
     layer->sendFromInput (in2, note);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return listener.numMessages() == 2 && layer->isIdle(); }));
     EXPECT_NE (listener.getMessages()[0].first, listener.getMessages()[1].first);
-    EXPECT_EQ (order, (std::vector<int>{ 2, 1, 2, 1 }));
+    EXPECT_FALSE (onMessageThread);
 
     manager->closeOutputDevice (device);
     manager->closeInputDevice (device);

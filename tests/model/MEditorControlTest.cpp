@@ -1,5 +1,4 @@
 #include "model/QRX5Transport.h"
-#include "model/Split14.h"
 
 #include <gtest/gtest.h>
 
@@ -63,16 +62,4 @@ TEST (MEditorControl, SharedAndBoundValuesSkipTheRangeTestAndOutliveTheControl)
     }
     widget = 99;
     EXPECT_EQ (static_cast<int> (widget.getValue()), 99);
-}
-
-TEST (Split14, SplitsAndJoins)
-{
-    EXPECT_EQ (split14 (300), (std::pair<juce::uint8, juce::uint8> (2, 44)));
-    EXPECT_EQ (join14 (0, 200), 200); // the low byte is not masked
-
-    for (int v = 0; v <= 16383; ++v)
-    {
-        const auto [hi, lo] = split14 (v);
-        ASSERT_TRUE (hi < 128 && lo < 128 && join14 (hi, lo) == v) << v;
-    }
 }

@@ -1,3 +1,4 @@
+// One picture check per drawing the looks make their own.
 #include "ui/CustomLookForAuxiliaryWindows.h"
 #include "ui/QRX5EditorCustomLook.h"
 
@@ -15,32 +16,22 @@ juce::Image drawn (int width, int height, Draw&& draw)
 }
 } // namespace
 
-TEST (QRX5EditorCustomLook, TickBoxOfATwentyHighToggleIsAnEmptyFrameInsideItsRow)
+TEST (QRX5EditorCustomLook, TickBoxIsAnEmptyFrameAndProgressFillsItsShareOrNothingWhenIndeterminate)
 {
     QRX5EditorCustomLook look;
     juce::ToggleButton button;
     button.setSize (120, 20);
-    const auto image = drawn (120, 20, [&] (auto& g) { look.drawToggleButton (g, button, false, false); });
+    const auto tick = drawn (120, 20, [&] (auto& g) { look.drawToggleButton (g, button, false, false); });
+    EXPECT_EQ (tick.getPixelAt (4, 10), juce::Colours::black);
+    EXPECT_EQ (tick.getPixelAt (12, 10).getAlpha(), 0);
 
-    EXPECT_EQ (image.getPixelAt (4, 10), juce::Colours::black);
-    for (auto [x, y] : { std::pair (3, 10), { 21, 10 }, { 12, 0 }, { 12, 10 } }) // outside, and inside
-        EXPECT_EQ (image.getPixelAt (x, y).getAlpha(), 0) << x << ", " << y;
-}
-
-TEST (QRX5EditorCustomLook, ProgressFillsItsShareOfTheInsideAndNothingWhenIndeterminate)
-{
-    QRX5EditorCustomLook look;
     double progress = 0.0;
     juce::ProgressBar bar (progress);
     bar.setColour (juce::ProgressBar::backgroundColourId, juce::Colours::red);
     const auto drawAt = [&] (double p)
     { return drawn (102, 20, [&] (auto& g) { look.drawProgressBar (g, bar, 102, 20, p, {}); }); };
-    const auto blue = [] (juce::Colour c) { return c.getBlue() > 200 && c.getRed() < 80; };
-
     const auto half = drawAt (0.5); // 50 pixels from x 1
-    EXPECT_TRUE (blue (half.getPixelAt (1, 10)) && blue (half.getPixelAt (50, 10)));
-    for (auto [x, y] : { std::pair (0, 10), { 51, 10 }, { 20, 0 } })
-        EXPECT_EQ (half.getPixelAt (x, y), juce::Colours::red) << x << ", " << y;
+    EXPECT_TRUE (half.getPixelAt (50, 10).getBlue() > 200 && half.getPixelAt (51, 10) == juce::Colours::red);
     EXPECT_EQ (drawAt (1.5).getPixelAt (50, 10), juce::Colours::red);
 }
 
@@ -53,8 +44,7 @@ TEST (CustomLookForAuxiliaryWindows, ChooserArrowPointsDownNearTheRightEdge)
     const auto image =
         drawn (100, 30, [&] (auto& g) { look.drawComboBox (g, 100, 30, false, 0, 0, 0, 0, box); });
 
-    EXPECT_GT (image.getPixelAt (90, 17).getBrightness(),
-               0.9f); // base from x 85 to 95 at y 15, tip at (90, 19)
-    for (auto [x, y] : { std::pair (90, 14), { 90, 19 }, { 83, 15 }, { 96, 15 } })
-        EXPECT_LT (image.getPixelAt (x, y).getBrightness(), 0.05f) << x << ", " << y;
+    // Base from x 85 to 95 at y 15, tip at (90, 19).
+    EXPECT_GT (image.getPixelAt (90, 17).getBrightness(), 0.9f);
+    EXPECT_LT (image.getPixelAt (90, 14).getBrightness(), 0.05f);
 }

@@ -47,7 +47,7 @@ TEST_F (CommonParametersLCDViewTest, ChoosersShowAndWriteTheTransport)
     EXPECT_TRUE (viewtest::renderForReview (*view, "view-renders/common-parameters"));
 }
 
-TEST_F (CommonParametersLCDViewTest, TheTempoBoxShowsTheBoundTempoOnceItArrivesAndRefusesOutOfRange)
+TEST_F (CommonParametersLCDViewTest, TheNumberBoxesShowTheBoundTempoOnceItArrivesAndWriteTheTransport)
 {
     auto& tempo = widget<NumberBoxComponent<int>> ("TEMPO");
     EXPECT_EQ (tempo.getValue(), 30);
@@ -56,9 +56,8 @@ TEST_F (CommonParametersLCDViewTest, TheTempoBoxShowsTheBoundTempoOnceItArrivesA
     EXPECT_EQ (tempo.getValue(), 30);
     EXPECT_TRUE (testutil::runLoopUntil ([&] { return tempo.getValue() == 120; }, 2000));
 
-    ASSERT_TRUE (viewtest::typeInto (tempo, "301"));
-    testutil::runLoopFor (20);
-    EXPECT_EQ (get ("BPM"), 120);
+    ASSERT_TRUE (viewtest::typeInto (tempo, "250"));
+    EXPECT_EQ (get ("BPM"), 250);
     ASSERT_TRUE (viewtest::typeInto (widget<NumberBoxComponent<int>> ("GATE"), "99"));
     ASSERT_TRUE (viewtest::typeInto (widget<NumberBoxComponent<int>> ("SWING"), "60"));
     EXPECT_EQ (transport->getData()[5], 99); // GATE

@@ -88,7 +88,7 @@ TEST (ControlLCDViews, EveryPageRendersAndEveryWidgetFollowsItsParameter)
         "VELOCITY|KEY 1|KEY 2");
 }
 
-TEST (ControlLCDViews, APadViewOpensOnItsTypeFollowsPicksAndLoadsAndRefusesAnOutOfRangeNumber)
+TEST (ControlLCDViews, APadViewOpensOnItsTypeAndFollowsPicksAndLoads)
 {
     auto preset = makeDefaultPreset();
     auto pad = preset->getPad (3);
@@ -112,13 +112,8 @@ TEST (ControlLCDViews, APadViewOpensOnItsTypeFollowsPicksAndLoadsAndRefusesAnOut
         testutil::runLoopUntil ([&] { return chooser (view, "MIDI CHANNEL").getText() == "B16"; }, 2000));
     EXPECT_EQ (chooser (view, "AFTERTOUCH").getText(), "CHANNEL");
     EXPECT_EQ (numberBox (view, "MIDI NOTE").getValue(), 39);
-
     ASSERT_TRUE (typeInto (numberBox (view, "MIDI NOTE"), "60"));
     EXPECT_EQ (pad->getData()[2], 60);
-    ASSERT_TRUE (typeInto (numberBox (view, "MIDI NOTE"), "200"));
-    testutil::runLoopFor (20);
-    EXPECT_EQ (pad->getData()[2], 60);
-    EXPECT_EQ (numberBox (view, "MIDI NOTE").getValue(), 60);
 }
 
 TEST (ControlLCDViews, ATypeWithNoPageLeavesThePageThatWasShowing)
