@@ -1,6 +1,5 @@
-// The editor surface as a user meets it: banks, selection, drags
-// that switch banks or carry the whole preset while they go on, text that reads whole with the
-// longest values, and keyboard focus that stays where the user types.
+// The editor surface as a user meets it: banks, selection, drags, text that reads whole, and
+// keyboard focus that stays where the user types.
 #include "app/MainContentComponent.h"
 #include "ui/EditorPictures.h"
 #include "views/TestApplication.h"

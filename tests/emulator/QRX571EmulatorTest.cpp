@@ -1,6 +1,5 @@
-// What the engine and window tests don't reach: junk and out-of-range input, the truncated reply
-// mode, and DIN pacing. (The presets it starts with, the other reply modes and unplugging are
-// met through the engine and the windows.)
+// What the engine and window tests don't reach: junk and out-of-range input, and the truncated
+// reply mode.
 #include "EmulatorTestFixture.h"
 
 namespace
@@ -64,18 +63,4 @@ TEST_F (EmulatorTest, IgnoresJunkAndRefusesParametersOutOfRange)
     cut.back() = device.getGlobalParameter (1);
     cut.push_back (0xF7);
     EXPECT_EQ (reply (3), cut);
-}
-
-// Both ways: a dump and a request take their turns on the wire towards it, and the dump it
-// answers with takes its own.
-TEST_F (EmulatorTest, DinPacingTakesTheWireTimeOfEveryByte)
-{
-    device.setDinPacing (true);
-    const auto sentAt = juce::Time::getMillisecondCounterHiRes();
-    send (presetDump (1, device.getPresetImage (1)));
-    send (presetRequest (0));
-    ASSERT_EQ (reply (2).size(), 1083u);
-    const auto elapsed = juce::Time::getMillisecondCounterHiRes() - sentAt;
-    EXPECT_GE (elapsed, (1083 + 9 + 1083) * 0.320);
-    EXPECT_LT (elapsed, 3000.0);
 }

@@ -80,14 +80,13 @@ TEST_F (MidiManagerTest, OpensEveryPortOfTheNameOnceAndUsesEach)
 
 TEST_F (MidiManagerTest, UnknownAndFailingPortsOpenNothingAndNothingThrows)
 {
+    // (Ports that fail to open without throwing are the reopen test's.)
     using B = VirtualMidiPortLayer::OpenBehaviour;
-    layer->addInput ("Null", B::failsToOpen);
-    layer->addOutput ("Null", {}, B::failsToOpen);
     layer->addInput ("Throws", B::throwsOnOpen);
     layer->addOutput ("Throws", {}, B::throwsOnOpen);
     const auto good = layer->addInput ("Throws"); // a working port of the same name still opens
 
-    for (auto name : { "Null", "Throws", "Nobody" })
+    for (auto name : { "Throws", "Nobody" })
     {
         EXPECT_NO_THROW (manager->openInputDevice (name));
         EXPECT_NO_THROW (manager->openOutputDevice (name));
@@ -170,18 +169,4 @@ TEST_F (MidiManagerTest, APortThatFailsToReopenStaysLostUntilItOpens)
     EXPECT_EQ (numOpen(), 2);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return listener.outputBack.size() == 1; }, 1000));
     EXPECT_EQ (listener.inputBack, juce::StringArray (device));
-}
-
-// This machine has no MIDI system: the system ports list nothing and nothing fails.
-TEST (SystemMidiPortLayer, WithoutAMidiSystemTheManagerListsAndOpensNothing)
-{
-    MidiManager::Ptr manager = new MidiManager();
-    if (! manager->getAvailableInputNames().isEmpty() || ! manager->getAvailableOutputNames().isEmpty())
-        GTEST_SKIP() << "this machine has MIDI ports";
-
-    manager->openInputDevice ("QRX571 Remote");
-    manager->openOutputDevice ("QRX571 Remote");
-    manager->sendMessageToAllOutputs (note);
-    testutil::runLoopFor (120); // a couple of polls
-    EXPECT_EQ (manager->getNumOpenInputs() + manager->getNumOpenOutputs(), 0);
 }

@@ -1,5 +1,4 @@
 // One picture check per drawing the looks make their own.
-#include "ui/CustomLookForAuxiliaryWindows.h"
 #include "ui/QRX5EditorCustomLook.h"
 
 #include <gtest/gtest.h>
@@ -33,18 +32,4 @@ TEST (QRX5EditorCustomLook, TickBoxIsAnEmptyFrameAndProgressFillsItsShareOrNothi
     const auto half = drawAt (0.5); // 50 pixels from x 1
     EXPECT_TRUE (half.getPixelAt (50, 10).getBlue() > 200 && half.getPixelAt (51, 10) == juce::Colours::red);
     EXPECT_EQ (drawAt (1.5).getPixelAt (50, 10), juce::Colours::red);
-}
-
-TEST (CustomLookForAuxiliaryWindows, ChooserArrowPointsDownNearTheRightEdge)
-{
-    CustomLookForAuxiliaryWindows look;
-    juce::ComboBox box;
-    box.setColour (juce::ComboBox::backgroundColourId, juce::Colours::black);
-    box.setColour (juce::ComboBox::arrowColourId, juce::Colours::white);
-    const auto image =
-        drawn (100, 30, [&] (auto& g) { look.drawComboBox (g, 100, 30, false, 0, 0, 0, 0, box); });
-
-    // Base from x 85 to 95 at y 15, tip at (90, 19).
-    EXPECT_GT (image.getPixelAt (90, 17).getBrightness(), 0.9f);
-    EXPECT_LT (image.getPixelAt (90, 14).getBrightness(), 0.05f);
 }

@@ -28,40 +28,29 @@ protected:
 };
 } // namespace
 
-TEST_F (CommonParametersLCDViewTest, ChoosersShowAndWriteTheTransport)
+TEST_F (CommonParametersLCDViewTest, WidgetsFollowTheTransportOnceTheChangeArrivesAndWriteIt)
 {
-    EXPECT_EQ (widget ("TIME DIVISION").getText(), "1/4");
+    auto& tempo = widget<NumberBoxComponent<int>> ("TEMPO");
     transport->setParameterValue ("TIME DIVISION", juce::Value (7));
-    EXPECT_TRUE (
-        testutil::runLoopUntil ([&] { return widget ("TIME DIVISION").getText() == "1/32 TRIPLET"; }, 2000));
+    transport->setParameterValue ("BPM", juce::Value (120));
+    EXPECT_EQ (tempo.getValue(), 30);
+    EXPECT_TRUE (testutil::runLoopUntil (
+        [&] { return tempo.getValue() == 120 && widget ("TIME DIVISION").getText() == "1/32 TRIPLET"; },
+        2000));
 
     viewtest::pick (widget ("TRANSPORT TYPE"), "PTEX");
     viewtest::pick (widget ("NOTE REPEAT SWITCH"), "TOGGLE");
     viewtest::pick (widget ("TIME DIV SWITCH"), "TOGGLE");
     viewtest::pick (widget ("TIME DIVISION"), "1/8");
-    EXPECT_EQ (juce::Array<int> ({ get ("TRANSPORT TYPE"), get ("REPEAT TOGGLE"),
-                                   get ("TIME DIVISION TOGGLE"), get ("TIME DIVISION") }),
-               juce::Array<int> ({ 4, 1, 1, 2 }));
+    for (auto [box, keys] : { std::pair ("TEMPO", "250"), { "GATE", "99" }, { "SWING", "60" } })
+        ASSERT_TRUE (viewtest::typeInto (widget<NumberBoxComponent<int>> (box), keys));
+    EXPECT_EQ (
+        juce::Array<int> ({ get ("TRANSPORT TYPE"), get ("REPEAT TOGGLE"), get ("TIME DIVISION TOGGLE"),
+                            get ("TIME DIVISION"), get ("BPM"), get ("GATE"), get ("SWING") }),
+        juce::Array<int> ({ 4, 1, 1, 2, 250, 99, 60 }));
 
     view->setSize (300, 100);
     EXPECT_TRUE (viewtest::renderForReview (*view, "view-renders/common-parameters"));
-}
-
-TEST_F (CommonParametersLCDViewTest, TheNumberBoxesShowTheBoundTempoOnceItArrivesAndWriteTheTransport)
-{
-    auto& tempo = widget<NumberBoxComponent<int>> ("TEMPO");
-    EXPECT_EQ (tempo.getValue(), 30);
-
-    transport->setParameterValue ("BPM", juce::Value (120));
-    EXPECT_EQ (tempo.getValue(), 30);
-    EXPECT_TRUE (testutil::runLoopUntil ([&] { return tempo.getValue() == 120; }, 2000));
-
-    ASSERT_TRUE (viewtest::typeInto (tempo, "250"));
-    EXPECT_EQ (get ("BPM"), 250);
-    ASSERT_TRUE (viewtest::typeInto (widget<NumberBoxComponent<int>> ("GATE"), "99"));
-    ASSERT_TRUE (viewtest::typeInto (widget<NumberBoxComponent<int>> ("SWING"), "60"));
-    EXPECT_EQ (transport->getData()[5], 99); // GATE
-    EXPECT_EQ (transport->getData()[6], 60); // SWING
 }
 
 TEST_F (CommonParametersLCDViewTest, EachKeystrokeRenamesThePresetAndANinthOrANonAsciiOneIsRefused)

@@ -1,7 +1,5 @@
-// The parameter views of pads, knobs, faders and switches: a page of rows per type, the page of
-// the current type following changes made anywhere (a file load, the auto-populate tool's setter),
-// and widgets bound to their parameters.
-// Every page is also rendered under the build folder (view-renders/) for a person to look at.
+// The parameter views: a page per type following changes made anywhere, and widgets bound to
+// their parameters. Every page is rendered under the build folder (view-renders/) for review.
 #include "ViewTestSupport.h"
 
 #include "model/DefaultPreset.h"
@@ -95,8 +93,6 @@ TEST (ControlLCDViews, APadViewOpensOnItsTypeAndFollowsPicksAndLoads)
     pad->setParameterValue ("Parameter Type", juce::Value (2));
     PadLCDView view (pad, "Pad 4");
     EXPECT_EQ (view.getVisiblePageIndex(), 2);
-    EXPECT_EQ (chooser (view, "TYPE").getText(), "PROGRAM BANK");
-    EXPECT_EQ (chooser (view, "ON COLOR").getText(), "GREEN");
 
     pick (chooser (view, "TYPE"), "PROGRAM");
     EXPECT_EQ (get (*pad, "Parameter Type"), 1);
@@ -110,10 +106,6 @@ TEST (ControlLCDViews, APadViewOpensOnItsTypeAndFollowsPicksAndLoads)
     ASSERT_TRUE (waitForPage (view, 0));
     EXPECT_TRUE (
         testutil::runLoopUntil ([&] { return chooser (view, "MIDI CHANNEL").getText() == "B16"; }, 2000));
-    EXPECT_EQ (chooser (view, "AFTERTOUCH").getText(), "CHANNEL");
-    EXPECT_EQ (numberBox (view, "MIDI NOTE").getValue(), 39);
-    ASSERT_TRUE (typeInto (numberBox (view, "MIDI NOTE"), "60"));
-    EXPECT_EQ (pad->getData()[2], 60);
 }
 
 TEST (ControlLCDViews, ATypeWithNoPageLeavesThePageThatWasShowing)
