@@ -1,5 +1,6 @@
-// What the auto-populate tests share: finding the tool's widgets as the user sees them and
-// clicking them as the user does.
+// What the auto-populate tests share: finding the tool's widgets as the user sees them, clicking
+// them as the user does, and a panel of each kind over a preset whose parameters start at 1 (so
+// a written 0 shows as well as an untouched control).
 #pragma once
 
 #include "autopopulate/AutoPopulateParameter.h"
@@ -69,20 +70,192 @@ inline juce::ComboBox& comboOf (AutoPopulateParameter& row)
     return dynamic_cast<ComboBoxParameterComponent&> (*row.getEditor()).getComboBox();
 }
 
-inline NumberBoxComponent<int>& numberBoxOf (AutoPopulateParameter& row)
+} // namespace aptest
+
+// The panels' user belongs to the test suites' build alone: the benchmarks take only the finders.
+#ifdef QRX_BINARY_DIR
+#include "autopopulate/QRX5FaderAutoPopulateComponent.h"
+#include "autopopulate/QRX5KnobAutoPopulateComponent.h"
+#include "autopopulate/QRX5PadAutoPopulateComponent.h"
+#include "autopopulate/QRX5SwitchAutoPopulateComponent.h"
+#include "model/QRX571EditorPreset.h"
+#include "views/ViewTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace aptest
 {
-    return dynamic_cast<NumberBoxParameterComponent&> (*row.getEditor()).getNumberBox();
+// Writes that "Apply" should make: (parameter key, control index, value).
+using Writes = std::vector<std::tuple<juce::String, int, int>>;
+
+inline Writes operator+ (Writes a, const Writes& b)
+{
+    a.insert (a.end(), b.begin(), b.end());
+    return a;
 }
 
-// Picks the item as the user does: the chooser tells its listeners at once.
-inline bool pick (juce::ComboBox& box, const juce::String& itemText)
+// n values first, first + step, ... into the controls from firstIndex on.
+inline Writes run (const char* key, int firstIndex, int first, int n, int step = 1)
 {
-    for (int i = 0; i < box.getNumItems(); ++i)
-        if (box.getItemText (i) == itemText)
-        {
-            box.setSelectedId (box.getItemId (i), juce::sendNotificationSync);
-            return true;
-        }
-    return false;
+    Writes w;
+    for (int k = 0; k < n; ++k)
+        w.emplace_back (key, firstIndex + k, first + step * k);
+    return w;
 }
+
+// v into the controls from..to.
+inline Writes same (const char* key, int from, int to, int v) { return run (key, from, v, to - from + 1, 0); }
+
+enum class Kind
+{
+    pads,
+    knobs,
+    faders,
+    switches
+};
+
+inline MEditorControl* controlOf (QRX571EditorPreset& p, Kind kind, int i)
+{
+    if (kind == Kind::pads)
+        return p.getPad (i).get();
+    if (kind == Kind::knobs)
+        return p.getKnob (i).get();
+    return kind == Kind::faders ? (MEditorControl*)p.getFader (i).get() : p.getSwitch (i).get();
+}
+
+// Every parameter 1, but the to-DIN switch (0 or 1) 0, so that either choice shows when written.
+inline QRX571EditorPreset::Ptr filledPreset (Kind kind)
+{
+    QRX571EditorPreset::Ptr preset = new QRX571EditorPreset();
+    for (int i = 0; auto* control = controlOf (*preset, kind, i); ++i)
+    {
+        auto record = control->getData();
+        record.fill (1);
+        EXPECT_TRUE (control->setFromData (record));
+        for (auto* toDin : { "To MIDI Din", "To MIDI DIN", "To Midi Din" })
+            control->setParameterValue (toDin, juce::Value (juce::var (0)));
+    }
+    return preset;
+}
+
+template <typename Panel, typename Control>
+std::unique_ptr<juce::Component> makePanel (Control (QRX571EditorPreset::*get) (int), QRX571EditorPreset& p)
+{
+    juce::ReferenceCountedArray<typename Control::ReferencedType> controls;
+    for (int i = 0; auto control = (p.*get) (i); ++i)
+        controls.add (control);
+    return std::make_unique<Panel> (controls);
+}
+
+// One panel on screen (a number box takes the keyboard focus only there), driven as a user does.
+struct PanelUser
+{
+    // settle: wait for the first sub-mode, as a user who looks at the panel does.
+    explicit PanelUser (Kind k, bool settle = true)
+        : kind (k)
+    {
+        using P = QRX571EditorPreset;
+        panel = kind == Kind::pads     ? makePanel<QRX5PadAutoPopulateComponent> (&P::getPad, *preset)
+                : kind == Kind::knobs  ? makePanel<QRX5KnobAutoPopulateComponent> (&P::getKnob, *preset)
+                : kind == Kind::faders ? makePanel<QRX5FaderAutoPopulateComponent> (&P::getFader, *preset)
+                                       : makePanel<QRX5SwitchAutoPopulateComponent> (&P::getSwitch, *preset);
+        panel->setSize (633, 156);
+        panel->setVisible (true);
+        panel->addToDesktop (0);
+        if (settle)
+            flush();
+    }
+
+    // Runs the message loop until everything posted so far has been handled.
+    static void flush()
+    {
+        auto done = std::make_shared<bool> (false);
+        juce::MessageManager::callAsync ([done] { *done = true; });
+        EXPECT_TRUE (testutil::runLoopUntil ([done] { return *done; }));
+    }
+
+    AutoPopulateParameter& row (const juce::String& label)
+    {
+        auto* found = findRow (*panel, label);
+        EXPECT_NE (found, nullptr) << label;
+        return *found;
+    }
+
+    // A row's number box, else a number box of that name under the rows.
+    NumberBoxComponent<int>& box (const juce::String& name)
+    {
+        if (auto* r = findRow (*panel, name))
+            return dynamic_cast<NumberBoxParameterComponent&> (*r->getEditor()).getNumberBox();
+        auto* found = find<NumberBoxComponent<int>> (*panel, name);
+        EXPECT_NE (found, nullptr) << name;
+        return *found;
+    }
+
+    // The chooser of a row, or "NAMES": the note-name chooser beside START, made last.
+    juce::ComboBox& chooser (const juce::String& name)
+    {
+        return name == "NAMES" ? *findAll<juce::ComboBox> (*panel).getLast() : comboOf (row (name));
+    }
+
+    juce::String shown (const juce::String& name)
+    {
+        return name == "NAMES" ? chooser (name).getText() : juce::String (box (name).getValue());
+    }
+
+    // Runs "enable ROW; pick ROW=ITEM; type BOX=NUMBER; see BOX=SHOWN; ..." in order, as the user
+    // clicks, picks, types and looks; "see" waits a moment for what follows a change.
+    void perform (const juce::String& steps)
+    {
+        for (auto step : juce::StringArray::fromTokens (steps, ";", {}))
+        {
+            step = step.trim();
+            const auto verb = step.upToFirstOccurrenceOf (" ", false, false);
+            const auto target =
+                step.fromFirstOccurrenceOf (" ", false, false).upToFirstOccurrenceOf ("=", false, false);
+            const auto argument = step.fromFirstOccurrenceOf ("=", false, false);
+            if (verb == "enable")
+                EXPECT_TRUE (click (enabledToggle (row (target))));
+            else if (verb == "pick")
+                viewtest::pick (chooser (target), argument);
+            else if (verb == "see")
+                EXPECT_TRUE (testutil::runLoopUntil ([&] { return shown (target) == argument; }, 500))
+                    << step;
+            else
+                EXPECT_TRUE (verb == "type" && viewtest::typeInto (box (target), argument)) << step;
+        }
+    }
+
+    // Ticks bank toggles by position, A = 0; a second tick takes a bank off.
+    void tick (std::initializer_list<int> banks)
+    {
+        auto toggles = findAll<ImageToggleButton> (*findAll<ApplyToBanksComponent> (*panel)[0]);
+        for (auto bank : banks)
+            EXPECT_TRUE (click (*toggles[bank]));
+    }
+
+    void apply() { EXPECT_TRUE (click (*find<juce::Button> (*panel, "Apply"))); }
+
+    // Every control as it was filled, but for `written`.
+    void expectOnly (const Writes& written)
+    {
+        auto expected = filledPreset (kind);
+        for (auto [key, index, v] : written)
+            controlOf (*expected, kind, index)->setParameterValue (key, juce::Value (v));
+
+        for (int i = 0; auto* control = controlOf (*preset, kind, i); ++i)
+        {
+            const auto record = control->getData(), wanted = controlOf (*expected, kind, i)->getData();
+            EXPECT_EQ (std::vector<int> (record.begin(), record.end()),
+                       std::vector<int> (wanted.begin(), wanted.end()))
+                << "control " << i;
+        }
+    }
+
+    Kind kind;
+    QRX571EditorPreset::Ptr preset = filledPreset (kind);
+    std::unique_ptr<juce::Component> panel;
+};
 } // namespace aptest
+#endif

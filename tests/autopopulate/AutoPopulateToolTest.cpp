@@ -11,7 +11,6 @@
 #include "ui/EditorStrings.h"
 #include "ui/PadView.h"
 #include "views/TestApplication.h"
-#include "views/ViewTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -35,34 +34,23 @@ protected:
                  aptest::findAll<QRX5SwitchAutoPopulateComponent> (*tool).getFirst() };
     }
 
-    AutoPopulateToolTest()
-    {
-        for (auto* panel : panels())
-            typeBox (*panel).addListener (&announcements);
-    }
-
-    // The panels build their first sub-mode when their TYPE choosers announce the first item,
-    // on a later turn of the message loop.
+    // The panels build their first sub-mode, START box included, on a later turn of the loop.
     bool firstSubModesBuilt() const
     {
-        return testutil::runLoopUntil ([&] { return announcements.heard.size() == 4; });
+        return testutil::runLoopUntil (
+            [&]
+            {
+                for (auto* panel : panels())
+                    if (aptest::find<NumberBoxComponent<int>> (*panel, "START") == nullptr)
+                        return false;
+                return true;
+            });
     }
 
     static juce::ComboBox& typeBox (juce::Component& panel)
     {
         return aptest::comboOf (*aptest::findRow (panel, "TYPE"));
     }
-
-    static juce::Button& bankToggle (juce::Component& panel, const juce::String& name)
-    {
-        return *aptest::find<juce::Button> (panel, name);
-    }
-
-    struct Announcements : juce::ComboBox::Listener
-    {
-        void comboBoxChanged (juce::ComboBox* box) override { heard.addIfNotAlreadyThere (box); }
-        juce::Array<juce::ComboBox*> heard;
-    } announcements; // outlives the choosers it hears
 
     std::unique_ptr<TestApplication> app = TestApplication::make();
     QRX571EditorPreset::Ptr preset = makeDefaultPreset();
@@ -80,11 +68,11 @@ TEST_F (AutoPopulateToolTest, AnApplyShowsAtOnceOnASurfaceOverTheSamePreset)
     auto& pads = *panels()[0];
     ASSERT_TRUE (firstSubModesBuilt());
 
-    ASSERT_TRUE (aptest::click (bankToggle (pads, EditorStrings::bankAButton)));
+    ASSERT_TRUE (aptest::click (*aptest::find<juce::Button> (pads, EditorStrings::bankAButton)));
     for (auto* label : { "PAD ON COLOR", "SCALE" })
         ASSERT_TRUE (aptest::click (aptest::enabledToggle (*aptest::findRow (pads, label)))) << label;
-    ASSERT_TRUE (aptest::pick (aptest::comboOf (*aptest::findRow (pads, "PAD ON COLOR")), "GREEN"));
-    ASSERT_TRUE (aptest::pick (aptest::comboOf (*aptest::findRow (pads, "SCALE")), "MAJOR"));
+    viewtest::pick (aptest::comboOf (*aptest::findRow (pads, "PAD ON COLOR")), "GREEN");
+    viewtest::pick (aptest::comboOf (*aptest::findRow (pads, "SCALE")), "MAJOR");
     ASSERT_TRUE (viewtest::typeInto (*aptest::find<NumberBoxComponent<int>> (pads, "START"), "48"));
     ASSERT_TRUE (aptest::click (*aptest::find<juce::Button> (pads, EditorStrings::applyButton)));
 
@@ -120,7 +108,7 @@ TEST_F (AutoPopulateToolTest, AnApplyShowsAtOnceOnASurfaceOverTheSamePreset)
     };
     for (auto [name, note] : scales)
     {
-        ASSERT_TRUE (aptest::pick (aptest::comboOf (*aptest::findRow (pads, "SCALE")), name));
+        viewtest::pick (aptest::comboOf (*aptest::findRow (pads, "SCALE")), name);
         ASSERT_TRUE (aptest::click (*aptest::find<juce::Button> (pads, EditorStrings::applyButton)));
         for (int i = 0; i < 16; ++i)
             EXPECT_EQ ((int)preset->getPad (i)->getParameterValue ("MIDI Note").getValue(),
@@ -142,8 +130,8 @@ TEST_F (AutoPopulateToolTest, WindowHidesOnCloseAndShowsAgainWithItsChoicesAndTh
     EXPECT_TRUE (window->isOnDesktop() && window->isVisible());
     EXPECT_EQ (window->getName(), "Auto Populate: " + preset->getName());
 
-    ASSERT_TRUE (aptest::click (bankToggle (*pads, EditorStrings::bankCButton)));
-    ASSERT_TRUE (aptest::pick (typeBox (*pads), "PROGRAM BANK"));
+    ASSERT_TRUE (aptest::click (*aptest::find<juce::Button> (*pads, EditorStrings::bankCButton)));
+    viewtest::pick (typeBox (*pads), "PROGRAM BANK");
     ASSERT_TRUE (aptest::click (aptest::enabledToggle (*aptest::findRow (*pads, "MSB"))));
 
     window->closeButtonPressed();
@@ -152,7 +140,7 @@ TEST_F (AutoPopulateToolTest, WindowHidesOnCloseAndShowsAgainWithItsChoicesAndTh
     ASSERT_TRUE (preset->setName ("RENAMED"));
     window->showAround (&mainWindow, preset->getName());
     EXPECT_EQ (window->getName(), "Auto Populate: RENAMED");
-    EXPECT_TRUE (bankToggle (*pads, EditorStrings::bankCButton).getToggleState());
+    EXPECT_TRUE (aptest::find<juce::Button> (*pads, EditorStrings::bankCButton)->getToggleState());
     EXPECT_EQ (typeBox (*pads).getText(), "PROGRAM BANK");
     EXPECT_TRUE (aptest::enabledToggle (*aptest::findRow (*pads, "MSB")).getToggleState());
 }

@@ -2,9 +2,10 @@
 // "Apply" clicked; then the preset must hold exactly the writes the rows stand for. Boxes that
 // show one number twice keep in step whichever side the user edits, and the run starts from
 // what they show: START and the note names of NOTE, START and its MSB / LSB split in INC/DEC 1.
-#include "autopopulate/PanelTestSupport.h"
+// Choosing another TYPE replaces the sub-mode, and a panel may go at any moment.
+#include "autopopulate/AutoPopulateTestSupport.h"
 
-using namespace paneltest;
+using namespace aptest;
 
 namespace
 {
@@ -13,23 +14,21 @@ struct ApplyCase
     Kind kind;
     const char* type;
     const char* steps;
-    std::initializer_list<int> banks;
+    std::initializer_list<int> banks; // in click order
     Writes expected;
 };
 
 // clang-format off
 const ApplyCase applyCases[] = {
     { Kind::pads, "NOTE", "enable SCALE", {}, {} },
-    { Kind::pads, "NOTE", "enable SCALE; pick SCALE=MAJOR; type START=60", { 0 },
-      values ("MIDI Note", 0, { 60, 62, 64, 65, 67, 69, 71, 72, 74, 76, 77, 79, 81, 83, 84, 86 }) },
-    { Kind::pads, "NOTE", "enable SCALE; type START=100", { 0, 1 }, run ("MIDI Note", 0, 100, 28) },
-    { Kind::pads, "NOTE", "enable AFT; enable MODE", { 2 },
-      same ("Aftertouch Type", 32, 47, 0) + same ("Note Toggle Mode", 32, 47, 0) },
+    // Bank A comes first whatever the click order; the run stops at 127, leaving later controls.
+    { Kind::pads, "NOTE", "enable SCALE; type START=100", { 2, 1, 0, 1 },
+      run ("MIDI Note", 0, 100, 16) + run ("MIDI Note", 32, 116, 12) },
+    // Untouched choosers write their first item.
     { Kind::pads, "NOTE", "enable PAD ON COLOR; enable PAD OFF COLOR; enable MIDI CHANNEL; enable MIDI TO DIN; "
-                          "pick PAD ON COLOR=GREY; pick MIDI CHANNEL=B16; pick MIDI TO DIN=ON", { 0, 2 },
-      same ("Color On", 0, 15, 16) + same ("Color On", 32, 47, 16) + same ("Color Off", 0, 15, 0)
-      + same ("Color Off", 32, 47, 0) + same ("MIDI Channel", 0, 15, 32) + same ("MIDI Channel", 32, 47, 32)
-      + same ("To MIDI Din", 0, 15, 1) + same ("To MIDI Din", 32, 47, 1) },
+                          "pick PAD ON COLOR=GREY; pick MIDI CHANNEL=B16; pick MIDI TO DIN=ON", { 0 },
+      same ("Color On", 0, 15, 16) + same ("Color Off", 0, 15, 0) + same ("MIDI Channel", 0, 15, 32)
+      + same ("To MIDI Din", 0, 15, 1) },
     { Kind::pads, "NOTE", "see NAMES=; type START=60; see NAMES=C4; pick NAMES=A4; see START=69; enable SCALE", { 0 },
       run ("MIDI Note", 0, 69, 16) },
     { Kind::pads, "PROGRAM", "enable ORDER; pick ORDER=DESCENDING; type PROGRAM=10", { 3 },
@@ -41,14 +40,10 @@ const ApplyCase applyCases[] = {
 
     { Kind::knobs, "INC/DEC 2", "enable MIDI CHANNEL; enable TYPE", { 1 },
       same ("MIDI Channel", 4, 7, 0) + same ("Parameter Type", 4, 7, 3) },
-    { Kind::knobs, "CC", "enable ORDER; type START=120", { 0, 1, 2 }, run ("CC Number", 0, 120, 8) },
-    { Kind::knobs, "AFTERTOUCH", "enable MIN; enable MAX; enable MIDI TO DIN; pick MIDI TO DIN=ON", { 2 },
-      same ("Min Value", 8, 11, 0) + same ("Max Value", 8, 11, 127) + same ("To MIDI DIN", 8, 11, 1) },
-    { Kind::knobs, "INC/DEC 1", "type START=300; see START=300; see MSB=2; see LSB=44; type MSB=1; see START=172; "
-                                "see LSB=44; type LSB=0; see START=128; see MSB=1; type START=16383; see MSB=127; "
-                                "see LSB=127; type START=16384; see START=16383; see MSB=127; see LSB=127; "
-                                "type MSB=128; see START=16383; see MSB=127; type START=0; see MSB=0; see LSB=0; "
-                                "type MSB=1; see START=128; see LSB=0; enable ORDER", { 0 },
+    { Kind::knobs, "INC/DEC 1", "type START=300; see MSB=2; see LSB=44; type MSB=1; see START=172; type LSB=0; "
+                                "see START=128; type START=16383; see MSB=127; see LSB=127; type START=16384; "
+                                "type MSB=128; see START=16383; type START=0; see LSB=0; type MSB=1; see START=128; "
+                                "enable ORDER", { 0 },
       same ("NRPN MSB", 0, 3, 1) + run ("NRPN LSB", 0, 0, 4) },
     { Kind::knobs, "INC/DEC 1", "enable ORDER; type START=16383", { 0 },
       same ("NRPN MSB", 0, 0, 127) + same ("NRPN LSB", 0, 0, 127) },
@@ -58,6 +53,7 @@ const ApplyCase applyCases[] = {
 
     { Kind::faders, "CC", "enable ORDER; enable MIN; type START=124; type MIN=10", { 0, 1 },
       run ("CC Number", 0, 124, 4) + same ("Min Value", 0, 7, 10) },
+    // Untouched numbers write their initial value.
     { Kind::faders, "AFTERTOUCH", "enable MIN; enable MAX; enable MIDI TO DIN; enable TYPE; pick MIDI TO DIN=ON", { 2 },
       same ("Min Value", 8, 11, 0) + same ("Max Value", 8, 11, 127) + same ("To MIDI DIN", 8, 11, 1)
       + same ("Parameter Type", 8, 11, 1) },
@@ -67,10 +63,6 @@ const ApplyCase applyCases[] = {
       run ("MIDI CC", 4, 5, 4, -1) + same ("MIDI Channel", 4, 7, 3) + same ("To Midi Din", 4, 7, 1) },
     { Kind::switches, "NOTE", "enable SCALE; enable MODE; type START=126", { 0 },
       run ("MIDI Note", 0, 126, 2) + same ("Switch Mode", 0, 3, 0) },
-    { Kind::switches, "NOTE", "see NAMES=; type START=60; see NAMES=C4; pick NAMES=A4; see START=69; enable SCALE",
-      { 0 }, run ("MIDI Note", 0, 69, 4) },
-    { Kind::switches, "PROGRAM", "enable ORDER; enable TYPE; type Program Number NumberBox=7", { 2 },
-      run ("Program Number", 8, 7, 4) + same ("Parameter Type", 8, 11, 2) },
     { Kind::switches, "PROGRAM BANK", "enable MSB; enable LSB; enable ORDER; type MSB=1; type LSB=2; "
                                       "type Program Number NumberBox=10", { 0, 2 },
       same ("Program MSB", 0, 3, 1) + same ("Program MSB", 8, 11, 1) + same ("Program LSB", 0, 3, 2)
@@ -96,10 +88,76 @@ TEST (PanelApply, WritesTheEnabledRowsIntoTheTickedBanks)
 TEST (PanelApply, SwitchesOfferNoKeyStrokeAndOnlyAChromaticScale)
 {
     PanelUser user (Kind::switches);
-    auto& type = aptest::comboOf (user.row ("TYPE"));
+    auto& type = comboOf (user.row ("TYPE"));
     EXPECT_EQ (type.getNumItems(), 4);
     EXPECT_EQ (type.getItemText (3), "PROGRAM BANK");
 
     user.perform ("pick TYPE=NOTE");
-    EXPECT_EQ (aptest::comboOf (user.row ("SCALE")).getNumItems(), 1);
+    EXPECT_EQ (comboOf (user.row ("SCALE")).getNumItems(), 1);
+}
+
+// The rows shown before a switch stop hearing "Apply"; coming back brings fresh rows (off, on
+// their first item or initial number, START 0).
+TEST (PanelApply, ReplacedRowsNoLongerApplyAndReturningRowsStartOver)
+{
+    const std::tuple<Kind, const char*, const char*, const char*> cases[] = {
+        { Kind::pads, "NOTE", "AFT", "PROGRAM" },
+        { Kind::knobs, "CC", "MIN", "INC/DEC 1" },
+        { Kind::faders, "CC", "MIN", "AFTERTOUCH" },
+        { Kind::switches, "NOTE", "MODE", "CC" },
+    };
+    for (auto [kind, type, label, otherType] : cases)
+    {
+        SCOPED_TRACE (label);
+        PanelUser user (kind);
+        user.perform (juce::String ("pick TYPE=") + type);
+
+        AutoPopulateParameter::Ptr old = &user.row (label);
+        const auto initialValue = old->getEditor()->getValue();
+        user.perform (juce::String ("enable ") + label);
+        if (auto* combo = dynamic_cast<ComboBoxParameterComponent*> (old->getEditor()))
+            combo->getComboBox().setSelectedItemIndex (1, juce::sendNotificationSync);
+        else
+            user.perform (juce::String ("type ") + label + "=9");
+        user.perform (juce::String ("type START=5; pick TYPE=") + otherType);
+        EXPECT_FALSE (findAll<AutoPopulateParameter> (*user.panel).contains (old.get()));
+        user.tick ({ 0 });
+        user.apply();
+        user.expectOnly ({});
+
+        user.perform (juce::String ("pick TYPE=") + type);
+        auto& fresh = user.row (label);
+        EXPECT_NE (&fresh, old.get());
+        EXPECT_FALSE (enabledToggle (fresh).getToggleState());
+        EXPECT_EQ (fresh.getEditor()->getValue(), initialValue);
+        EXPECT_EQ (user.box ("START").getValue(), 0);
+        user.apply();
+        user.expectOnly ({});
+    }
+}
+
+TEST (PanelApply, PanelsGoSafelyWithNotificationsPending)
+{
+    for (auto kind : { Kind::pads, Kind::knobs, Kind::faders, Kind::switches })
+    {
+        // Gone straight after it is made, its first TYPE notification still on the way; a TYPE
+        // row that outlives its panel tells nobody of a choice.
+        PanelUser user (kind, false);
+        AutoPopulateParameter::Ptr typeRow = &user.row ("TYPE");
+        user.panel.reset();
+        PanelUser::flush();
+        comboOf (*typeRow).setSelectedItemIndex (1, juce::sendNotificationSync);
+        EXPECT_EQ (typeRow->getParentComponent(), nullptr);
+
+        if (kind == Kind::knobs || kind == Kind::faders)
+            continue;
+        // Gone with a note name still to be shown and a TYPE switch still to come.
+        PanelUser noteUser (kind);
+        noteUser.perform ("pick TYPE=NOTE");
+        noteUser.box ("START").setValue (3, juce::sendNotificationSync);
+        auto& type = comboOf (noteUser.row ("TYPE"));
+        type.setSelectedItemIndex (type.getSelectedItemIndex() == 0 ? 1 : 0, juce::sendNotificationAsync);
+        noteUser.panel.reset();
+        PanelUser::flush();
+    }
 }

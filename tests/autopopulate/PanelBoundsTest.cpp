@@ -1,8 +1,8 @@
 // Where every row, box, caption and button of each panel sits, in the panel's coordinates,
-// for each TYPE item.
-#include "autopopulate/PanelTestSupport.h"
+// for a sub-mode of each.
+#include "autopopulate/AutoPopulateTestSupport.h"
 
-using namespace paneltest;
+using namespace aptest;
 
 namespace
 {
@@ -17,20 +17,12 @@ struct BoundsCase
     int startWidth;    // of the first box
 };
 
+// One sub-mode per panel, between them every layout: note names, a split, no boxes, a named box.
 const BoundsCase cases[] = {
     { Kind::pads, "NOTE", "AFT,MODE,SCALE", "START", 40 },
-    { Kind::pads, "PROGRAM", "ORDER", "PROGRAM", 100 },
-    { Kind::pads, "PROGRAM BANK", "MSB,LSB,ORDER", "PROGRAM", 100 },
-    { Kind::knobs, "CC", "MIN,MAX,ORDER", "START", 100 },
-    { Kind::knobs, "AFTERTOUCH", "MIN,MAX", "", 0 },
     { Kind::knobs, "INC/DEC 1", "VALUE,ORDER", "START,MSB,LSB", 100 },
-    { Kind::knobs, "INC/DEC 2", "ORDER", "START", 100 },
-    { Kind::faders, "CC", "MIN,MAX,ORDER", "START", 100 },
     { Kind::faders, "AFTERTOUCH", "MIN,MAX", "", 0 },
-    { Kind::switches, "CC", "ORDER", "START", 100 },
-    { Kind::switches, "NOTE", "MODE,SCALE", "START", 40 },
     { Kind::switches, "PROGRAM", "ORDER", "Program Number NumberBox", 100 },
-    { Kind::switches, "PROGRAM BANK", "MSB,LSB,ORDER", "Program Number NumberBox", 100 },
 };
 
 R boundsIn (juce::Component& panel, juce::Component* part)
@@ -41,22 +33,20 @@ R boundsIn (juce::Component& panel, juce::Component* part)
 
 TEST (PanelBounds, EveryPartSitsWhereThePanelPutsIt)
 {
-    const char* kindNames[] = { "pads", "knobs", "faders", "switches" };
-
     for (const auto& c : cases)
     {
-        SCOPED_TRACE (juce::String (kindNames[(int)c.kind]) + " " + c.type);
+        SCOPED_TRACE (c.type);
         PanelUser user (c.kind);
         user.perform (juce::String ("pick TYPE=") + c.type);
         auto& panel = *user.panel;
         const auto pads = c.kind == Kind::pads;
 
         // The frame: TYPE row, common rows, bank selector.
-        EXPECT_EQ (boundsIn (panel, user.findRow ("TYPE")), R (10, 24, 185, 25));
-        auto* banks = aptest::findAll<ApplyToBanksComponent> (panel)[0];
+        EXPECT_EQ (boundsIn (panel, findRow (panel, "TYPE")), R (10, 24, 185, 25));
+        auto* banks = findAll<ApplyToBanksComponent> (panel)[0];
         EXPECT_EQ (boundsIn (panel, banks), R (490, 24, 140, 200));
-        EXPECT_EQ (boundsIn (panel, aptest::find<juce::Button> (panel, "Apply")), R (512, 84, 96, 25));
-        const auto toggles = aptest::findAll<ImageToggleButton> (*banks);
+        EXPECT_EQ (boundsIn (panel, find<juce::Button> (panel, "Apply")), R (512, 84, 96, 25));
+        const auto toggles = findAll<ImageToggleButton> (*banks);
         EXPECT_EQ (toggles.size(), pads ? 4 : 3);
         for (int i = 0; i < toggles.size(); ++i)
             EXPECT_EQ (boundsIn (panel, toggles[i]), R ((pads ? 516 : 528) + 23 * i, 54, 18, 17));
@@ -64,22 +54,22 @@ TEST (PanelBounds, EveryPartSitsWhereThePanelPutsIt)
         const juce::StringArray common =
             pads ? juce::StringArray{ "PAD ON COLOR", "PAD OFF COLOR", "MIDI CHANNEL", "MIDI TO DIN" }
                  : juce::StringArray{ "MIDI CHANNEL", "MIDI TO DIN" };
-        EXPECT_EQ (boundsIn (panel, user.findRow (common[0])->getParentComponent()), R (240, 24, 225, 100));
+        EXPECT_EQ (boundsIn (panel, findRow (panel, common[0])->getParentComponent()), R (240, 24, 225, 100));
         for (int i = 0; i < common.size(); ++i)
-            EXPECT_EQ (boundsIn (panel, user.findRow (common[i])), R (240, 24 + 22 * i, 225, 18))
+            EXPECT_EQ (boundsIn (panel, findRow (panel, common[i])), R (240, 24 + 22 * i, 225, 18))
                 << common[i];
 
         // The sub-mode: its rows 22 px apart, its boxes 4 px under the last row at x 85.
         const auto rows = juce::StringArray::fromTokens (c.rows, ",", {});
-        auto* subMode = user.findRow (rows[0])->getParentComponent();
+        auto* subMode = findRow (panel, rows[0])->getParentComponent();
         EXPECT_EQ (boundsIn (panel, subMode), R (10, 50, 200, pads || c.kind == Kind::switches ? 150 : 200));
-        EXPECT_EQ (aptest::findAll<AutoPopulateParameter> (*subMode).size(), rows.size());
+        EXPECT_EQ (findAll<AutoPopulateParameter> (*subMode).size(), rows.size());
         for (int i = 0; i < rows.size(); ++i)
-            EXPECT_EQ (boundsIn (panel, user.findRow (rows[i])), R (10, 50 + 22 * i, 185, 18)) << rows[i];
+            EXPECT_EQ (boundsIn (panel, findRow (panel, rows[i])), R (10, 50 + 22 * i, 185, 18)) << rows[i];
 
         const auto boxes = juce::StringArray::fromTokens (c.boxes, ",", {});
-        EXPECT_EQ (aptest::findAll<NumberBoxComponent<int>> (*subMode).size(),
-                   boxes.size() + aptest::findAll<NumberBoxParameterComponent> (*subMode).size());
+        EXPECT_EQ (findAll<NumberBoxComponent<int>> (*subMode).size(),
+                   boxes.size() + findAll<NumberBoxParameterComponent> (*subMode).size());
         const auto boxTop = 50 + 22 * rows.size();
         for (int i = 0; i < boxes.size(); ++i)
             EXPECT_EQ (boundsIn (panel, &user.box (boxes[i])),
@@ -89,7 +79,7 @@ TEST (PanelBounds, EveryPartSitsWhereThePanelPutsIt)
         EXPECT_EQ (boundsIn (panel, names), c.startWidth == 40 ? R (140, boxTop, 55, 18) : R());
 
         // The boxes' captions on their left: "MSB", "LSB", else "START".
-        for (auto* label : aptest::findAll<juce::Label> (panel))
+        for (auto* label : findAll<juce::Label> (panel))
             if (auto* box = dynamic_cast<NumberBoxComponent<int>*> (label->getAttachedComponent()))
             {
                 const auto split = box->getName() == "MSB" || box->getName() == "LSB";

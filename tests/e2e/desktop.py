@@ -1,19 +1,13 @@
 """A private X desktop for driving the editor as a person would: an Xvfb server of its own,
-a small window manager, keys and clicks through xdotool, screenshots, and OCR (tesseract) to
-read what the windows show and find what to click."""
+keys and clicks through xdotool, screenshots, and OCR (tesseract) to read what the windows show."""
 
 import ctypes
 import ctypes.util
 import os
 import re
-import signal
 import subprocess
 import tempfile
 import time
-
-
-class Timeout(AssertionError):
-    pass
 
 
 def wait_until(condition, timeout=20.0, what="condition"):
@@ -24,7 +18,7 @@ def wait_until(condition, timeout=20.0, what="condition"):
         if result:
             return result
         if time.monotonic() > deadline:
-            raise Timeout("timed out waiting for " + (what() if callable(what) else what))
+            raise AssertionError("timed out waiting for " + (what() if callable(what) else what))
         time.sleep(0.1)
 
 
@@ -58,11 +52,8 @@ class Desktop:
         self.shot_count = 0
 
     def close(self):
-        self.xvfb.terminate()
-        try:
-            self.xvfb.wait(5)
-        except subprocess.TimeoutExpired:
-            self.xvfb.kill()
+        self.xvfb.kill()
+        self.xvfb.wait()
 
     def _run(self, args, check=True):
         result = subprocess.run(args, env=self.env, capture_output=True, text=True)
@@ -73,23 +64,15 @@ class Desktop:
     def xdotool(self, *args, check=True):
         return self._run(["xdotool"] + [str(a) for a in args], check)
 
-    # Windows, as the window manager lists them.
     def windows(self):
+        """(id, title) of every shown window that has a title."""
         ids = self.xdotool("search", "--onlyvisible", "--name", ".", check=False).split()
-        found = []
-        for wid in ids:
-            name = self.xdotool("getwindowname", wid, check=False).strip()
-            if name:
-                found.append((wid, name))
-        return found
-
-    def titles(self):
-        return sorted(name for _, name in self.windows())
+        return [(w, n) for w in ids for n in [self.xdotool("getwindowname", w, check=False).strip()] if n]
 
     def find_window(self, pattern, timeout=20.0):
         regex = re.compile(pattern)
         return wait_until(lambda: next((w for w, n in self.windows() if regex.search(n)), None),
-                          timeout, "a window named /%s/ (have %s)" % (pattern, self.titles()))
+                          timeout, lambda: "a window named /%s/ (have %s)" % (pattern, self.windows()))
 
     def wait_gone(self, pattern, timeout=20.0):
         regex = re.compile(pattern)
@@ -105,7 +88,6 @@ class Desktop:
         self.xdotool("windowraise", wid)
         self.xdotool("windowfocus", "--sync", wid)
 
-    # Input.
     def key(self, *combos):
         self.xdotool("key", "--delay", 60, *combos)
 
@@ -120,12 +102,22 @@ class Desktop:
         wx, wy, _, _ = self.geometry(wid)
         self.click(wx + x, wy + y)
 
-    # What a person sees.
+    def grab(self, wid="root"):
+        return subprocess.run(["import", "-window", str(wid), "rgb:-"], env=self.env,
+                              capture_output=True).stdout
+
     def screenshot(self, name, wid="root"):
+        """What a person sees: taken once no popup is open and two grabs 100 ms apart agree, as a
+        menu just closed leaves its picture until the windows under it have repainted."""
+        grabs = [None]
+        try:
+            self.wait_gone("^menu$", 5)
+            wait_until(lambda: grabs.append(self.grab(wid)) or grabs[-1] == grabs[-2], 3, "a still screen")
+        except AssertionError:
+            pass  # a caret may blink for ever: take what is there
         self.shot_count += 1
-        path = os.path.join(self.shots_dir, "%02d-%s.png" % (self.shot_count, name))
-        self._run(["import", "-window", str(wid), path])
-        return path
+        self._run(["import", "-window", str(wid),
+                   os.path.join(self.shots_dir, "%02d-%s.png" % (self.shot_count, name))])
 
     def read_lines(self, wid="root"):
         """The lines of text on screen, each a list of (word, box) with boxes in root coordinates."""
@@ -178,25 +170,8 @@ class Desktop:
         self.click(x, y)
 
 
-class Program:
-    """The editor run as a user starts it, with the device stood in for by the emulator."""
-
-    def __init__(self, desktop, executable, args=(), state_file=None):
-        env = dict(desktop.env, QRX571_EMULATOR="1")
-        if state_file:
-            env["QRX571_EMULATOR_STATE"] = state_file
-        self.log = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([executable] + list(args), env=env, stdout=self.log,
-                                        stderr=subprocess.STDOUT)
-
-    def running(self):
-        return self.process.poll() is None
-
-    def wait_exit(self, timeout=20.0):
-        return self.process.wait(timeout)
-
-    def kill(self):
-        if self.running():
-            self.process.send_signal(signal.SIGKILL)
-            self.process.wait()
-        self.log.close()
+    def start(self, executable, args, state_file):
+        """The editor as a user starts it, the device stood in for by the emulator."""
+        env = dict(self.env, QRX571_EMULATOR="1", QRX571_EMULATOR_STATE=state_file)
+        return subprocess.Popen([executable] + list(args), env=env, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)

@@ -72,17 +72,7 @@ TEST_F (SendPresetWindowTest, EachChoiceSendsThePresetToItsLocationAndOnlyItsOwn
     ASSERT_TRUE (answered (2));
     EXPECT_TRUE (window->isOnDesktop());
     EXPECT_TRUE (app->messages.isEmpty());
-}
 
-TEST_F (SendPresetWindowTest, NoLocationChosenSendsNothing)
-{
-    chooser().setSelectedId (0, juce::dontSendNotification);
-    click (*window, *send);
-    EXPECT_EQ (device.getNumReceived(), 0); // the ports hand a send over at once
-}
-
-TEST_F (SendPresetWindowTest, Layout)
-{
     auto& content = *window->getContentComponent();
     auto& caption = *childrenOf<juce::Label> (content)[0];
     expectLayout (content,
@@ -93,4 +83,11 @@ TEST_F (SendPresetWindowTest, Layout)
     EXPECT_EQ (caption.getText(), "Save current preset to hardware as");
     EXPECT_EQ (caption.getBounds().getTopRight(), chooser().getPosition()); // attached on its left
     EXPECT_EQ (window->getName(), "Send Preset");
+}
+
+TEST_F (SendPresetWindowTest, NoLocationChosenSendsNothing)
+{
+    chooser().setSelectedId (0, juce::dontSendNotification);
+    click (*window, *send);
+    EXPECT_EQ (device.getNumReceived(), 0); // the ports hand a send over at once
 }

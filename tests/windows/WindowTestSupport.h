@@ -16,8 +16,6 @@
 #include "ui/ImageButtonFactories.h"
 #include "ui/QRX571GlobalSettingsComponent.h"
 
-// The application's own Load From Hardware, Send Multiple Presets and Global Settings windows;
-// MIDI Setup made as the application makes it, on the test's MIDI manager.
 class WindowTestApplication : public TestApplication
 {
 public:
@@ -36,7 +34,6 @@ public:
 
     void createWindowForPreset (QRX5EditorPreset::Ptr preset) override { openedPresets.add (preset); }
     void showMessage (const juce::String& text) override { messages.add (text); }
-
     void sendPresetResult (QRX5EditorPreset::Ptr, int result) override { sendResults.push_back (result); }
     void requestPresetResult (int result) override { requestResults.push_back (result); }
 
@@ -99,7 +96,7 @@ protected:
         EngineTest::TearDown();
     }
 
-    // A mouse click in the middle of `area` of `target` (all of it if empty), which shows in `window`.
+    // A mouse click in the middle of `area` of `target` (all of it if empty), shown in `window`.
     static void click (juce::Component& window, juce::Component& target, juce::Rectangle<int> area = {})
     {
         const auto centre =
@@ -108,28 +105,24 @@ protected:
         viewtest::mouse (window, centre.toFloat(), false);
     }
 
+    // The children of type T, else (`name` given) the first so named.
     template <typename T>
-    static juce::Array<T*> childrenOf (juce::Component& parent)
+    static juce::Array<T*> childrenOf (juce::Component& parent, const juce::String& name = {})
     {
         juce::Array<T*> found;
         for (auto* c : parent.getChildren())
-            if (auto* t = dynamic_cast<T*> (c))
+            if (auto* t = dynamic_cast<T*> (c); t != nullptr && (name.isEmpty() || c->getName() == name))
                 found.add (t);
         return found;
     }
-
     static juce::Button* buttonNamed (juce::Component& parent, const juce::String& name)
     {
-        for (auto* button : childrenOf<juce::Button> (parent))
-            if (button->getName() == name)
-                return button;
-        return nullptr;
+        return childrenOf<juce::Button> (parent, name)[0];
     }
 
     // Checks each element's bounds and renders `content` to `name`.png in the build folder.
-    static void expectLayout (juce::Component& content,
-                              const std::vector<std::pair<juce::Component*, juce::Rectangle<int>>>& layout,
-                              const char* name)
+    using Layout = std::vector<std::pair<juce::Component*, juce::Rectangle<int>>>;
+    static void expectLayout (juce::Component& content, const Layout& layout, const char* name)
     {
         for (auto& [element, bounds] : layout)
             EXPECT_EQ (element->getBounds(), bounds) << name << ": " << element->getName();
