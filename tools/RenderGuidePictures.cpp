@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <memory>
 
 // Last, so that Xlib's macros cannot reach the headers above.
