@@ -9,7 +9,8 @@ AboutWindow::AboutWindow (const juce::Image& picture)
     setContentNonOwned (component.get(), true);
     setUsingNativeTitleBar (false);
     setResizable (false, false);
-    centreWithSize (component->getWidth(), component->getHeight());
+    // Centred at the size the content sized it to: the frame's 1-px border stays outside the picture.
+    centreWithSize (getWidth(), getHeight());
     setAlwaysOnTop (true);
     setVisible (true);
 }

@@ -266,6 +266,8 @@ TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsThe
     auto* about = app->getAboutWindow();
     ASSERT_TRUE (isShowing (about));
     EXPECT_TRUE (about->isAlwaysOnTop());
+    EXPECT_EQ (about->getContentComponent()->getLocalBounds(),
+               juce::Rectangle<int> (501, 275)); // not squeezed
 
     answers.press ("No");
     window (0).closeButtonPressed();
