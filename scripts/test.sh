@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the normal build, then libFuzzer on the incoming-message
-# path and the preset-file reader, then the same tests under AddressSanitizer + UndefinedBehavior-
-# Sanitizer, then the threaded code under ThreadSanitizer.
+# Sets up, builds and runs every test: the normal build, then the end-to-end runs of the built
+# editor three times over, then libFuzzer on the incoming-message path and the preset-file reader,
+# then the same tests under AddressSanitizer + UndefinedBehaviorSanitizer, then the threaded code
+# under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -20,7 +21,10 @@ run_ctest() {
 
 echo "== normal build"
 bash scripts/build.sh build
-run_ctest build
+run_ctest build -LE e2e
+
+echo "== end-to-end runs of the built editor, three times over"
+run_ctest build -L e2e --repeat until-fail:3
 
 echo "== fuzzing the incoming-message path and the preset-file reader"
 bash scripts/fuzz.sh
