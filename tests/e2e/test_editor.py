@@ -42,10 +42,20 @@ class EditorTestCase(unittest.TestCase):
             return json.load(f)
 
     def menu(self, window, menu, item):
-        """Opens a menu of the window's menu bar and picks the item."""
-        self.desktop.activate(window)
-        self.desktop.click_text(menu, window)
-        self.desktop.click_text(item)
+        """Opens a menu of the window's menu bar and picks the item. A click that lands before
+        the menu has noticed the pointer over the item does nothing, so a person clicks again."""
+        d = self.desktop
+        d.activate(window)
+        d.click_text(menu, window)
+        d.find_window("^menu$")
+        x, y = wait_until(lambda: d.find_text(item), 20, "'%s' in the menu" % item)
+        for attempt in range(3):
+            d.click(x, y)
+            try:
+                return d.wait_gone("^menu$", timeout=3)
+            except AssertionError:
+                if attempt == 2:
+                    raise
 
     def choose(self, window, x, y, steps):
         """Opens the chooser at (x, y) in the window and moves down `steps` items to pick."""
