@@ -1,8 +1,6 @@
 """A private X desktop for driving the editor as a person would: an Xvfb server of its own,
 keys and clicks through xdotool, screenshots, and OCR (tesseract) to read what the windows show."""
 
-import ctypes
-import ctypes.util
 import os
 import re
 import subprocess
@@ -37,26 +35,26 @@ class Desktop:
             raise RuntimeError("Xvfb did not start")
         # One OCR thread: tesseract's thread pool crawls on a loaded machine.
         self.env = dict(os.environ, DISPLAY=":" + number, OMP_THREAD_LIMIT="1")
-        # No window manager: under openbox every click re-activates the window (JUCE asks for it),
-        # and openbox then raises it over the popup menu that same click just opened. Without
-        # one, JUCE only needs the window-manager atoms it looks up rather than creates.
-        x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XInternAtom.argtypes = (ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int)
-        self.display = x11.XOpenDisplay((":" + number).encode())  # held: atoms live while it does
-        for atom in ("WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING",
-                     "WM_CHANGE_STATE", "WM_STATE", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE",
-                     "_NET_WM_STATE_HIDDEN"):
-            x11.XInternAtom(self.display, atom.encode(), 0)
-        x11.XSync(ctypes.c_void_p(self.display), 0)
+        # A real window manager, as on every desktop: it reparents, places, focuses and stacks
+        # the windows, which changes what the program meets.
+        self.wm = subprocess.Popen(["metacity", "--replace", "--sm-disable"], env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(self.wm_managing, 30, "the window manager")
         self.shot_count = 0
 
+    def wm_managing(self):
+        """The window manager has taken the screen: the root names its check window."""
+        check = re.search(r"window id # (0x[0-9a-f]+)", self.xprop("root", "_NET_SUPPORTING_WM_CHECK"))
+        return check and "_NET_WM_NAME" in self.xprop(check.group(1), "_NET_WM_NAME")
+
     def close(self):
+        self.wm.kill()
+        self.wm.wait()
         self.xvfb.kill()
         self.xvfb.wait()
 
     def _run(self, args, check=True):
-        result = subprocess.run(args, env=self.env, capture_output=True, text=True)
+        result = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=120)
         if check and result.returncode != 0:
             raise RuntimeError(" ".join(args) + ": " + result.stderr)
         return result.stdout
@@ -69,24 +67,34 @@ class Desktop:
         ids = self.xdotool("search", "--onlyvisible", "--name", ".", check=False).split()
         return [(w, n) for w in ids for n in [self.xdotool("getwindowname", w, check=False).strip()] if n]
 
+    def shown(self, pattern):
+        return next((w for w, n in self.windows() if re.search(pattern, n)), None)
+
     def find_window(self, pattern, timeout=20.0):
-        regex = re.compile(pattern)
-        return wait_until(lambda: next((w for w, n in self.windows() if regex.search(n)), None),
-                          timeout, lambda: "a window named /%s/ (have %s)" % (pattern, self.windows()))
+        return wait_until(lambda: self.shown(pattern), timeout,
+                          lambda: "a window named /%s/ (have %s)" % (pattern, self.windows()))
 
     def wait_gone(self, pattern, timeout=20.0):
         regex = re.compile(pattern)
         wait_until(lambda: not any(regex.search(n) for _, n in self.windows()), timeout,
                    "no window named /%s/" % pattern)
 
+    def xprop(self, wid, *props):
+        return self._run(["xprop"] + (["-root"] if wid == "root" else ["-id", str(wid)]) + list(props),
+                         check=False)
+
     def geometry(self, wid):
-        out = self.xdotool("getwindowgeometry", "--shell", wid)
-        values = dict(line.split("=") for line in out.split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        """Where the window's own area is on the screen and its size, as the X server has it."""
+        out = self._run(["xwininfo", "-id", str(wid)])
+        values = dict(re.findall(r"^\s*(Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", out, re.M))
+        return tuple(int(values[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def stacking(self):
+        """The managed windows, bottom to top."""
+        return [int(w, 16) for w in re.findall(r"0x[0-9a-f]+", self.xprop("root", "_NET_CLIENT_LIST_STACKING"))]
 
     def activate(self, wid):
-        self.xdotool("windowraise", wid)
-        self.xdotool("windowfocus", "--sync", wid)
+        self.xdotool("windowactivate", "--sync", wid)
 
     def key(self, *combos):
         self.xdotool("key", "--delay", 60, *combos)
@@ -94,9 +102,23 @@ class Desktop:
     def type(self, text):
         self.xdotool("type", "--delay", 40, text)
 
-    def click(self, x, y, button=1):
+    def point(self, x, y):
+        """Moves the pointer there, as a hand does before it presses (--sync waits for ever for a
+        move to where the pointer already is)."""
+        if self.xdotool("getmouselocation").split()[:2] == ["x:%d" % x, "y:%d" % y]:
+            self.xdotool("mousemove", "--sync", x + 3, y)  # arriving again: it takes a move to see
         self.xdotool("mousemove", "--sync", x, y)
+
+    def click(self, x, y, button=1):
+        self.point(x, y)
         self.xdotool("click", button)
+
+    def close_button(self, wid):
+        """Where the window manager draws the window's close button: the right end of its title
+        bar, which is as tall as the frame's top edge."""
+        x, y, width, _ = self.geometry(wid)
+        top = int(re.findall(r"\d+", self.xprop(wid, "_NET_FRAME_EXTENTS"))[2])
+        return x + width - top // 2, y - top // 2
 
     def click_in(self, wid, x, y):
         wx, wy, _, _ = self.geometry(wid)

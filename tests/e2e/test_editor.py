@@ -41,20 +41,22 @@ class EditorTestCase(unittest.TestCase):
         with open(self.state_file) as f:
             return json.load(f)
 
-    def menu(self, window, menu, item):
-        """Opens a menu of the window's menu bar and picks the item. A click that lands before
-        the menu has noticed the pointer over the item does nothing, so a person clicks again."""
+    def menu(self, window, menu, item, opens):
+        """Picks the item from a menu of the window's menu bar and returns the window it opens.
+        A menu can close as it opens (the window manager's focus dance as the click activates
+        the window makes JUCE think the program lost the focus), and a click can land before the
+        menu has noticed the pointer over the item, so a person tries again while nothing shows."""
         d = self.desktop
-        d.activate(window)
-        d.click_text(menu, window)
-        d.find_window("^menu$")
-        x, y = wait_until(lambda: d.find_text(item), 20, "'%s' in the menu" % item)
-        for attempt in range(3):
-            d.click(x, y)
+        for attempt in range(6):
             try:
-                return d.wait_gone("^menu$", timeout=3)
+                if not d.shown("^menu$"):
+                    d.activate(window)
+                    d.click_text(menu, window)
+                    d.find_window("^menu$", 5)
+                d.click(*wait_until(lambda: d.find_text(item), 20, "'%s' in the menu" % item))
+                return d.find_window(opens, 10)
             except AssertionError:
-                if attempt == 2:
+                if attempt == 5:
                     raise
 
     def choose(self, window, x, y, steps):
@@ -77,6 +79,17 @@ class EditorTestCase(unittest.TestCase):
         d.type(name)
         d.key("Return")
 
+    def save_in_chooser(self, path, title="Select filename to save", button="Save"):
+        """Types the path into the open file chooser and presses its button."""
+        d = self.desktop
+        chooser = d.find_window(title)
+        d.wait_for_text(title.split()[0], chooser)
+        _, _, width, height = d.geometry(chooser)
+        d.click_in(chooser, width // 2, height - 63)  # the file name box (its caption is too small to read)
+        d.type(path)
+        d.screenshot("chooser", chooser)
+        d.click_text(button, chooser)
+
     def answer(self, title, text, button):
         """Waits for the message box with that title and text and presses its button."""
         d = self.desktop
@@ -92,33 +105,44 @@ class EditorTestCase(unittest.TestCase):
 
 
 class WindowsAndFiles(EditorTestCase):
-    def test_new_windows_cascade(self):
+    def test_twenty_new_windows_cascade_at_full_size(self):
         d = self.desktop
         self.start()
-        first = self.main_window()
-        d.activate(first)
-        d.key("ctrl+n")
-        second = self.main_window("QRX571 Editor Untitled 2")
-        offset = lambda: tuple(b - a for a, b in zip(d.geometry(first)[:2], d.geometry(second)[:2]))
-        wait_until(lambda: offset() == (15, 15), 10, lambda: "a 15-pixel cascade, not %s" % (offset(),))
-        d.screenshot("two-windows")
+        windows = [self.main_window()]
+        size = lambda: d.geometry(windows[-1])[2:]
+        for number in range(2, 21):
+            d.activate(windows[-1])
+            d.key("ctrl+n")
+            windows.append(self.main_window("QRX571 Editor Untitled %d" % number))
+            # The surface and the menu bar over it, never the 128 x 128 a window manager gives a
+            # window whose size it wasn't told before the map.
+            wait_until(lambda: size() == (940, 745), 10, lambda: "Untitled %d at 940 x 745, not %s" % (number, size()))
+        offset = tuple(b - a for a, b in zip(d.geometry(windows[0])[:2], d.geometry(windows[1])[:2]))
+        self.assertEqual(offset, (15, 15))
+        d.screenshot("twenty-windows")
 
     def test_save_as_then_open_from_command_line(self):
         d = self.desktop
         program = self.start()
         window = self.main_window()
         self.rename_preset(window, "LIVE1")
-        self.menu(window, "File", "Save As")
-        chooser = d.find_window("Select filename to save")
+
+        # Saving at the quit into a folder that is a file fails, even as root: nothing is lost.
+        blocker = os.path.join(self.tmp.name, "file")
+        open(blocker, "w").close()
+        d.activate(window)
+        d.key("ctrl+q")
+        self.answer("Save Document", "Save Preset", "Yes")
+        self.save_in_chooser(os.path.join(blocker, "Live"))
+        self.answer("QRX571 Editor", "Error Saving File", "Return")
+        self.assertIsNone(program.poll())
+        d.wait_for_text("LIVE1", self.main_window())
+
+        # A name typed without the extension gets it.
+        self.menu(window, "File", "Save As", "Select filename to save")
+        self.save_in_chooser(os.path.join(self.tmp.name, "Live"))
         target = os.path.join(self.tmp.name, "Live.qrx571")
-        d.wait_for_text("Select filename", chooser)
-        _, _, width, height = d.geometry(chooser)
-        d.click_in(chooser, width // 2, height - 63)  # the file name box (its caption is too small to read)
-        d.type(target)
-        d.screenshot("save-as", chooser)
-        d.click_text("Save", chooser)
-        wait_until(lambda: os.path.exists(target), 20, "the saved file")
-        d.find_window("Live")
+        d.find_window("QRX571 Editor Live")
         with open(target, "rb") as f:
             dump = f.read()
         self.assertEqual((len(dump), dump[0], dump[-1], b"LIVE1" in dump), (1083, 0xF0, 0xF7, True))
@@ -136,6 +160,24 @@ class WindowsAndFiles(EditorTestCase):
         d.wait_for_text("LIVE1", window)
         d.screenshot("reopened", window)
 
+    def test_window_closed_during_its_own_save_as(self):
+        d = self.desktop
+        program = self.start()
+        first = self.main_window()
+        d.activate(first)
+        d.key("ctrl+n")
+        second = self.main_window("QRX571 Editor Untitled 2")
+        self.rename_preset(second, "GONE")
+        d.key("ctrl+s")
+        d.wait_for_text("Select filename", d.find_window("Select filename to save"))
+        d.click(*d.close_button(second))  # its title bar's close button, under the chooser's loop
+        self.answer("Save Document", "Save Preset", "No")
+        d.wait_gone("Untitled 2$")
+        self.save_in_chooser(os.path.join(self.tmp.name, "Gone"))
+        d.wait_gone("Select filename to save")
+        self.rename_preset(first, "ALIVE")  # the other window still works
+        self.assertIsNone(program.poll())
+
 
 class Device(EditorTestCase):
     def test_send_to_slot_7_then_load_it_back(self):
@@ -143,23 +185,28 @@ class Device(EditorTestCase):
         self.start()
         window = self.main_window()
         self.rename_preset(window, "SLOT7")
-        self.menu(window, "File", "Send To Hardware")
-        sender = d.find_window("Send Preset")
+        sender = self.menu(window, "File", "Send To Hardware", "^Send Preset$")
         d.wait_for_text("hardware as", sender)
+        # A click on the main window raises it over the tool window; asking for the tool again
+        # brings it to the front.
+        above = lambda a, b: d.stacking().index(int(a)) > d.stacking().index(int(b))
+        d.click_in(window, 20, 400)  # the surface's bare left edge, clear of the tool window
+        wait_until(lambda: above(window, sender), 10, "the main window over the tool window")
+        self.menu(window, "File", "Send To Hardware", "^Send Preset$")
+        wait_until(lambda: above(sender, window), 10, "the tool window in front again")
         self.choose(sender, 287, 62, 7)  # the chooser of locations (too dark to read), RAM down to 7
-        d.screenshot("send-preset", sender)
+        d.screenshot("send-preset")
         d.click_in(sender, 297, 112)  # Send, under the chooser
         self.answer("QRX571 Editor", "Sucessfully", "Return")
         wait_until(lambda: os.path.exists(self.state_file)
                    and b"SLOT7" in bytes.fromhex(self.device()["presets"][7]), 20, "slot 7 on the device")
 
-        self.menu(window, "File", "Load From Hardware")
-        loader = d.find_window("^Load Preset$")
+        loader = self.menu(window, "File", "Load From Hardware", "^Load Preset$")
         d.wait_for_text("Slot 01", loader, timeout=60)
         d.screenshot("load-from-hardware", loader)
         # The list shows six rows at a time: wheel down through all of them, then back to 7.
         x, y, width, height = d.geometry(loader)
-        d.xdotool("mousemove", "--sync", x + width // 2, y + 120)
+        d.point(x + width // 2, y + 120)
         seen = set()
         for _ in range(30):  # one wheel step at a time, reading the rows in view
             text = d.read_text(loader)  # RAM counts as location 0
@@ -181,9 +228,12 @@ class Device(EditorTestCase):
         d = self.desktop
         self.start()
         window = self.main_window()
-        self.menu(window, "Tools", "Global Settings Editor")
-        settings = d.find_window("Global Settings")
+        settings = self.menu(window, "Tools", "Global Settings Editor", "^Global Settings$")
         _, _, _, height = d.geometry(settings)
+        # The page asks the device for its settings as it opens: Send only once they are shown.
+        wait_until(lambda: os.path.exists(self.state_file), 20, "the device's state")
+        d.wait_for_text("GLOBAL PARAMETERS", settings)
+        d.screenshot("global-settings-loaded", settings)
 
         def send():
             received = self.device()["received"]
@@ -191,21 +241,41 @@ class Device(EditorTestCase):
             wait_until(lambda: self.device()["received"] > received, 20, "the device to receive")
             return self.device()["globals"]
 
-        wait_until(lambda: os.path.exists(self.state_file), 20, "the device's state")
         before = send()  # the page as loaded, so that only the change below differs
         self.choose(settings, 225, 51, 1)  # the first chooser, COMMON CHANNEL
         d.screenshot("global-settings", settings)
         after = send()
         self.assertEqual(sum(a != b for a, b in zip(before, after)), 1, (before, after))
 
-
-class Tools(EditorTestCase):
-    def test_auto_populate_major_scale_over_bank_a(self):
+    def test_batch_browse_of_a_file_that_is_no_preset(self):
         d = self.desktop
         self.start()
         window = self.main_window()
-        self.menu(window, "Tools", "Auto Populate Tool")
-        tool = d.find_window("Auto Populate")
+        batch = self.menu(window, "Tools", "Send Multiple Presets", "^Send Multiple Presets$")
+        d.wait_for_text("RAM", batch)
+        junk = os.path.join(self.tmp.name, "notes.qrx571")
+        with open(junk, "w") as f:
+            f.write("not a preset")
+        d.click_in(batch, 510, 47)  # the first row's Browse
+        self.save_in_chooser(junk, "Select Preset file to load", "Open")
+        self.answer("QRX571 Editor", "Error Opening File", "Return")
+
+
+class Tools(EditorTestCase):
+    def test_emptied_note_then_auto_populate_major_scale_over_bank_a(self):
+        d = self.desktop
+        self.start()
+        window = self.main_window()
+        # An emptied number box takes back its number, as an out-of-range one does.
+        d.activate(window)
+        x, y = wait_until(lambda: d.find_text("MIDI NOTE:", window), 20, "Pad 1's MIDI NOTE")
+        d.click(x + 110, y)  # the box right of its caption
+        d.key("ctrl+a", "BackSpace")
+        wait_until(lambda: not re.search(r"MIDI NOTE:\s*36", d.read_text(window)), 20, "an empty note box")
+        d.key("Return")
+        d.wait_for_text(r"MIDI NOTE:\s*36\b[\s\S]*NOTE:36 \(C2\)|NOTE:36 \(C2\)[\s\S]*MIDI NOTE:\s*36\b", window)
+
+        tool = self.menu(window, "Tools", "Auto Populate Tool", "Auto Populate")
         d.wait_for_text("Apply to Banks", tool)
         # The pads' rows, where the tool's own pictures draw them (check boxes carry no text).
         d.click_in(tool, 28, 132)  # tick SCALE
