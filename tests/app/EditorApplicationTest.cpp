@@ -306,7 +306,7 @@ TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlo
     struct Case
     {
         const char* what;
-        std::function<void (MainWindow::Ptr, MainWindow::Ptr, apptest::DesktopAnswers&)> run;
+        std::function<void (MainWindow*, MainWindow*, apptest::DesktopAnswers&)> run; // held by nobody else
         juce::StringArray seen, left;
     };
     const Case cases[] = {
@@ -345,6 +345,7 @@ TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlo
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.what);
+        never.deleteFile();
         start();
         invoke (CommandIds::newPreset);
         {
