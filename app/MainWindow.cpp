@@ -6,6 +6,7 @@
 #include "app/PresetFileChooser.h"
 #include "app/QRX5EditorApplication.h"
 #include "app/SendPresetWindow.h"
+#include "app/WindowManager.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
 
@@ -120,6 +121,11 @@ juce::ApplicationCommandTarget* MainWindow::getNextCommandTarget()
 
 bool MainWindow::confirmSave()
 {
+    if (asking)
+        return false;
+
+    const Ptr keepAlive (this);
+    const juce::ScopedValueSetter<bool> askingNow (asking, true);
     const int answer = juce::AlertWindow::showYesNoCancelBox (juce::MessageBoxIconType::QuestionIcon,
                                                               EditorStrings::saveDocumentTitle,
                                                               EditorStrings::savePresetQuestion + fileName);
@@ -132,26 +138,34 @@ bool MainWindow::confirmSave()
 bool MainWindow::save()
 {
     if (filePath.isNotEmpty() && juce::File (filePath).existsAsFile())
-    {
-        engine->savePresetFile (juce::File (filePath), preset);
-        return true;
-    }
+        return write (juce::File (filePath));
     return saveAs();
 }
 
 bool MainWindow::saveAs()
 {
-    auto chooser = makePresetFileChooser (EditorStrings::selectFilenameToSave);
-    if (! chooser->browseForFileToSave (true))
+    // The window manager's close request still reaches a window while its chooser is up.
+    const Ptr keepAlive (this);
+    const auto file = choosePresetFileToSave (EditorStrings::selectFilenameToSave);
+    if (file == juce::File() || isClosed() || ! write (file))
         return false;
-
-    const auto file = chooser->getResult();
-    engine->savePresetFile (file, preset);
 
     filePath = file.getFullPathName();
     fileName = file.getFileName();
     showTitle (file.getFileNameWithoutExtension());
     return true;
+}
+
+bool MainWindow::write (const juce::File& file)
+{
+    if (engine->savePresetFile (file, preset))
+        return true;
+
+    // Now, not when the engine's result arrives: the close, open or quit that asked stops here,
+    // and the user must learn why before doing anything else.
+    if (auto* app = QRX5EditorApplication::getApp())
+        app->showMessage (EditorStrings::errorSavingFile);
+    return false;
 }
 
 void MainWindow::closeWindow()
@@ -160,9 +174,17 @@ void MainWindow::closeWindow()
         app->closeWindow (this);
 }
 
+bool MainWindow::isClosed() const
+{
+    auto* app = QRX5EditorApplication::getApp();
+    auto* manager = app != nullptr ? app->getWindowManager() : nullptr;
+    return manager == nullptr || ! manager->contains (this);
+}
+
 void MainWindow::openFile (const juce::File& file)
 {
-    if (isModified() && ! confirmSave())
+    const Ptr keepAlive (this);
+    if (isModified() && (! confirmSave() || isClosed()))
         return;
 
     // The window takes the file only when it really holds a preset: a later Save must never

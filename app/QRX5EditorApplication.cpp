@@ -103,24 +103,17 @@ void QRX5EditorApplication::anotherInstanceStarted (const juce::String& commandL
 
 void QRX5EditorApplication::systemRequestedQuit()
 {
-    if (windowManager == nullptr)
+    // The live list, not a copy: a window closed meanwhile from its own title bar is not asked
+    // again, and one whose question is already open answers Cancel.
+    while (windowManager != nullptr && windowManager->getNumWindows() > 0)
     {
-        quitApplication();
-        return;
-    }
-
-    auto windows = windowManager->getWindows();
-
-    while (! windows.isEmpty())
-    {
-        MainWindow::Ptr window = windows.getFirst();
+        MainWindow::Ptr window = windowManager->getWindows().getFirst();
         window->toFront (true);
 
         if (! window->confirmSave())
             return;
 
         windowManager->removeWindow (window.get());
-        windows.remove (0);
     }
 
     quitApplication();
@@ -237,7 +230,7 @@ void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5E
 void QRX5EditorApplication::closeWindow (MainWindow* window)
 {
     MainWindow::Ptr keptWhileAsking (window);
-    if (window == nullptr || windowManager == nullptr || ! window->confirmSave())
+    if (window == nullptr || window->isClosed() || ! window->confirmSave())
         return;
 
     windowManager->removeWindow (window);
@@ -254,6 +247,9 @@ void QRX5EditorApplication::quitIfNothingIsOnScreen()
 
 bool QRX5EditorApplication::isAnyApplicationWindowOnScreen() const
 {
+    if (messagesOnScreen > 0)
+        return true;
+
     for (juce::Component* window : std::initializer_list<juce::Component*>{
              aboutWindow.get(), midiSetupWindow.get(), loadFromHardwareWindow.get(),
              sendMultiplePresetsWindow.get(), globalSettingsWindow.get() })
@@ -289,16 +285,25 @@ void QRX5EditorApplication::openPresetFileResult (int result)
         showMessage (EditorStrings::errorOpeningFile);
 }
 
-void QRX5EditorApplication::savePresetFileResult (int result)
-{
-    if (result == 0)
-        showMessage (EditorStrings::errorSavingFile);
-}
+// The main window, the only one that saves, says at once when a write failed.
+void QRX5EditorApplication::savePresetFileResult (int) {}
 
 void QRX5EditorApplication::showMessage (const juce::String& text)
 {
-    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, getApplicationName(),
-                                            text);
+    // A message still up keeps the program running, so one shown as the last window closes
+    // (a batch's confirmation) is read before the program quits.
+    ++messagesOnScreen;
+    juce::AlertWindow::showMessageBoxAsync (
+        juce::MessageBoxIconType::WarningIcon, getApplicationName(), text, {}, nullptr,
+        juce::ModalCallbackFunction::create (
+            [] (int)
+            {
+                if (auto* app = getApp())
+                {
+                    app->messagesOnScreen = std::max (0, app->messagesOnScreen - 1);
+                    app->quitIfNothingIsOnScreen();
+                }
+            }));
 }
 
 //==============================================================================

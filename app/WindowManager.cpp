@@ -13,7 +13,14 @@ void WindowManager::addWindow (MainWindow::Ptr window)
     window->setVisible (true);
 }
 
-void WindowManager::removeWindow (MainWindow* window) { windows.removeObject (window); }
+void WindowManager::removeWindow (MainWindow* window)
+{
+    if (window == nullptr || ! windows.contains (window))
+        return;
+
+    window->setVisible (false);
+    windows.removeObject (window);
+}
 
 MainWindow::Ptr WindowManager::getActiveWindow() const
 {

@@ -11,7 +11,9 @@ public:
 
     // Places the window by the number now open (not the number made) and shows it.
     void addWindow (MainWindow::Ptr window);
+    // Hides the window at once: an operation of its own may still hold it for a moment.
     void removeWindow (MainWindow* window);
+    bool contains (const MainWindow* window) const { return windows.contains (window); }
 
     int getNumWindows() const { return windows.size(); }
     int getNumWindowsCreated() const { return numWindowsCreated; }
