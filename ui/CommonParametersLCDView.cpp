@@ -1,6 +1,7 @@
 #include "ui/CommonParametersLCDView.h"
 
 #include "ui/FittedFont.h"
+#include "ui/ShownPresetNameSource.h"
 #include "ui/WidgetFactories.h"
 
 namespace
@@ -109,8 +110,12 @@ CommonParametersLCDView::CommonParametersLCDView (QRX5EditorPreset::Ptr presetTo
         transport->bindParameter ("TIME DIVISION", timeDivisionValue, true);
     }
 
+    // The box edits the name without the blanks that pad it, still renaming on every keystroke.
     if (preset != nullptr)
-        preset->bindName (nameEditor->getTextValue());
+    {
+        shownName.referTo (juce::Value (new ShownPresetNameSource (preset)));
+        nameEditor->getTextValue().referTo (shownName);
+    }
 
     nameEditor->addListener (this);
 }
@@ -204,6 +209,5 @@ void CommonParametersLCDView::comboBoxChanged (juce::ComboBox* box)
 
 void CommonParametersLCDView::textEditorTextChanged (juce::TextEditor& editor)
 {
-    if (preset != nullptr)
-        preset->setName (editor.getText());
+    shownName = editor.getText();
 }

@@ -44,6 +44,7 @@ private:
     std::unique_ptr<juce::ComboBox> transportTypeBox;
     std::unique_ptr<NumberBoxComponent<int>> swingBox;
     juce::Value repeatToggleValue, timeDivisionToggleValue, transportTypeValue;
+    juce::Value shownName; // the name box's text, the preset's name without its padding
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CommonParametersLCDView)
 };
