@@ -264,7 +264,8 @@ TEST_F (AutoPopulateToolTest, GlobalSettingsCaptionsReadDarkOnTheLightPanelAsThe
 {
     ASSERT_TRUE (firstSubModesBuilt());
     juce::ReferenceCountedObjectPtr<QRX571GlobalSettingsComponent> page = new QRX571GlobalSettingsComponent();
-    page->setSize (page->getWidth(), page->getHeight()); // lays the page out
+    EXPECT_TRUE (viewtest::writePng (page->createComponentSnapshot (page->getLocalBounds()),
+                                     "global_settings_page.png"));
     const auto background = EditorPictures::auxiliaryBackground();
 
     // Each caption against the picture under it: the page's own, or the tool's under its panel.
