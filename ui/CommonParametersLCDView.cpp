@@ -110,17 +110,17 @@ CommonParametersLCDView::CommonParametersLCDView (QRX5EditorPreset::Ptr presetTo
         transport->bindParameter ("TIME DIVISION", timeDivisionValue, true);
     }
 
-    // The box edits the name without the blanks that pad it, still renaming on every keystroke.
+    // The box edits the name without the blanks that pad it, still renaming on every keystroke
+    // (its text value is written as the text changes; a text-change listener would hear later,
+    // possibly after a load it would then undo).
     if (preset != nullptr)
     {
         shownName.referTo (juce::Value (new ShownPresetNameSource (preset)));
         nameEditor->getTextValue().referTo (shownName);
     }
-
-    nameEditor->addListener (this);
 }
 
-CommonParametersLCDView::~CommonParametersLCDView() { nameEditor->removeListener (this); }
+CommonParametersLCDView::~CommonParametersLCDView() = default;
 
 juce::Label* CommonParametersLCDView::addCaption (juce::Component& widget, int width)
 {
@@ -205,9 +205,4 @@ void CommonParametersLCDView::comboBoxChanged (juce::ComboBox* box)
         repeatToggleValue = value;
     else if (box == transportTypeBox.get())
         transportTypeValue = value;
-}
-
-void CommonParametersLCDView::textEditorTextChanged (juce::TextEditor& editor)
-{
-    shownName = editor.getText();
 }
