@@ -1,5 +1,7 @@
 #include "app/AutoPopToolWindow.h"
 
+#include "ui/PresetNameText.h"
+
 AutoPopToolWindow::AutoPopToolWindow (juce::Component* contentToOwn)
     : juce::DocumentWindow ("Auto Populate", juce::Colours::black,
                             juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, true)
@@ -24,5 +26,5 @@ void AutoPopToolWindow::showAround (juce::Component* mainWindow, const juce::Str
     centreAroundComponent (mainWindow, getWidth(), getHeight());
     addToDesktop();
     setVisible (true);
-    setName ("Auto Populate: " + presetName);
+    setName ("Auto Populate: " + presetNameShown (presetName));
 }
