@@ -6,6 +6,7 @@
 #include "app/PresetFileChooser.h"
 #include "app/QRX5EditorApplication.h"
 #include "app/SendPresetWindow.h"
+#include "app/WindowSizeHints.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
 
@@ -23,7 +24,8 @@ MainWindow::MainWindow (MainContentComponent* content, QRX5EditorPreset::Ptr pre
                         QRX5EditorEngine::Ptr editorEngine, const juce::String& title,
                         juce::MenuBarModel* menuBar)
     : juce::DocumentWindow (applicationName(), juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, true)
+                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                            false) // on the desktop once sized: see WindowSizeHints
     , preset (presetToEdit)
     , engine (editorEngine)
 {
@@ -198,8 +200,7 @@ void MainWindow::sendToHardware()
 
     sendPresetWindow->centreAroundComponent (this, sendPresetWindow->getWidth(),
                                              sendPresetWindow->getHeight());
-    sendPresetWindow->addToDesktop();
-    sendPresetWindow->setVisible (true);
+    WindowSizeHints::show (*sendPresetWindow, true); // in front, even when it is open behind this window
 }
 
 void MainWindow::openAutoPopulateTool()
