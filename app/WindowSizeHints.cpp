@@ -12,6 +12,14 @@ void WindowSizeHints::show (juce::TopLevelWindow& window, bool bringToFront)
         window.addToDesktop();
     }
 
+    // JUCE's peer moves its window once more at its first paint, which leaves only the position
+    // and size in the hints again: have that paint now, before the hints and the map.
+    if (auto* peer = window.getPeer())
+    {
+        peer->repaint (window.getLocalBounds());
+        peer->performAnyPendingRepaintsNow();
+    }
+
     write (window);
     window.setVisible (true);
 
