@@ -7,6 +7,7 @@
 #include "app/QRX5EditorApplication.h"
 #include "app/SendPresetWindow.h"
 #include "app/WindowManager.h"
+#include "app/WindowSizeHints.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
 
@@ -24,7 +25,8 @@ MainWindow::MainWindow (MainContentComponent* content, QRX5EditorPreset::Ptr pre
                         QRX5EditorEngine::Ptr editorEngine, const juce::String& title,
                         juce::MenuBarModel* menuBar)
     : juce::DocumentWindow (applicationName(), juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, true)
+                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                            false) // on the desktop once sized: see WindowSizeHints
     , preset (presetToEdit)
     , engine (editorEngine)
 {
@@ -220,8 +222,7 @@ void MainWindow::sendToHardware()
 
     sendPresetWindow->centreAroundComponent (this, sendPresetWindow->getWidth(),
                                              sendPresetWindow->getHeight());
-    sendPresetWindow->addToDesktop();
-    sendPresetWindow->setVisible (true);
+    WindowSizeHints::show (*sendPresetWindow, true); // in front, even when it is open behind this window
 }
 
 void MainWindow::openAutoPopulateTool()

@@ -10,6 +10,7 @@
 #include "app/PresetFileChooser.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/WindowManager.h"
+#include "app/WindowSizeHints.h"
 #include "midi/SystemMidiPortLayer.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
@@ -19,12 +20,7 @@ namespace
 const juce::String userGuideName{ "QRX571 Editor - User Guide - v1.0.pdf" };
 
 // Puts an application window on screen: on the desktop, visible and in front.
-void showInFront (juce::TopLevelWindow& window)
-{
-    window.addToDesktop();
-    window.setVisible (true);
-    window.toFront (true);
-}
+void showInFront (juce::TopLevelWindow& window) { WindowSizeHints::show (window, true); }
 } // namespace
 
 QRX5EditorApplication::QRX5EditorApplication() = default;
@@ -348,8 +344,7 @@ void QRX5EditorApplication::showLoadFromHardwareWindow()
     window.centreWithSize (window.getWidth(), window.getHeight());
     window.addToDesktop();
     window.refresh();
-    window.setVisible (true);
-    window.toFront (true);
+    showInFront (window);
 }
 
 void QRX5EditorApplication::closeLoadFromHardwareWindow()

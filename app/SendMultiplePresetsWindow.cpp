@@ -27,7 +27,8 @@ bool takeOne (juce::ReferenceCountedArray<QRX5EditorPreset>& list, QRX5EditorPre
 
 SendMultiplePresetsWindow::SendMultiplePresetsWindow()
     : juce::DocumentWindow (EditorStrings::sendMultiplePresets, juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, true)
+                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                            false) // on the desktop once sized: see WindowSizeHints
     , juce::Thread ("Dragged Files Parse Queue")
 {
     // The worker posts to this window; making the weak reference that every message carries

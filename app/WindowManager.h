@@ -24,6 +24,7 @@ public:
     // The last window of the list that is the active one, or null.
     MainWindow::Ptr getActiveWindow() const;
 
+    // Every main window un-minimised and in front, and the open tool windows over them.
     void bringAllToFront();
 
 private:
