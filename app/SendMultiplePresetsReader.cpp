@@ -49,12 +49,6 @@ void SendMultiplePresetsReader::cancel()
     batches.clear();
 }
 
-bool SendMultiplePresetsReader::isReading() const
-{
-    const juce::ScopedLock sl (lock);
-    return workerRunning;
-}
-
 SendMultiplePresetsReader::Progress SendMultiplePresetsReader::takeProgress()
 {
     const juce::ScopedLock sl (lock);

@@ -42,7 +42,7 @@ public:
     // onProgress is never called again.
     void cancel();
 
-    bool isReading() const;
+    // Message thread. Reading goes on until a Progress says otherwise.
     Progress takeProgress();
 
 private:

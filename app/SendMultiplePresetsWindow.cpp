@@ -74,8 +74,6 @@ void SendMultiplePresetsWindow::releaseContent()
 }
 
 //==============================================================================
-bool SendMultiplePresetsWindow::isReading() const { return reader->isReading(); }
-
 // Only the last click's sends count: those of earlier clicks are all among the unanswered.
 bool SendMultiplePresetsWindow::isSending() const { return unanswered.size() > earlierRounds.size(); }
 
@@ -128,6 +126,7 @@ void SendMultiplePresetsWindow::resetSlots()
 {
     reader->cancel();
     reader = makeReader();
+    reading = false;
     earlierRounds = unanswered;
     unacknowledged.clear();
 
@@ -164,6 +163,7 @@ void SendMultiplePresetsWindow::queueFiles (const juce::StringArray& paths, int 
         return;
 
     reader->queue (paths, startRow, engine->getSysExMessages(), checker);
+    reading = true;
 
     content->setControlsEnabled (false);
     content->setStatusText (readingStatus);
@@ -188,7 +188,8 @@ void SendMultiplePresetsWindow::refresh()
     for (int i = 0; i < progress.dropsWithUnreadableFiles && app != nullptr; ++i)
         app->showMessage (EditorStrings::errorOpeningFile);
 
-    if (progress.reading)
+    reading = progress.reading;
+    if (reading)
     {
         if (progress.currentFile.isNotEmpty())
             content->setStatusText (progress.currentFile);

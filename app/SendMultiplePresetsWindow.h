@@ -47,7 +47,8 @@ public:
     void clearSlot (int row);
     void sendAll();
 
-    bool isReading() const;
+    // From a drop or a chosen file until every file is read and its row filled.
+    bool isReading() const { return reading; }
     // From a Send click until every send it made is answered.
     bool isSending() const;
     bool canChangeRows() const { return ! isReading() && ! isSending(); }
@@ -74,6 +75,7 @@ private:
     std::unique_ptr<PresetListBoxModel> model;
     std::unique_ptr<SendMultiplePresetsComponent> content;
     SendMultiplePresetsReader::Ptr reader;
+    bool reading = false;
 
     std::map<int, QRX5EditorPreset::Ptr> slots;
     juce::StringArray rowNames;

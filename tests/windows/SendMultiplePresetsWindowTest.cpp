@@ -9,7 +9,7 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <fstream>
+#include <set>
 #include <unistd.h>
 
 namespace
@@ -50,19 +50,15 @@ private:
     } ignoreSigio;
 };
 
-// Threads of this process named as the worker is (the system keeps 15 characters of a name).
-int workerThreads()
+// The ids of this process's threads, less those in `known`.
+std::set<juce::String> threadIds (const std::set<juce::String>& known = {})
 {
-    int found = 0;
+    std::set<juce::String> ids;
     for (const auto& task : juce::RangedDirectoryIterator (juce::File ("/proc/self/task"), false, "*",
                                                            juce::File::findDirectories))
-    {
-        std::string name;
-        std::getline (std::ifstream (task.getFile().getChildFile ("comm").getFullPathName().toStdString()),
-                      name);
-        found += name == "Dragged Files P" ? 1 : 0;
-    }
-    return found;
+        if (known.count (task.getFile().getFileName()) == 0)
+            ids.insert (task.getFile().getFileName());
+    return ids;
 }
 
 class SendMultiplePresetsWindowTest : public WindowTest
@@ -334,8 +330,10 @@ TEST_F (SendMultiplePresetsWindowTest, AStalledReadNeitherHoldsUpACloseNorFillsR
         const auto file = writeFile ("stuck.qrx571", "Stuck");
         StalledOpen stall (file);
         ASSERT_TRUE (stall.held);
+        const auto before = threadIds();
         row (0).filesDropped (file.getFullPathName(), 0, 0);
         ASSERT_TRUE (testutil::runLoopUntil ([&] { return stall.isOpenWaiting(); }));
+        ASSERT_EQ (threadIds (before).size(), 1u); // the worker
 
         juce::Component::SafePointer<juce::Component> shown (&window());
         const auto start = juce::Time::getMillisecondCounterHiRes();
@@ -344,7 +342,7 @@ TEST_F (SendMultiplePresetsWindowTest, AStalledReadNeitherHoldsUpACloseNorFillsR
         EXPECT_EQ (shown == nullptr, close);
 
         stall.lift();
-        ASSERT_TRUE (testutil::runLoopUntil ([] { return workerThreads() == 0; }));
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return threadIds (before).empty(); }));
         testutil::runLoopFor (50); // what the worker might have posted
         if (! close)
             expectRows ({});
