@@ -33,7 +33,12 @@ public:
         ::close (fd);
     }
     bool isOpenWaiting() const { return fcntl (fd, F_GETLEASE) != F_WRLCK; }
-    void lift() { held = held && fcntl (fd, F_SETLEASE, F_UNLCK) != 0; }
+    void lift()
+    {
+        if (held)
+            fcntl (fd, F_SETLEASE, F_UNLCK);
+        held = false;
+    }
 
     bool held;
 
