@@ -1,7 +1,9 @@
 #include "app/AboutWindow.h"
 
+#include "app/WindowSizeHints.h"
+
 AboutWindow::AboutWindow (const juce::Image& picture)
-    : juce::ResizableWindow ("About " JUCE_APPLICATION_NAME_STRING, true)
+    : juce::ResizableWindow ("About " JUCE_APPLICATION_NAME_STRING, false) // see WindowSizeHints
     , component (new AboutComponent (picture))
 {
     // The window owns the component through the counted pointer: the content is not owned,
@@ -12,7 +14,7 @@ AboutWindow::AboutWindow (const juce::Image& picture)
     // Centred at the size the content sized it to: the frame's 1-px border stays outside the picture.
     centreWithSize (getWidth(), getHeight());
     setAlwaysOnTop (true);
-    setVisible (true);
+    WindowSizeHints::show (*this, false);
 }
 
 AboutWindow::~AboutWindow()

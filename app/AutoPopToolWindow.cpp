@@ -1,8 +1,12 @@
 #include "app/AutoPopToolWindow.h"
 
+#include "app/WindowSizeHints.h"
+#include "ui/PresetNameText.h"
+
 AutoPopToolWindow::AutoPopToolWindow (juce::Component* contentToOwn)
     : juce::DocumentWindow ("Auto Populate", juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, true)
+                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                            false) // on the desktop once sized: see WindowSizeHints
     , content (contentToOwn)
 {
     if (content != nullptr)
@@ -22,7 +26,6 @@ void AutoPopToolWindow::closeButtonPressed() { removeFromDesktop(); }
 void AutoPopToolWindow::showAround (juce::Component* mainWindow, const juce::String& presetName)
 {
     centreAroundComponent (mainWindow, getWidth(), getHeight());
-    addToDesktop();
-    setVisible (true);
-    setName ("Auto Populate: " + presetName);
+    WindowSizeHints::show (*this, true); // in front, even when it is open behind its main window
+    setName ("Auto Populate: " + presetNameShown (presetName));
 }

@@ -96,7 +96,7 @@ void GetPresetWindow::beginFetch()
 {
     engine->addListener (this);
 
-    heldPresets.clear();
+    fetchingPresets.clear();
     nextLocation = PresetLocations::ram;
     requestNext (engine->createPreset());
 }
@@ -109,12 +109,14 @@ void GetPresetWindow::requestNext (QRX5EditorPreset::Ptr preset)
         return;
     }
 
-    heldPresets.add (preset);
+    fetchingPresets.add (preset);
     engine->requestPreset (nextLocation, preset);
 }
 
 void GetPresetWindow::stopFetch()
 {
+    // What a failed fetch got is never listed, so it is never handed out either.
+    fetchingPresets.clear();
     busy = false;
 
     if (content != nullptr)
@@ -145,6 +147,9 @@ void GetPresetWindow::requestPresetResult (int result)
     }
 
     nextLocation = PresetLocations::ram;
+
+    // The names and the presets Get opens change together, and only now.
+    heldPresets.swapWith (fetchingPresets);
 
     juce::StringArray names;
     for (auto* preset : heldPresets)

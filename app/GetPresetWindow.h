@@ -4,6 +4,7 @@
 // A fetch runs Idle -> Fetching on refresh, back to Idle when location 20 has arrived (the names
 // shown, the engine no longer listened to), or to Stopped on a failure: the names of the last
 // complete fetch stay, and Refresh or any successful send anywhere starts again from "RAM".
+// Get always opens the presets of the fetch whose names are shown, never one still being filled.
 #pragma once
 
 #include "app/GetPresetComponent.h"
@@ -26,7 +27,8 @@ public:
     // Starts a fetch from location 0 unless one is running.
     void refresh();
 
-    // Opens the held preset of a location itself, not a copy; a location with none opens nothing.
+    // Opens the preset of a location from the last complete fetch itself, not a copy; before
+    // the first complete fetch it opens nothing.
     void openPresetAtRow (int row);
 
     // Drops the content and the model, which holds this window, and leaves the desktop. The
@@ -50,7 +52,8 @@ private:
     void requestNext (QRX5EditorPreset::Ptr preset);
 
     QRX5EditorEngine::Ptr engine;
-    juce::ReferenceCountedArray<QRX5EditorPreset> heldPresets; // index = location
+    juce::ReferenceCountedArray<QRX5EditorPreset> heldPresets;     // last complete fetch, index = location
+    juce::ReferenceCountedArray<QRX5EditorPreset> fetchingPresets; // the fetch under way, index = location
     GetPresetComponent::Ptr content;
     juce::CriticalSection lock;
     int nextLocation = 0;

@@ -6,6 +6,8 @@
 #include "app/PresetFileChooser.h"
 #include "app/QRX5EditorApplication.h"
 #include "app/SendPresetWindow.h"
+#include "app/WindowManager.h"
+#include "app/WindowSizeHints.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
 
@@ -23,7 +25,8 @@ MainWindow::MainWindow (MainContentComponent* content, QRX5EditorPreset::Ptr pre
                         QRX5EditorEngine::Ptr editorEngine, const juce::String& title,
                         juce::MenuBarModel* menuBar)
     : juce::DocumentWindow (applicationName(), juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, true)
+                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                            false) // on the desktop once sized: see WindowSizeHints
     , preset (presetToEdit)
     , engine (editorEngine)
 {
@@ -120,6 +123,11 @@ juce::ApplicationCommandTarget* MainWindow::getNextCommandTarget()
 
 bool MainWindow::confirmSave()
 {
+    if (asking)
+        return false;
+
+    const Ptr keepAlive (this);
+    const juce::ScopedValueSetter<bool> askingNow (asking, true);
     const int answer = juce::AlertWindow::showYesNoCancelBox (juce::MessageBoxIconType::QuestionIcon,
                                                               EditorStrings::saveDocumentTitle,
                                                               EditorStrings::savePresetQuestion + fileName);
@@ -132,26 +140,34 @@ bool MainWindow::confirmSave()
 bool MainWindow::save()
 {
     if (filePath.isNotEmpty() && juce::File (filePath).existsAsFile())
-    {
-        engine->savePresetFile (juce::File (filePath), preset);
-        return true;
-    }
+        return write (juce::File (filePath));
     return saveAs();
 }
 
 bool MainWindow::saveAs()
 {
-    auto chooser = makePresetFileChooser (EditorStrings::selectFilenameToSave);
-    if (! chooser->browseForFileToSave (true))
+    // The window manager's close request still reaches a window while its chooser is up.
+    const Ptr keepAlive (this);
+    const auto file = choosePresetFileToSave (EditorStrings::selectFilenameToSave);
+    if (file == juce::File() || isClosed() || ! write (file))
         return false;
-
-    const auto file = chooser->getResult();
-    engine->savePresetFile (file, preset);
 
     filePath = file.getFullPathName();
     fileName = file.getFileName();
     showTitle (file.getFileNameWithoutExtension());
     return true;
+}
+
+bool MainWindow::write (const juce::File& file)
+{
+    if (engine->savePresetFile (file, preset))
+        return true;
+
+    // Now, not when the engine's result arrives: the close, open or quit that asked stops here,
+    // and the user must learn why before doing anything else.
+    if (auto* app = QRX5EditorApplication::getApp())
+        app->showMessage (EditorStrings::errorSavingFile);
+    return false;
 }
 
 void MainWindow::closeWindow()
@@ -160,9 +176,17 @@ void MainWindow::closeWindow()
         app->closeWindow (this);
 }
 
+bool MainWindow::isClosed() const
+{
+    auto* app = QRX5EditorApplication::getApp();
+    auto* manager = app != nullptr ? app->getWindowManager() : nullptr;
+    return manager == nullptr || ! manager->contains (this);
+}
+
 void MainWindow::openFile (const juce::File& file)
 {
-    if (isModified() && ! confirmSave())
+    const Ptr keepAlive (this);
+    if (isModified() && (! confirmSave() || isClosed()))
         return;
 
     // The window takes the file only when it really holds a preset: a later Save must never
@@ -198,8 +222,7 @@ void MainWindow::sendToHardware()
 
     sendPresetWindow->centreAroundComponent (this, sendPresetWindow->getWidth(),
                                              sendPresetWindow->getHeight());
-    sendPresetWindow->addToDesktop();
-    sendPresetWindow->setVisible (true);
+    WindowSizeHints::show (*sendPresetWindow, true); // in front, even when it is open behind this window
 }
 
 void MainWindow::openAutoPopulateTool()

@@ -33,14 +33,21 @@ public:
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
 
     // Asks "Save Document" with Yes, No and Cancel; false means Cancel. Yes with a chooser
-    // that is then cancelled counts as Cancel, so nothing unsaved is ever thrown away.
+    // that is then cancelled, or with a write that fails, counts as Cancel, so nothing unsaved
+    // is ever thrown away. While the question is open a second one for this window is not
+    // asked: it answers Cancel at once and the open question decides.
     bool confirmSave();
 
-    // Each answers whether the preset was written (false when the chooser was cancelled).
+    // Each answers whether the preset was written: false when the chooser was cancelled, the
+    // window was closed while it was up, or the write failed ("Error Saving File." shows at
+    // once, and the window keeps its file and title).
     bool save();
     bool saveAs();
 
     void closeWindow();
+    // Whether the application has let go of this window. Whatever waited in a modal loop, with
+    // the window kept alive meanwhile, stops when it finds its window closed.
+    bool isClosed() const;
 
     // Loads the file into this window's preset, asking first when the preset was edited.
     void openFile (const juce::File& file);
@@ -57,6 +64,7 @@ public:
 private:
     bool isModified();
     void showTitle (const juce::String& name);
+    bool write (const juce::File& file);
 
     juce::ReferenceCountedObjectPtr<SendPresetWindow> sendPresetWindow;
     juce::String filePath;
@@ -64,6 +72,7 @@ private:
     QRX5EditorPreset::Ptr preset;
     QRX5EditorEngine::Ptr engine;
     std::unique_ptr<AutoPopToolWindow> autoPopWindow;
+    bool asking = false; // the save question is open
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };

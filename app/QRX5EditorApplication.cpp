@@ -10,6 +10,7 @@
 #include "app/PresetFileChooser.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/WindowManager.h"
+#include "app/WindowSizeHints.h"
 #include "midi/SystemMidiPortLayer.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
@@ -19,12 +20,7 @@ namespace
 const juce::String userGuideName{ "QRX571 Editor - User Guide - v1.0.pdf" };
 
 // Puts an application window on screen: on the desktop, visible and in front.
-void showInFront (juce::TopLevelWindow& window)
-{
-    window.addToDesktop();
-    window.setVisible (true);
-    window.toFront (true);
-}
+void showInFront (juce::TopLevelWindow& window) { WindowSizeHints::show (window, true); }
 } // namespace
 
 QRX5EditorApplication::QRX5EditorApplication() = default;
@@ -103,24 +99,17 @@ void QRX5EditorApplication::anotherInstanceStarted (const juce::String& commandL
 
 void QRX5EditorApplication::systemRequestedQuit()
 {
-    if (windowManager == nullptr)
+    // The live list, not a copy: a window closed meanwhile from its own title bar is not asked
+    // again, and one whose question is already open answers Cancel.
+    while (windowManager != nullptr && windowManager->getNumWindows() > 0)
     {
-        quitApplication();
-        return;
-    }
-
-    auto windows = windowManager->getWindows();
-
-    while (! windows.isEmpty())
-    {
-        MainWindow::Ptr window = windows.getFirst();
+        MainWindow::Ptr window = windowManager->getWindows().getFirst();
         window->toFront (true);
 
         if (! window->confirmSave())
             return;
 
         windowManager->removeWindow (window.get());
-        windows.remove (0);
     }
 
     quitApplication();
@@ -237,7 +226,7 @@ void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5E
 void QRX5EditorApplication::closeWindow (MainWindow* window)
 {
     MainWindow::Ptr keptWhileAsking (window);
-    if (window == nullptr || windowManager == nullptr || ! window->confirmSave())
+    if (window == nullptr || window->isClosed() || ! window->confirmSave())
         return;
 
     windowManager->removeWindow (window);
@@ -254,6 +243,9 @@ void QRX5EditorApplication::quitIfNothingIsOnScreen()
 
 bool QRX5EditorApplication::isAnyApplicationWindowOnScreen() const
 {
+    if (messagesOnScreen > 0)
+        return true;
+
     for (juce::Component* window : std::initializer_list<juce::Component*>{
              aboutWindow.get(), midiSetupWindow.get(), loadFromHardwareWindow.get(),
              sendMultiplePresetsWindow.get(), globalSettingsWindow.get() })
@@ -289,16 +281,25 @@ void QRX5EditorApplication::openPresetFileResult (int result)
         showMessage (EditorStrings::errorOpeningFile);
 }
 
-void QRX5EditorApplication::savePresetFileResult (int result)
-{
-    if (result == 0)
-        showMessage (EditorStrings::errorSavingFile);
-}
+// The main window, the only one that saves, says at once when a write failed.
+void QRX5EditorApplication::savePresetFileResult (int) {}
 
 void QRX5EditorApplication::showMessage (const juce::String& text)
 {
-    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, getApplicationName(),
-                                            text);
+    // A message still up keeps the program running, so one shown as the last window closes
+    // (a batch's confirmation) is read before the program quits.
+    ++messagesOnScreen;
+    juce::AlertWindow::showMessageBoxAsync (
+        juce::MessageBoxIconType::WarningIcon, getApplicationName(), text, {}, nullptr,
+        juce::ModalCallbackFunction::create (
+            [] (int)
+            {
+                if (auto* app = getApp())
+                {
+                    app->messagesOnScreen = std::max (0, app->messagesOnScreen - 1);
+                    app->quitIfNothingIsOnScreen();
+                }
+            }));
 }
 
 //==============================================================================
@@ -343,8 +344,7 @@ void QRX5EditorApplication::showLoadFromHardwareWindow()
     window.centreWithSize (window.getWidth(), window.getHeight());
     window.addToDesktop();
     window.refresh();
-    window.setVisible (true);
-    window.toFront (true);
+    showInFront (window);
 }
 
 void QRX5EditorApplication::closeLoadFromHardwareWindow()

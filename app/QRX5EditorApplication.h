@@ -103,8 +103,8 @@ public:
     void showLoadFromHardwareWindow();
     void openPresetWithChooser();
 
-    // With no main window and none of the application's own windows on screen nothing could
-    // reach the program any more, so it quits.
+    // With no main window and none of the application's own windows or messages on screen
+    // nothing could reach the program any more, so it quits.
     void quitIfNothingIsOnScreen();
 
     // What the program is made of, for whoever needs to look (the tests).
@@ -146,6 +146,7 @@ private:
     juce::ReferenceCountedObjectPtr<MidiSetupWindow> midiSetupWindow;
     juce::ReferenceCountedObjectPtr<GlobalSettingsWindow> globalSettingsWindow;
     juce::ReferenceCountedObjectPtr<GetPresetWindow> loadFromHardwareWindow;
+    int messagesOnScreen = 0; // shown by showMessage and not yet dismissed
 
     JUCE_DECLARE_NON_COPYABLE (QRX5EditorApplication)
 };

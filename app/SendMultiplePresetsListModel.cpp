@@ -23,8 +23,8 @@ Row::PresetListRowComponent (SendMultiplePresetsWindow* owner, int rowNumber, co
     nameLabel.setColour (juce::Label::textColourId, juce::Colours::white);
     nameLabel.setText (presetName, juce::dontSendNotification);
 
-    // Rows are made anew at every refresh, so this follows the reading state.
-    const bool idle = ! window->isReading();
+    // Rows are made anew at every refresh, so this follows the reading and sending states.
+    const bool idle = window->canChangeRows();
     browse->setEnabled (idle);
     clear->setEnabled (idle);
 
@@ -57,9 +57,9 @@ void Row::buttonClicked (juce::Button* button)
         window->clearSlot (row);
 }
 
-bool Row::isInterestedInDragSource (const SourceDetails&) { return ! window->isReading(); }
+bool Row::isInterestedInDragSource (const SourceDetails&) { return window->canChangeRows(); }
 
-bool Row::isInterestedInFileDrag (const juce::StringArray&) { return ! window->isReading(); }
+bool Row::isInterestedInFileDrag (const juce::StringArray&) { return window->canChangeRows(); }
 
 void Row::filesDropped (const juce::StringArray& files, int, int) { window->queueFiles (files, row); }
 

@@ -9,10 +9,9 @@
 
 namespace
 {
-const juce::String presetFileExtension = juce::String ("*.qrx571").substring (1);
 const juce::String chooserTitle{ "Select Preset file to load" };
 const juce::String readingStatus{ "Reading Dragged Files" };
-constexpr int rowHeight = 24, numRowNames = PresetLocations::numLocations + 1, stopTimeoutMs = 5000;
+constexpr int rowHeight = 24, numRowNames = PresetLocations::numLocations + 1;
 
 // Takes one entry of the preset out of the list; false when it has none.
 bool takeOne (juce::ReferenceCountedArray<QRX5EditorPreset>& list, QRX5EditorPreset* preset)
@@ -27,13 +26,10 @@ bool takeOne (juce::ReferenceCountedArray<QRX5EditorPreset>& list, QRX5EditorPre
 
 SendMultiplePresetsWindow::SendMultiplePresetsWindow()
     : juce::DocumentWindow (EditorStrings::sendMultiplePresets, juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, true)
-    , juce::Thread ("Dragged Files Parse Queue")
+                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                            false) // on the desktop once sized: see WindowSizeHints
+    , reader (makeReader())
 {
-    // The worker posts to this window; making the weak reference that every message carries
-    // here, before the worker exists, keeps its first post from racing ours.
-    const juce::WeakReference<juce::MessageListener> primed (this);
-
     rowNames.strings.insertMultiple (0, {}, numRowNames);
 
     model = std::make_unique<PresetListBoxModel> (this);
@@ -51,17 +47,24 @@ SendMultiplePresetsWindow::SendMultiplePresetsWindow()
     setUsingNativeTitleBar (true);
 }
 
+// The worker may be stuck in a read; it is left to finish on its own and finds the reader
+// cancelled, so nothing here waits for it.
 SendMultiplePresetsWindow::~SendMultiplePresetsWindow()
 {
     if (auto* app = QRX5EditorApplication::getApp())
         if (auto engine = app->getEngine())
             engine->removeListener (this);
 
-    stopThread (stopTimeoutMs);
+    reader->cancel();
     chooser.reset();
     clearContentComponent();
     releaseContent();
     content.reset();
+}
+
+SendMultiplePresetsReader::Ptr SendMultiplePresetsWindow::makeReader()
+{
+    return new SendMultiplePresetsReader ([this] { refresh(); });
 }
 
 void SendMultiplePresetsWindow::releaseContent()
@@ -72,43 +75,37 @@ void SendMultiplePresetsWindow::releaseContent()
 }
 
 //==============================================================================
-bool SendMultiplePresetsWindow::isReading() const
-{
-    const juce::ScopedLock sl (lock);
-    return reading;
-}
+// Only the last click's sends count: those of earlier clicks are all among the unanswered.
+bool SendMultiplePresetsWindow::isSending() const { return unanswered.size() > earlierRounds.size(); }
 
-juce::String SendMultiplePresetsWindow::getRowName (int row) const
-{
-    const juce::ScopedLock sl (lock);
-    return rowNames[row];
-}
+juce::String SendMultiplePresetsWindow::getRowName (int row) const { return rowNames[row]; }
 
 QRX5EditorPreset::Ptr SendMultiplePresetsWindow::getSlotPreset (int row) const
 {
-    const juce::ScopedLock sl (lock);
     const auto found = slots.find (row);
     return found == slots.end() ? nullptr : found->second;
 }
 
 void SendMultiplePresetsWindow::storePresetInSlot (QRX5EditorPreset::Ptr preset, int row)
 {
-    if (preset == nullptr || ! PresetLocations::isValid (row))
-        return;
+    if (fillSlot (preset, row))
+        notifyMessageThread();
+}
 
-    const auto name = preset->getName();
-    {
-        const juce::ScopedLock sl (lock);
-        slots[row] = preset;
-        rowNames.set (row, name);
-    }
-    notifyMessageThread();
+bool SendMultiplePresetsWindow::fillSlot (QRX5EditorPreset::Ptr preset, int row)
+{
+    if (preset == nullptr || ! PresetLocations::isValid (row))
+        return false;
+
+    slots[row] = preset;
+    rowNames.set (row, preset->getName());
+    return true;
 }
 
 void SendMultiplePresetsWindow::dropPresetOnSlot (QRX5EditorPreset::Ptr source, int row)
 {
     auto* app = QRX5EditorApplication::getApp();
-    if (source == nullptr || app == nullptr)
+    if (source == nullptr || app == nullptr || ! canChangeRows())
         return;
 
     if (auto copy = app->createDefaultPreset())
@@ -118,34 +115,33 @@ void SendMultiplePresetsWindow::dropPresetOnSlot (QRX5EditorPreset::Ptr source, 
     }
 }
 
+// The row then shows the default preset's name, as it would any preset it is to send.
 void SendMultiplePresetsWindow::clearSlot (int row)
 {
-    auto* app = QRX5EditorApplication::getApp();
-    if (app == nullptr || ! PresetLocations::isValid (row))
-        return;
-
-    if (auto preset = app->createDefaultPreset())
-    {
-        const juce::ScopedLock sl (lock);
-        slots[row] = preset;
-        rowNames.set (row, {});
-    }
-    notifyMessageThread();
+    if (auto* app = QRX5EditorApplication::getApp(); app != nullptr && canChangeRows())
+        storePresetInSlot (app->createDefaultPreset(), row);
 }
 
+// Sends still out no longer count for the emptied rows.
 void SendMultiplePresetsWindow::resetSlots()
 {
-    {
-        const juce::ScopedLock sl (lock);
-        slots.clear();
-        rowNames.clearQuick();
-        rowNames.strings.insertMultiple (0, {}, numRowNames);
-    }
+    reader->cancel();
+    reader = makeReader();
+    reading = false;
+    earlierRounds = unanswered;
+    unacknowledged.clear();
+
+    slots.clear();
+    rowNames.clearQuick();
+    rowNames.strings.insertMultiple (0, {}, numRowNames);
     notifyMessageThread();
 }
 
 void SendMultiplePresetsWindow::browseForSlotFile (int row)
 {
+    if (! canChangeRows())
+        return;
+
     chooser = makePresetFileChooser (chooserTitle);
     chooser->launchAsync (juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles,
                           [this, row] (const juce::FileChooser& fc)
@@ -159,147 +155,45 @@ void SendMultiplePresetsWindow::browseForSlotFile (int row)
 void SendMultiplePresetsWindow::queueFiles (const juce::StringArray& paths, int startRow)
 {
     auto* app = QRX5EditorApplication::getApp();
-    if (app == nullptr || ! PresetLocations::isValid (startRow))
+    if (app == nullptr || isSending() || ! PresetLocations::isValid (startRow))
         return;
 
-    Batch batch{ paths, startRow, app->getEngine(), {} };
-    if (batch.engine == nullptr)
+    const auto engine = app->getEngine();
+    auto checker = app->createDefaultPreset();
+    if (engine == nullptr || checker == nullptr)
         return;
-    if (auto defaultPreset = app->createDefaultPreset())
-        batch.defaultImage = defaultPreset->getData();
 
-    {
-        const juce::ScopedLock sl (lock);
-        batches.push_back (std::move (batch));
-        reading = true;
-    }
+    reader->queue (paths, startRow, engine->getSysExMessages(), checker);
+    reading = true;
 
     content->setControlsEnabled (false);
     content->setStatusText (readingStatus);
     content->updateList();
-
-    startThread();
-    notify();
 }
 
-void SendMultiplePresetsWindow::run()
+void SendMultiplePresetsWindow::handleMessage (const juce::Message&) { refresh(); }
+
+// Each file read becomes a preset here, on the message thread, like every other row's.
+void SendMultiplePresetsWindow::refresh()
 {
-    while (! threadShouldExit())
+    auto progress = reader->takeProgress();
+    auto* app = QRX5EditorApplication::getApp();
+
+    for (const auto& [row, image] : progress.filled)
     {
-        Batch batch;
-        if (takeNextBatch (batch))
-            readBatch (batch);
-        else
-            wait (-1);
-    }
-}
-
-// The reading state ends only here, once the last queued batch is stored, so nothing can be
-// dropped while the worker is still filling rows.
-bool SendMultiplePresetsWindow::takeNextBatch (Batch& batch)
-{
-    {
-        const juce::ScopedLock sl (lock);
-        if (! batches.empty())
-        {
-            batch = std::move (batches.front());
-            batches.pop_front();
-            return true;
-        }
-
-        if (! reading)
-            return false;
-
-        reading = false;
-        currentFile.clear();
-    }
-    notifyMessageThread();
-    return false;
-}
-
-juce::Array<juce::File> SendMultiplePresetsWindow::collectFiles (const Batch& batch)
-{
-    juce::Array<juce::File> files;
-
-    for (const auto& path : batch.paths)
-    {
-        if (threadShouldExit())
-            return {};
-        if (path.isEmpty())
-            continue;
-
-        const auto file = juce::File::getCurrentWorkingDirectory().getChildFile (path);
-
-        if (file.hasFileExtension (presetFileExtension))
-        {
-            files.add (file);
-            continue;
-        }
-        if (! file.isDirectory())
-            continue;
-
-        for (const auto& entry : juce::RangedDirectoryIterator (
-                 file, true, "*", juce::File::findFilesAndDirectories, juce::File::FollowSymlinks::noCycles))
-        {
-            if (threadShouldExit())
-                return {};
-
-            // The walk has already measured each entry: only a file of a dump's size can be a preset
-            // file, so the rest are passed over without opening them.
-            if (! entry.isDirectory() && entry.getFileSize() == batch.engine->getDumpSize())
-                files.add (entry.getFile());
-        }
-    }
-    return files;
-}
-
-void SendMultiplePresetsWindow::readBatch (const Batch& batch)
-{
-    int stored = 0;
-
-    for (const auto& file : collectFiles (batch))
-    {
-        if (threadShouldExit())
-            return;
-
-        {
-            const juce::ScopedLock sl (lock);
-            currentFile = file.getFullPathName();
-        }
-
-        const int row = batch.startRow + stored;
-        if (! PresetLocations::isValid (row))
-            return;
-
-        if (! batch.engine->loadPresetFile (file))
-            continue;
-
-        notifyMessageThread();
-
-        // A file that passes the test but does not load still fills its row, with the default
-        // preset; the application reports the failed read.
-        auto preset = batch.engine->createPreset();
-        preset->setFromData (batch.defaultImage);
-        batch.engine->openPresetFile (file, preset);
-        storePresetInSlot (preset, row);
-        ++stored;
-    }
-}
-
-void SendMultiplePresetsWindow::handleMessage (const juce::Message&)
-{
-    bool nowReading;
-    juce::String file;
-    {
-        const juce::ScopedLock sl (lock);
-        nowReading = reading;
-        file = currentFile;
+        auto preset = app != nullptr ? app->createDefaultPreset() : nullptr;
+        if (preset != nullptr && preset->setFromData (image))
+            fillSlot (preset, row);
     }
 
-    if (nowReading)
+    for (int i = 0; i < progress.dropsWithUnreadableFiles && app != nullptr; ++i)
+        app->showMessage (EditorStrings::errorOpeningFile);
+
+    reading = progress.reading;
+    if (reading)
     {
-        if (file.isNotEmpty())
-            content->setStatusText (file);
+        if (progress.currentFile.isNotEmpty())
+            content->setStatusText (progress.currentFile);
         return;
     }
 
@@ -322,12 +216,7 @@ void SendMultiplePresetsWindow::sendAll()
     if (engine == nullptr)
         return;
 
-    std::map<int, QRX5EditorPreset::Ptr> toSend;
-    {
-        const juce::ScopedLock sl (lock);
-        toSend = slots;
-    }
-    if (toSend.empty())
+    if (slots.empty() || isReading())
         return;
 
     // Answers come oldest first, so those still due for an earlier round come before any of this
@@ -336,12 +225,13 @@ void SendMultiplePresetsWindow::sendAll()
     unacknowledged.clear();
     engine->addListener (this);
 
-    for (const auto& [location, preset] : toSend)
+    for (const auto& [location, preset] : slots)
     {
         unacknowledged.add (preset);
         unanswered.add (preset);
         engine->sendPreset (location, preset);
     }
+    content->updateList(); // the rows are off until every send is answered
 }
 
 void SendMultiplePresetsWindow::sendPresetResult (QRX5EditorPreset::Ptr preset, int result)
@@ -350,11 +240,18 @@ void SendMultiplePresetsWindow::sendPresetResult (QRX5EditorPreset::Ptr preset, 
     if (preset == nullptr || ! takeOne (unanswered, preset.get()))
         return;
 
-    if (takeOne (earlierRounds, preset.get()) || result != 2 || ! takeOne (unacknowledged, preset.get()))
+    if (takeOne (earlierRounds, preset.get()))
         return;
 
+    if (result == 2)
+        takeOne (unacknowledged, preset.get());
+
     if (! unacknowledged.isEmpty())
+    {
+        if (! isSending())
+            content->updateList(); // a send failed: the rows are the user's again
         return;
+    }
 
     if (auto* app = QRX5EditorApplication::getApp())
         app->showMessage (EditorStrings::presetSentSuccessfully);

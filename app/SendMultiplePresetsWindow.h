@@ -1,24 +1,24 @@
 // Fills the device's 21 preset locations in one go. Rows are filled by dropping preset files or
-// folders on them, by browsing for one file, or by dropping a main window's preset; a worker
-// thread reads the files so that reading many keeps the window responsive. Send sends every
-// filled row; when the device has acknowledged each of them the window says so and closes.
+// folders on them, by browsing for one file, or by dropping a main window's preset; a reader
+// with a worker thread reads the files so that reading many keeps the window responsive. Send
+// sends every filled row; when the device has acknowledged each of them the window says so and
+// closes.
 //
 // While the worker reads, Send, the rows' buttons and their drop targets are off, until the
-// worker has stored its last file. The fields the worker shares with the message thread are
-// guarded by one lock.
+// worker has read its last file; while a batch is being sent the rows stay off too, so what the
+// window reports sent is what the rows show. Everything here is the message thread's.
 #pragma once
 
 #include "app/SendMultiplePresetsComponent.h"
+#include "app/SendMultiplePresetsReader.h"
 #include "midi/QRX5EditorEngine.h"
 
-#include <deque>
 #include <map>
 #include <memory>
 
 class SendMultiplePresetsWindow : public juce::DocumentWindow,
                                   public juce::ReferenceCountedObject,
                                   public juce::Button::Listener,
-                                  public juce::Thread,
                                   public juce::MessageListener,
                                   public QRX5EditorEngine::Listener
 {
@@ -31,7 +31,8 @@ public:
     SendMultiplePresetsWindow();
     ~SendMultiplePresetsWindow() override;
 
-    // Empties every row; the application calls it on every show.
+    // Empties every row and drops whatever is still being read; the application calls it on
+    // every show.
     void resetSlots();
     // Deletes the list and then its model; the application calls it before letting go.
     void releaseContent();
@@ -46,7 +47,11 @@ public:
     void clearSlot (int row);
     void sendAll();
 
-    bool isReading() const;
+    // From a drop or a chosen file until every file is read and its row filled.
+    bool isReading() const { return reading; }
+    // From a Send click until every send it made is answered.
+    bool isSending() const;
+    bool canChangeRows() const { return ! isReading() && ! isSending(); }
     juce::String getRowName (int row) const;
     QRX5EditorPreset::Ptr getSlotPreset (int row) const;
     SendMultiplePresetsComponent* getContent() { return content.get(); }
@@ -57,38 +62,26 @@ public:
     void openPresetFileResult (int result) override;
     void savePresetFileResult (int result) override;
     void handleMessage (const juce::Message& message) override;
-    void run() override;
     void closeButtonPressed() override;
 
 private:
-    // Paths dropped together, with what the worker needs to read them: it never calls the
-    // application itself.
-    struct Batch
-    {
-        juce::StringArray paths;
-        int startRow = 0;
-        QRX5EditorEngine::Ptr engine;
-        juce::Array<juce::uint8> defaultImage;
-    };
-
-    bool takeNextBatch (Batch& batch);
-    void readBatch (const Batch& batch);
-    juce::Array<juce::File> collectFiles (const Batch& batch);
     void notifyMessageThread() { postMessage (new juce::Message()); }
+    // The row shows the preset's own name, not the file's; false for no preset or no row.
+    bool fillSlot (QRX5EditorPreset::Ptr preset, int row);
+    // Takes what the reader has read and shows the reading state.
+    void refresh();
+    SendMultiplePresetsReader::Ptr makeReader();
 
     std::unique_ptr<PresetListBoxModel> model;
     std::unique_ptr<SendMultiplePresetsComponent> content;
-
-    mutable juce::CriticalSection lock; // guards the fields up to the next comment
-    std::map<int, QRX5EditorPreset::Ptr> slots;
-    juce::StringArray rowNames;
-    std::deque<Batch> batches;
-    juce::String currentFile;
+    SendMultiplePresetsReader::Ptr reader;
     bool reading = false;
 
-    // Message thread only: every send still waiting for its answer, those of them sent before the
-    // last Send click, and the last click's sends not yet acknowledged. A preset sent twice is
-    // listed twice.
+    std::map<int, QRX5EditorPreset::Ptr> slots;
+    juce::StringArray rowNames;
+
+    // Every send still waiting for its answer, those of them sent before the last Send click, and
+    // the last click's sends not yet acknowledged. A preset sent twice is listed twice.
     juce::ReferenceCountedArray<QRX5EditorPreset> unanswered, earlierRounds, unacknowledged;
     std::unique_ptr<juce::FileChooser> chooser;
 

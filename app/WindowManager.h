@@ -11,7 +11,9 @@ public:
 
     // Places the window by the number now open (not the number made) and shows it.
     void addWindow (MainWindow::Ptr window);
+    // Hides the window at once: an operation of its own may still hold it for a moment.
     void removeWindow (MainWindow* window);
+    bool contains (const MainWindow* window) const { return windows.contains (window); }
 
     int getNumWindows() const { return windows.size(); }
     int getNumWindowsCreated() const { return numWindowsCreated; }
@@ -22,6 +24,7 @@ public:
     // The last window of the list that is the active one, or null.
     MainWindow::Ptr getActiveWindow() const;
 
+    // Every main window un-minimised and in front, and the open tool windows over them.
     void bringAllToFront();
 
 private:

@@ -2,12 +2,14 @@
 
 #include "ui/EditorPictures.h"
 #include "ui/EditorStrings.h"
+#include "ui/FittedFont.h"
 
 namespace
 {
 constexpr int indentation = 10;
 constexpr int editorWidth = 100;
 constexpr int editorHeight = 18;
+constexpr float nameHeight = 15.0f; // a label's own
 } // namespace
 
 AutoPopulateParameter::AutoPopulateParameter (const juce::String& labelText,
@@ -60,6 +62,14 @@ void AutoPopulateParameter::resized()
     enabledButton->setTopLeftPosition (indent ? indentation : 0,
                                        (getHeight() - enabledButton->getHeight()) / 2);
     editor->setBounds (getWidth() - editorWidth, (getHeight() - editorHeight) / 2, editorWidth, editorHeight);
+
+    // The name takes the room between the toggle and the editor, narrowed or made smaller
+    // rather than run over the toggle. The attached label sizes itself to its text (rounded up
+    // by a pixel) and its border.
+    const auto room =
+        editor->getX() - enabledButton->getRight() - nameLabel.getBorderSize().getLeftAndRight() - 1;
+    nameLabel.setFont (fitFont (juce::Font (nameHeight), nameLabel.getText(), (float)room));
+    nameLabel.attachToComponent (editor.get(), true);
 }
 
 AutoPopulateParameter::Ptr createParameter (AutoPopulateFunction::Ptr function,

@@ -211,6 +211,15 @@ void QRX571Emulator::setDinPacing (bool shouldPace)
     dinPacing = shouldPace;
 }
 
+void QRX571Emulator::setReplyAllowance (int numReplies)
+{
+    {
+        const std::lock_guard<std::mutex> guard (mutex);
+        replyAllowance = numReplies;
+    }
+    changed.notify_all();
+}
+
 std::vector<juce::MidiMessage> QRX571Emulator::getReceivedMessages() const
 {
     const std::lock_guard<std::mutex> guard (mutex);
@@ -315,8 +324,13 @@ void QRX571Emulator::run()
                 ! waitUntil (Clock::now() + wireTime (reply.getRawDataSize()), lock, unplugCount))
                 break;
 
-            if (unplugs != unplugCount || outPort == 0)
+            changed.wait (lock, [&] { return quitting || unplugs != unplugCount || replyAllowance != 0; });
+
+            if (quitting || unplugs != unplugCount || outPort == 0)
                 break;
+
+            if (replyAllowance > 0)
+                --replyAllowance;
 
             const auto port = outPort;
             ++numSent;

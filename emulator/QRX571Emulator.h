@@ -66,6 +66,9 @@ public:
     // Paced, every message takes its bytes' wire time each way, and those sent back to back
     // wait their turn on the wire.
     void setDinPacing (bool shouldPace);
+    // Only so many more replies go out; the rest wait, in order, until it is raised again.
+    // Negative, as at the start: no limit.
+    void setReplyAllowance (int numReplies);
 
     // Every message received, in order, and how many replies went out.
     std::vector<juce::MidiMessage> getReceivedMessages() const;
@@ -103,6 +106,7 @@ private:
     int replyDelay = 0;
     ReplyMode replyMode = ReplyMode::normal;
     bool extraAcknowledgement = false, dinPacing = false;
+    int replyAllowance = -1;
     juce::Random random{ 571 };
 
     std::thread worker;

@@ -338,7 +338,7 @@ void QRX5EditorEngine::handleSysExReply (const juce::uint8* data, int size)
 }
 
 //==============================================================================
-void QRX5EditorEngine::savePresetFile (const juce::File& file, QRX5EditorPreset::Ptr preset)
+bool QRX5EditorEngine::savePresetFile (const juce::File& file, QRX5EditorPreset::Ptr preset)
 {
     // A preset the program would refuse to open again is not written at all.
     const auto image = outgoingImage (preset);
@@ -346,6 +346,7 @@ void QRX5EditorEngine::savePresetFile (const juce::File& file, QRX5EditorPreset:
         ! image.isEmpty() && PresetFile::replaceWhole (file, getSysExMessages().presetDumpBytes (0, image));
 
     queue (new SavePresetFileResultUpdater (&listeners, written ? 1 : 0), juce::sendNotificationAsync);
+    return written;
 }
 
 void QRX5EditorEngine::openPresetFile (const juce::File& file, QRX5EditorPreset::Ptr preset)

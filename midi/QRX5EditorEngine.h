@@ -103,8 +103,9 @@ public:
     bool hasOpenRequests();
 
     // Writes the preset as one dump for location 0. The file is replaced whole: a failed write
-    // leaves whatever stood there before untouched.
-    void savePresetFile (const juce::File& file, QRX5EditorPreset::Ptr preset);
+    // leaves whatever stood there before untouched. Answers at once whether the file was
+    // written, so the caller can keep what failed to save; the listeners still hear it later.
+    bool savePresetFile (const juce::File& file, QRX5EditorPreset::Ptr preset);
     // Loads the file's dump into the preset.
     void openPresetFile (const juce::File& file, QRX5EditorPreset::Ptr preset);
     // Whether the file is a valid preset file; loads nothing and posts nothing.

@@ -1,6 +1,7 @@
 #include "ui/CommonParametersLCDView.h"
 
 #include "ui/FittedFont.h"
+#include "ui/ShownPresetNameSource.h"
 #include "ui/WidgetFactories.h"
 
 namespace
@@ -109,13 +110,17 @@ CommonParametersLCDView::CommonParametersLCDView (QRX5EditorPreset::Ptr presetTo
         transport->bindParameter ("TIME DIVISION", timeDivisionValue, true);
     }
 
+    // The box edits the name without the blanks that pad it, still renaming on every keystroke
+    // (its text value is written as the text changes; a text-change listener would hear later,
+    // possibly after a load it would then undo).
     if (preset != nullptr)
-        preset->bindName (nameEditor->getTextValue());
-
-    nameEditor->addListener (this);
+    {
+        shownName.referTo (juce::Value (new ShownPresetNameSource (preset)));
+        nameEditor->getTextValue().referTo (shownName);
+    }
 }
 
-CommonParametersLCDView::~CommonParametersLCDView() { nameEditor->removeListener (this); }
+CommonParametersLCDView::~CommonParametersLCDView() = default;
 
 juce::Label* CommonParametersLCDView::addCaption (juce::Component& widget, int width)
 {
@@ -200,10 +205,4 @@ void CommonParametersLCDView::comboBoxChanged (juce::ComboBox* box)
         repeatToggleValue = value;
     else if (box == transportTypeBox.get())
         transportTypeValue = value;
-}
-
-void CommonParametersLCDView::textEditorTextChanged (juce::TextEditor& editor)
-{
-    if (preset != nullptr)
-        preset->setName (editor.getText());
 }

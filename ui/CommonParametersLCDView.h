@@ -13,7 +13,6 @@
 
 class CommonParametersLCDView : public juce::Component,
                                 public juce::ComboBox::Listener,
-                                public juce::TextEditor::Listener,
                                 public virtual juce::ReferenceCountedObject,
                                 public virtual juce::Value::Listener
 {
@@ -26,7 +25,6 @@ public:
     void resized() override;
     void valueChanged (juce::Value& value) override;
     void comboBoxChanged (juce::ComboBox* box) override;
-    void textEditorTextChanged (juce::TextEditor& editor) override;
 
     juce::TextEditor& getNameEditor() const { return *nameEditor; }
 
@@ -44,6 +42,7 @@ private:
     std::unique_ptr<juce::ComboBox> transportTypeBox;
     std::unique_ptr<NumberBoxComponent<int>> swingBox;
     juce::Value repeatToggleValue, timeDivisionToggleValue, transportTypeValue;
+    juce::Value shownName; // the name box's text, the preset's name without its padding
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CommonParametersLCDView)
 };

@@ -1,5 +1,7 @@
 #include "ui/CustomLookForAuxiliaryWindows.h"
 
+#include "ui/FittedFont.h"
+
 namespace
 {
 constexpr float cornerSize = 6.0f;
@@ -36,6 +38,13 @@ void CustomLookForAuxiliaryWindows::drawComboBox (juce::Graphics& g, int width, 
 
     g.setColour (box.findColour (juce::ComboBox::arrowColourId));
     g.fillPath (arrow);
+}
+
+void CustomLookForAuxiliaryWindows::positionComboBoxText (juce::ComboBox& box, juce::Label& label)
+{
+    // The label's text ends clear of the arrow, which lies 5 to 15 pixels in from the right edge.
+    juce::LookAndFeel_V3::positionComboBoxText (box, label);
+    fitComboBoxItems (box, label);
 }
 
 int getAuxiliaryScrollBarThickness() { return 10; }

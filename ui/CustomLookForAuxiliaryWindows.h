@@ -1,5 +1,6 @@
 // The auxiliary windows' look: rounded scroll bars and flat choosers with a small
-// triangle arrow. Everything else is LookAndFeel_V3's.
+// triangle arrow, whose text is fitted so that their longest item reads whole clear of the
+// arrow. Everything else is LookAndFeel_V3's.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -15,6 +16,8 @@ public:
 
     void drawComboBox (juce::Graphics& g, int width, int height, bool isDown, int buttonX, int buttonY,
                        int buttonW, int buttonH, juce::ComboBox& box) override;
+
+    void positionComboBoxText (juce::ComboBox& box, juce::Label& label) override;
 };
 
 // The scroll-bar thickness of the auxiliary windows' lists.

@@ -45,3 +45,13 @@ juce::Font fitFont (const juce::Font& font, const juce::StringArray& texts, cons
 
     return fitted;
 }
+
+void fitComboBoxItems (juce::ComboBox& box, juce::Label& label)
+{
+    juce::StringArray items;
+    for (int i = 0; i < box.getNumItems(); ++i)
+        items.add (box.getItemText (i));
+
+    const auto width = label.getBorderSize().subtractedFrom (label.getLocalBounds()).getWidth();
+    label.setFont (fitFont (label.getFont(), items, static_cast<float> (width)));
+}

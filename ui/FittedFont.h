@@ -3,7 +3,7 @@
 // rather than cut or run into its neighbour.
 #pragma once
 
-#include <juce_graphics/juce_graphics.h>
+#include <juce_gui_basics/juce_gui_basics.h>
 
 // `font`, unchanged when `text` fits within `width`; otherwise narrowed (to no less than 80% of
 // its width) and then made smaller until it does.
@@ -14,3 +14,8 @@ juce::Font fitFont (const juce::Font& font, const juce::StringArray& texts, floa
 
 // One font in which each of `texts` fits within the width of the same index in `widths`.
 juce::Font fitFont (const juce::Font& font, const juce::StringArray& texts, const juce::Array<float>& widths);
+
+// Gives a chooser's text label one font, the largest in which every item of the chooser reads
+// whole, so the text keeps its size whichever item is picked. For a look's positionComboBoxText,
+// once the label has its place.
+void fitComboBoxItems (juce::ComboBox& box, juce::Label& label);

@@ -5,16 +5,19 @@
 namespace
 {
 // Reads a typed number: leading blanks, an optional sign, then digits up to the first
-// other character; nothing read gives 0. Too many digits saturate rather than wrap, so
-// the range test refuses them.
+// other character. No digit at all reads as nothing, which the box refuses like a number out
+// of range. Too many digits saturate rather than wrap, so the range test refuses them.
 template <typename NumberType>
-NumberType readNumber (const juce::String& text)
+std::optional<NumberType> readNumber (const juce::String& text)
 {
     auto p = text.getCharPointer().findEndOfWhitespace();
     const bool negative = *p == '-';
 
     if (negative || *p == '+')
         ++p;
+
+    if (*p < '0' || *p > '9')
+        return std::nullopt;
 
     constexpr auto limit = static_cast<long long> (std::numeric_limits<NumberType>::max());
     long long magnitude = 0;
@@ -129,10 +132,12 @@ void NumberBoxComponent<NumberType>::editorAboutToBeHidden (juce::TextEditor* ed
     const auto typed = typedText.value_or (editor->getText());
     typedText.reset();
 
-    if (getText().isEmpty())
+    const auto number = readNumber<NumberType> (typed);
+
+    if (getText().isEmpty() || ! number.has_value())
         showNumber (value);
     else
-        setValue (readNumber<NumberType> (typed), juce::sendNotificationSync);
+        setValue (*number, juce::sendNotificationSync);
 
     // The label copies the editor's text into its own once the editor is gone (when it
     // is hidden without the return key); hand it the number the box settled on.
@@ -144,7 +149,7 @@ void NumberBoxComponent<NumberType>::valueChanged (juce::Value& v)
 {
     // Our own writes to the text come back here later: only a different number is news.
     const auto text = v.toString();
-    const auto incoming = readNumber<NumberType> (text);
+    const auto incoming = readNumber<NumberType> (text).value_or (NumberType{});
 
     if (incoming != value)
         setValue (incoming, juce::sendNotificationAsync);
@@ -159,13 +164,13 @@ void NumberBoxComponent<NumberType>::textEditorReturnKeyPressed (juce::TextEdito
 {
     // The label copies the editor's text into its own, and so into a bound parameter,
     // before it hides the editor. Settle the number first, so that only an accepted
-    // number in its plain form ("+5" becomes "5", "128" the old number) gets through,
-    // and an emptied editor reads as 0 rather than as a box bound to nothing.
+    // number in its plain form ("+5" becomes "5", "128" or an emptied editor the old
+    // number) gets through.
     if (editing)
     {
         typedText = editor.getText();
         const auto typed = readNumber<NumberType> (*typedText);
-        const auto settled = (typed < minimum || typed > maximum) ? value : typed;
+        const auto settled = (! typed.has_value() || *typed < minimum || *typed > maximum) ? value : *typed;
         editor.setText (textOf (settled), false);
     }
 

@@ -1,5 +1,6 @@
 // An editable label that holds one whole number inside a fixed range. A typed number
-// outside the range is refused, not clamped: the box shows its old number again.
+// outside the range is refused, not clamped, and so is an entry without a digit (an emptied
+// box): the box shows its old number again.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>

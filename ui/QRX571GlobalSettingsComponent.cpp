@@ -60,6 +60,8 @@ QRX571GlobalSettingsComponent::QRX571GlobalSettingsComponent()
         captions[i] = std::make_unique<juce::Label>();
         captions[i]->setText (chooser->getName(), juce::dontSendNotification);
         captions[i]->setJustificationType (juce::Justification::left);
+        // Dark on the light grey page, as the auto-populate rows draw their captions.
+        captions[i]->setLookAndFeel (&look);
         addAndMakeVisible (captions[i].get());
     }
 
@@ -85,6 +87,8 @@ QRX571GlobalSettingsComponent::~QRX571GlobalSettingsComponent()
 
     for (auto& chooser : choosers)
         chooser->setLookAndFeel (nullptr);
+    for (auto& caption : captions)
+        caption->setLookAndFeel (nullptr);
 }
 
 QRX571GlobalSettings::Ptr QRX571GlobalSettingsComponent::engineSettings()

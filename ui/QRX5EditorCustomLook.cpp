@@ -65,12 +65,5 @@ void QRX5EditorCustomLook::drawProgressBar (juce::Graphics& g, juce::ProgressBar
 void QRX5EditorCustomLook::positionComboBoxText (juce::ComboBox& box, juce::Label& label)
 {
     juce::LookAndFeel_V3::positionComboBoxText (box, label);
-
-    // One font for every item, so the text keeps its size whichever item is picked.
-    juce::StringArray items;
-    for (int i = 0; i < box.getNumItems(); ++i)
-        items.add (box.getItemText (i));
-
-    const auto width = label.getBorderSize().subtractedFrom (label.getLocalBounds()).getWidth();
-    label.setFont (fitFont (label.getFont(), items, static_cast<float> (width)));
+    fitComboBoxItems (box, label);
 }

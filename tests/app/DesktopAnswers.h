@@ -5,6 +5,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -16,10 +17,21 @@ public:
     DesktopAnswers() { startTimer (10); }
 
     // The next alert box gets this button pressed ("Yes", "No", "Cancel", "OK").
-    void press (const juce::String& buttonText) { answers.push_back ({ false, buttonText }); }
+    void press (const juce::String& buttonText) { answers.push_back ({ Kind::alert, buttonText, {} }); }
     // The next file chooser gets this path typed in and its own button pressed; an empty path
     // presses "Cancel" instead.
-    void choose (const juce::File& file) { answers.push_back ({ true, file.getFullPathName() }); }
+    void choose (const juce::File& file)
+    {
+        answers.push_back ({ Kind::chooser, file.getFullPathName(), {} });
+    }
+
+    // While the next box or chooser is up, this is done instead of answering it (a close
+    // request, say); it runs from the message loop, not from this timer, and the box waits for
+    // the answers queued after it.
+    void meanwhile (std::function<void()> action)
+    {
+        answers.push_back ({ Kind::action, {}, std::move (action) });
+    }
 
     bool allAnswered() const { return answers.empty(); }
 
@@ -27,12 +39,14 @@ public:
     juce::StringArray seen;
 
 private:
-    template <typename Box>
-    static Box* topmost()
+    // The topmost alert or chooser showing: a box raised over a chooser comes first.
+    static juce::Component* topmost()
     {
         auto& desktop = juce::Desktop::getInstance();
         for (int i = desktop.getNumComponents(); --i >= 0;)
-            if (auto* box = dynamic_cast<Box*> (desktop.getComponent (i)); box != nullptr && box->isShowing())
+            if (auto* box = desktop.getComponent (i);
+                box->isShowing() && (dynamic_cast<juce::FileChooserDialogBox*> (box) != nullptr ||
+                                     dynamic_cast<juce::AlertWindow*> (box) != nullptr))
                 return box;
         return nullptr;
     }
@@ -60,22 +74,30 @@ private:
 
     void timerCallback() override
     {
-        juce::Component* box = topmost<juce::FileChooserDialogBox>();
-        const bool isChooser = box != nullptr;
-        if (! isChooser && (box = topmost<juce::AlertWindow>()) == nullptr)
+        auto* box = topmost();
+        if (box == nullptr)
             return;
 
-        if (box != lastSeen)
+        const bool isChooser = dynamic_cast<juce::FileChooserDialogBox*> (box) != nullptr;
+        if (std::none_of (seenBoxes.begin(), seenBoxes.end(), [box] (auto& b) { return b == box; }))
         {
-            lastSeen = box;
+            seenBoxes.add (box);
             seen.add (isChooser ? box->getName() : box->getDescription());
         }
 
-        if (box == lastAnswered || answers.empty() || answers.front().first != isChooser)
+        if (! answers.empty() && answers.front().kind == Kind::action)
+        {
+            juce::MessageManager::callAsync (std::move (answers.front().action));
+            answers.pop_front();
+            return;
+        }
+
+        if (box == lastAnswered || answers.empty() ||
+            answers.front().kind != (isChooser ? Kind::chooser : Kind::alert))
             return;
 
         lastAnswered = box;
-        const auto text = answers.front().second;
+        const auto text = answers.front().text;
         answers.pop_front();
 
         if (isChooser && text.isNotEmpty())
@@ -89,7 +111,21 @@ private:
             press (*box, isChooser ? "Cancel" : text);
     }
 
-    std::deque<std::pair<bool, juce::String>> answers; // for a chooser?, the text
-    juce::Component::SafePointer<juce::Component> lastSeen, lastAnswered;
+    enum class Kind
+    {
+        alert,
+        chooser,
+        action
+    };
+    struct Answer
+    {
+        Kind kind;
+        juce::String text;
+        std::function<void()> action;
+    };
+
+    std::deque<Answer> answers;
+    juce::Array<juce::Component::SafePointer<juce::Component>> seenBoxes; // each counted once
+    juce::Component::SafePointer<juce::Component> lastAnswered;
 };
 } // namespace apptest

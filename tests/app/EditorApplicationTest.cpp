@@ -5,6 +5,8 @@
 #include "app/CommandIds.h"
 #include "app/MidiSetupWindow.h"
 #include "app/QRX571EditorApplication.h"
+#include "app/SendMultiplePresetsListModel.h"
+#include "app/SendMultiplePresetsWindow.h"
 #include "app/WindowManager.h"
 #include "model/DefaultPreset.h"
 #include "support/RunLoop.h"
@@ -74,9 +76,29 @@ protected:
 
     bool isShowing (juce::Component* c) const { return c != nullptr && c->isOnDesktop() && c->isVisible(); }
 
-    bool waitForAnswers()
+    bool waitForAnswers (apptest::DesktopAnswers& a)
     {
-        return testutil::runLoopUntil ([this] { return answers.allAnswered(); });
+        return testutil::runLoopUntil ([&a] { return a.allAnswered(); });
+    }
+    bool waitForAnswers() { return waitForAnswers (answers); }
+
+    // Whether the program's message with this text is on screen now.
+    static bool isMessageShowing (const juce::String& text)
+    {
+        auto& desktop = juce::Desktop::getInstance();
+        for (int i = 0; i < desktop.getNumComponents(); ++i)
+            if (auto* box = dynamic_cast<juce::AlertWindow*> (desktop.getComponent (i));
+                box != nullptr && box->isShowing() && box->getDescription() == "QRX571 Editor. " + text)
+                return true;
+        return false;
+    }
+
+    // The key with the command modifier, pressed in the window once it has the keyboard focus.
+    static void pressCommandKey (MainWindow& window, char key)
+    {
+        window.toFront (true);
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return window.hasKeyboardFocus (true); }));
+        window.getPeer()->handleKeyPress (juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0));
     }
 
     juce::File folder = juce::File::createTempFile ("app-test");
@@ -146,11 +168,8 @@ TEST_F (EditorApplicationTest, CtrlWAsksAndClosesOnlyTheFocusedWindow)
 {
     start();
     invoke (CommandIds::newPreset);
-    window (0).toFront (true);
-    ASSERT_TRUE (testutil::runLoopUntil ([this] { return window (0).hasKeyboardFocus (true); }));
-
     answers.press ("No");
-    window (0).getPeer()->handleKeyPress (juce::KeyPress ('w', juce::ModifierKeys::commandModifier, 0));
+    pressCommandKey (window (0), 'w');
 
     EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1"));
     EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2")));
@@ -174,7 +193,7 @@ TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpen
         { [] (auto& a) { a.openPresetFileResult (0); }, EditorStrings::errorOpeningFile, false },
         { [] (auto& a) { a.openPresetFileResult (1); }, EditorStrings::errorOpeningFile, false },
         { [] (auto& a) { a.openPresetFileResult (2); }, {}, false },
-        { [] (auto& a) { a.savePresetFileResult (0); }, EditorStrings::errorSavingFile, false },
+        { [] (auto& a) { a.savePresetFileResult (0); }, {}, false }, // the saving window said so at once
         { [] (auto& a) { a.savePresetFileResult (1); }, {}, false },
     };
     start();
@@ -204,27 +223,173 @@ TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpen
     }
 }
 
-TEST_F (EditorApplicationTest, CancellingTheChooserAfterYesKeepsTheWindowAndItsEdits)
+// Yes, then a cancelled chooser or a write that fails, counts as Cancel: the window keeps its
+// preset, title and path, and the close, open or quit stops. A failed write says so at once.
+TEST_F (EditorApplicationTest, YesThatSavesNothingKeepsTheWindowAndItsEdits)
 {
     start();
     window (0).getPreset()->setName ("Edited");
     const auto onDisk = presetFile ("Other.qrx571", "Other");
+    ASSERT_TRUE (folder.getChildFile ("plain").create());
+    const auto unwritable = folder.getChildFile ("plain").getChildFile ("Live.qrx571"); // even for root
 
     const std::function<void()> ways[] = { [&] { window (0).closeButtonPressed(); },
                                            [&] { window (0).openFile (onDisk); },
-                                           [&] { invoke (CommandIds::quit); } };
-    for (const auto& closeOrOpenOrQuit : ways)
-    {
-        answers.press ("Yes");
-        answers.choose ({});
-        closeOrOpenOrQuit();
+                                           [&] { invoke (CommandIds::quit); }, [&] { window (0).saveAs(); } };
+    for (const auto& chosen : { juce::File(), unwritable })
+        for (const auto& closeOrOpenOrQuitOrSaveAs : ways)
+        {
+            if (&closeOrOpenOrQuitOrSaveAs != &ways[3])
+                answers.press ("Yes");
+            answers.choose (chosen);
+            closeOrOpenOrQuitOrSaveAs();
 
-        ASSERT_TRUE (waitForAnswers());
-        ASSERT_EQ (numWindows(), 1);
-        EXPECT_EQ (window (0).getPreset()->getName(), "Edited");
-        EXPECT_EQ (window (0).getName(), titled ("Untitled 1"));
-        EXPECT_EQ (app->quits, 0);
+            EXPECT_EQ (isMessageShowing (EditorStrings::errorSavingFile), chosen == unwritable);
+            if (chosen == unwritable)
+                answers.press ("OK");
+            ASSERT_TRUE (waitForAnswers());
+            ASSERT_EQ (numWindows(), 1);
+            EXPECT_EQ (window (0).getPreset()->getName(), "Edited");
+            EXPECT_EQ (window (0).getName(), titled ("Untitled 1"));
+            EXPECT_EQ (window (0).getFilePath(), "");
+            EXPECT_EQ (app->quits, 0);
+        }
+}
+
+// A name typed without the extension gets it before the overwrite question, so the question, the
+// file written and the title all concern Live.qrx571; Cancel there goes back to the chooser.
+TEST_F (EditorApplicationTest, SaveAsAddsTheExtensionBeforeAskingToOverwrite)
+{
+    start();
+    const auto typed = folder.getChildFile ("Live");
+    const auto live = folder.getChildFile ("Live.qrx571");
+    const struct
+    {
+        const char* presetName;
+        juce::StringArray overwriteAnswers;
+    } rows[] = { { "First", {} }, { "Second", { "Cancel", "Overwrite" } } };
+
+    for (const auto& row : rows)
+    {
+        window (0).getPreset()->setName (row.presetName);
+        answers.seen.clear();
+        answers.choose (typed);
+        for (const auto& answer : row.overwriteAnswers)
+        {
+            answers.press (answer);
+            if (answer == "Cancel")
+                answers.choose (typed);
+        }
+        EXPECT_TRUE (window (0).saveAs());
+
+        answers.seen.removeString (EditorStrings::selectFilenameToSave); // the questions are left
+        EXPECT_EQ (answers.seen.size(), row.overwriteAnswers.size());
+        for (const auto& question : answers.seen)
+            EXPECT_TRUE (question.contains (live.getFullPathName())) << question;
+        EXPECT_FALSE (typed.exists());
+        juce::MemoryBlock written, expected;
+        live.loadFileAsData (written);
+        presetFile ("Expected.qrx571", row.presetName).loadFileAsData (expected);
+        EXPECT_EQ (written, expected);
+        EXPECT_EQ (window (0).getName(), titled ("Live"));
+        EXPECT_EQ (window (0).getFilePath(), live.getFullPathName());
     }
+}
+
+// The window manager's close request still reaches a window while a box is up. A window closed
+// under its own chooser writes nothing when the chooser ends; a window is asked once, whichever
+// request asks; and the program quits once every window is answered.
+TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlone)
+{
+    const auto never = folder.getChildFile ("Never.qrx571");
+    const auto question = [] (int n) { return "Save Document. Save Preset: Untitled " + juce::String (n); };
+    struct Case
+    {
+        const char* what;
+        std::function<void (MainWindow*, MainWindow*, apptest::DesktopAnswers&)> run; // held by nobody else
+        juce::StringArray seen, left;
+    };
+    const Case cases[] = {
+        { "closed under its own Save As",
+          [&] (auto first, auto, auto& a)
+          {
+              a.meanwhile ([first] { first->closeButtonPressed(); });
+              a.press ("No");
+              a.choose (never);
+              pressCommandKey (*first, 's');
+          },
+          { EditorStrings::selectFilenameToSave, question (1) },
+          { titled ("Untitled 2") } },
+        { "closed while the quit asks about another",
+          [&] (auto, auto second, auto& a)
+          {
+              a.meanwhile ([second] { second->closeButtonPressed(); });
+              a.press ("No");
+              a.press ("No");
+              a.press ("Cancel"); // for a question that must not come
+              invoke (CommandIds::quit);
+          },
+          { question (1), question (2) },
+          {} },
+        { "closed again while its question is up",
+          [&] (auto first, auto, auto& a)
+          {
+              a.meanwhile ([first] { first->closeButtonPressed(); });
+              a.press ("No");
+              a.press ("Cancel"); // for a question that must not come
+              first->closeButtonPressed();
+          },
+          { question (1) },
+          { titled ("Untitled 2") } },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        never.deleteFile();
+        start();
+        invoke (CommandIds::newPreset);
+        {
+            apptest::DesktopAnswers a;
+            c.run (&window (0), &window (1), a);
+            EXPECT_EQ (a.seen, c.seen);
+        }
+        EXPECT_EQ (titles(), c.left);
+        EXPECT_FALSE (never.exists());
+        EXPECT_EQ (app->quits, c.left.isEmpty() ? 1 : 0);
+        if (! c.left.isEmpty())
+        {
+            answers.press ("No"); // the window left still works
+            window (0).closeButtonPressed();
+            EXPECT_EQ (app->quits, 1);
+        }
+        TearDown();
+    }
+}
+
+// With no main window left, a batch that succeeds says so and closes its window; the program quits
+// once the message is dismissed, not before.
+TEST_F (EditorApplicationTest, TheLastMessageIsReadBeforeTheProgramQuits)
+{
+    start();
+    invoke (CommandIds::sendMultiplePresets);
+    juce::Component::SafePointer<SendMultiplePresetsWindow> batch (app->getSendMultiplePresetsWindow());
+    answers.press ("No");
+    window (0).closeButtonPressed();
+    ASSERT_EQ (app->quits, 0);
+
+    using Row = SendMultiplePresetsWindow::PresetListBoxModel::PresetListRowComponent;
+    auto* list = batch->getContent()->getList();
+    ASSERT_TRUE (
+        testutil::runLoopUntil ([&] { return dynamic_cast<Row*> (list->getComponentForRowNumber (0)); }));
+    dynamic_cast<Row*> (list->getComponentForRowNumber (0))->getClearButton().triggerClick();
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return batch->getSlotPreset (0) != nullptr; }));
+    batch->getContent()->getSendButton().triggerClick();
+
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return batch == nullptr; }));
+    EXPECT_TRUE (isMessageShowing (EditorStrings::presetSentSuccessfully));
+    EXPECT_EQ (app->quits, 0);
+    answers.press ("OK");
+    EXPECT_TRUE (testutil::runLoopUntil ([&] { return app->quits == 1; }));
 }
 
 TEST_F (EditorApplicationTest, AWindowTakesAFileOnlyWhenItLoaded)

@@ -131,7 +131,7 @@ TEST_F (PresetFileTest, BadMissingAndUnreadableFilesLeaveThePresetAlone)
 TEST_F (PresetFileTest, FailedWritesLeaveTheGoodFileWhole)
 {
     const auto target = file ("keep.qrx571");
-    engine->savePresetFile (target, namedPreset ("Keep"));
+    ASSERT_TRUE (engine->savePresetFile (target, namedPreset ("Keep"))); // known at once, and later
     ASSERT_EQ (codes (1), std::vector<int> (1, 1));
     const auto good = contentOf (target);
 
@@ -156,8 +156,8 @@ TEST_F (PresetFileTest, FailedWritesLeaveTheGoodFileWhole)
         ASSERT_TRUE (user.bound);
         engine->savePresetFile (target, namedPreset ("Lost"));
     }
-    engine->savePresetFile (file ("no/such/folder.qrx571"), namedPreset ("X"));
-    engine->savePresetFile (file ("null.qrx571"), nullptr);
+    EXPECT_FALSE (engine->savePresetFile (file ("no/such/folder.qrx571"), namedPreset ("X")));
+    EXPECT_FALSE (engine->savePresetFile (file ("null.qrx571"), nullptr));
     EXPECT_EQ (codes (4), (std::vector<int>{ 0, 0, 0, 0 }));
     EXPECT_EQ (contentOf (target), good);
 }

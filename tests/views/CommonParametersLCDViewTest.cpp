@@ -65,7 +65,7 @@ TEST_F (CommonParametersLCDViewTest, EachKeystrokeRenamesThePresetAndANinthOrANo
         editor.keyPressed (juce::KeyPress ((int)c, {}, c));
         if (typed.length() < 8 && c < 128)
             typed += juce::String::charToString (c);
-        EXPECT_EQ (preset->getName(), typed);
+        EXPECT_EQ (preset->getName(), typed.paddedRight (' ', 8));
     }
 
     EXPECT_EQ (editor.getText(), "KIT-01 Z");
@@ -73,4 +73,37 @@ TEST_F (CommonParametersLCDViewTest, EachKeystrokeRenamesThePresetAndANinthOrANo
     EXPECT_EQ (preset->getName(), "KIT-01 Z");
     ASSERT_TRUE (preset->setName ("LOADED"));
     EXPECT_TRUE (testutil::runLoopUntil ([&] { return editor.getText() == "LOADED"; }, 2000));
+}
+
+// The box shows and edits the name without the blanks that pad it to eight characters; the preset
+// keeps it padded, so its bytes stay the same. Keys: '>' End, '<' Backspace, '*' Ctrl+A, then Return.
+TEST_F (CommonParametersLCDViewTest, TheNameBoxEditsTheNameWithoutTheBlanksThatPadIt)
+{
+    auto& editor = widget<juce::TextEditor> ("PRESET");
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        // stored, shown, keys, then shown and stored
+        { "Generic ", "Generic", ">X", "GenericX" }, { "Kick5   ", "Kick5", ">678Z", "Kick5678" },
+        { "Generic ", "Generic", "><", "Generi  " }, { "Generic ", "Generic", "*Q", "Q       " },
+        { "AB      ", "AB", "> C", "AB C    " }, // a blank typed inside the name stays
+    };
+    for (auto [stored, shown, keys, after] : cases)
+    {
+        SCOPED_TRACE (juce::String (stored) + keys);
+        ASSERT_TRUE (preset->setName (stored));
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return editor.getText() == shown; }, 2000));
+        EXPECT_EQ (preset->getName(), stored);
+
+        editor.moveCaretToTop (false);
+        for (auto c : juce::String (keys))
+            editor.keyPressed (c == '>'   ? juce::KeyPress (juce::KeyPress::endKey)
+                               : c == '<' ? juce::KeyPress (juce::KeyPress::backspaceKey)
+                               : c == '*' ? juce::KeyPress ('a', juce::ModifierKeys::commandModifier, 0)
+                                          : juce::KeyPress ((int)c, {}, c));
+        editor.keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+        testutil::runLoopFor (20); // the name's change comes back to the box now
+
+        EXPECT_EQ (editor.getText(), juce::String (after).trimCharactersAtEnd (" "));
+        EXPECT_EQ (preset->getName(), after);
+        EXPECT_EQ (preset->getNameBytes(), juce::Array<juce::uint8> ((const juce::uint8*)after, 8));
+    }
 }

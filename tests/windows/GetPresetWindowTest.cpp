@@ -89,6 +89,51 @@ TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpens
     EXPECT_EQ (window().getName(), "Load Preset");
 }
 
+TEST_F (GetPresetWindowTest, DuringARefreshGetOpensThePresetsOfTheListedFetchAndNoLaterReplyChangesThem)
+{
+    app->showLoadFromHardwareWindow();
+    ASSERT_TRUE (fetched());
+
+    const int rows[] = { 1, 3, 7 }; // fetched again, awaited, not yet asked for
+    juce::ReferenceCountedArray<QRX571EditorPreset> listedBefore;
+    for (int location : rows)
+        listedBefore.add (presetAt (location));
+    for (int location = 0; location < 21; ++location)
+    {
+        auto renamed = presetAt (location);
+        ASSERT_TRUE (renamed->setName ("New " + juce::String (location)));
+        device.setPresetImage (location, bytesOf (renamed->getData()));
+    }
+
+    engine->setReplyTimeout (20000); // the awaited reply is held while the rows are clicked
+    device.setReplyAllowance (3);
+    device.clearReceived();
+    click (window(), content().getRefreshButton());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() > 3; }));
+
+    juce::StringArray shownNames;
+    for (int location : rows)
+    {
+        shownNames.add (childrenOf<juce::Label> (*row (location))[0]->getText());
+        click (window(), *buttonNamed (*row (location), "Get"));
+    }
+    device.setReplyAllowance (-1);
+    ASSERT_TRUE (fetched());
+    EXPECT_EQ (app->openedPresets.size(), 3);
+
+    for (int i = 0; i < app->openedPresets.size(); ++i)
+    {
+        SCOPED_TRACE (rows[i]);
+        EXPECT_EQ (app->openedPresets[i]->getData(), listedBefore[i]->getData());
+        EXPECT_EQ (app->openedPresets[i]->getName(), shownNames[i]);
+    }
+
+    // Once the new fetch is complete, Get follows its names.
+    EXPECT_EQ (listed(), deviceList());
+    click (window(), *buttonNamed (*row (3), "Get"));
+    EXPECT_EQ (app->openedPresets.getLast()->getData(), presetAt (3)->getData());
+}
+
 TEST_F (GetPresetWindowTest, AFetchThatFailsMidwayKeepsTheLastListAndTheNextSuccessfulSendStartsAgain)
 {
     using Mode = QRX571Emulator::ReplyMode;

@@ -7,10 +7,64 @@
 #include "model/DefaultPreset.h"
 #include "ui/EditorPictures.h"
 
+#include <csignal>
+#include <fcntl.h>
+#include <set>
+#include <unistd.h>
+
 namespace
 {
 using Row = SendMultiplePresetsWindow::PresetListBoxModel::PresetListRowComponent;
 using Filled = std::map<int, juce::String>;
+
+// Whoever opens the file waits in open(), as on a stalled network or USB disk, until the lease
+// taken here is lifted (or the system's lease-break time, 45 s, runs out).
+class StalledOpen
+{
+public:
+    explicit StalledOpen (const juce::File& file)
+        : fd (::open (file.getFullPathName().toRawUTF8(), O_RDONLY))
+    {
+        held = fd >= 0 && fcntl (fd, F_SETLEASE, F_WRLCK) == 0;
+    }
+    ~StalledOpen()
+    {
+        lift();
+        ::close (fd);
+    }
+    bool isOpenWaiting() const { return fcntl (fd, F_GETLEASE) != F_WRLCK; }
+    void lift()
+    {
+        if (held)
+            fcntl (fd, F_SETLEASE, F_UNLCK);
+        held = false;
+    }
+
+    bool held;
+
+private:
+    int fd;
+    struct IgnoreSigio // the system tells the lease's holder by SIGIO, which would end the run
+    {
+        IgnoreSigio()
+            : previous (std::signal (SIGIO, SIG_IGN))
+        {
+        }
+        ~IgnoreSigio() { std::signal (SIGIO, previous); }
+        void (*previous) (int);
+    } ignoreSigio;
+};
+
+// The ids of this process's threads, less those in `known`.
+std::set<juce::String> threadIds (const std::set<juce::String>& known = {})
+{
+    std::set<juce::String> ids;
+    for (const auto& task : juce::RangedDirectoryIterator (juce::File ("/proc/self/task"), false, "*",
+                                                           juce::File::findDirectories))
+        if (known.count (task.getFile().getFileName()) == 0)
+            ids.insert (task.getFile().getFileName());
+    return ids;
+}
 
 class SendMultiplePresetsWindowTest : public WindowTest
 {
@@ -108,9 +162,10 @@ TEST_F (SendMultiplePresetsWindowTest,
     expectRows (filled);
 }
 
-// A main window's preset on row 5 (a snapshot), a browsed file on row 2, a cleared row 7, three
-// files and an invalid one dropped on row 19 (filling 19 and 20, no gap), then Send: the device holds each,
-// and the window says so once and closes.
+// A main window's preset on row 5 (a snapshot), a browsed file on row 2, a cleared row 7 showing
+// the default preset it will send, three files and an invalid one dropped on row 19 (filling 19
+// and 20, no gap, the invalid one reported), then Send: the device holds each, and the window says
+// so once and closes.
 TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsOnceAndCloses)
 {
     apptest::DesktopAnswers answers;
@@ -137,14 +192,16 @@ TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsO
     ASSERT_TRUE (row (19).isInterestedInFileDrag (paths)); // dropped as JUCE drops files
     row (19).filesDropped (paths, 10, 10);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return sendEnabled(); }));
-    expectRows ({ { 2, "Chosen" }, { 5, "Dragged" }, { 7, "" }, { 19, "Nineteen" }, { 20, "Twenty" } });
+    expectRows (
+        { { 2, "Chosen" }, { 5, "Dragged" }, { 7, "Generic" }, { 19, "Nineteen" }, { 20, "Twenty" } });
 
     juce::Component::SafePointer<juce::Component> shown (&window());
     click (window(), content().getSendButton());
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return shown == nullptr; }));
     testutil::runLoopFor (100);
 
-    EXPECT_EQ (app->messages, juce::StringArray ("Preset Sucessfully Sent to device."));
+    EXPECT_EQ (app->messages,
+               juce::StringArray ("Error Opening File.", "Preset Sucessfully Sent to device."));
     EXPECT_EQ (device.getPresetImage (2), bytesOf (namedPreset ("Chosen")->getData()));
     EXPECT_EQ (device.getPresetImage (5), snapshot);
     EXPECT_EQ (device.getPresetImage (7), bytesOf (makeDefaultPreset()->getData()));
@@ -192,22 +249,109 @@ TEST_F (SendMultiplePresetsWindowTest, OnlyEveryOneOfItsOwnSendsAcknowledgedClos
     }
 }
 
-// The close comes while the worker walks a large folder: it stops well inside the 5000 ms it is
-// allowed before it would be killed, and the window is gone, with nothing left holding it.
-TEST_F (SendMultiplePresetsWindowTest, ClosingWhileReadingStopsTheWorkerPromptly)
+// A file that can't be read as a preset, browsed or dropped, takes no row and is reported once
+// per browse or drop; the readable files of the same drop still fill consecutive rows.
+TEST_F (SendMultiplePresetsWindowTest, UnreadableFilesFillNoRowAndAreReportedOncePerBrowseOrDrop)
 {
-    for (int i = 0; i < 3000; ++i)
-        writeFile ("many/" + juce::String (i), nullptr, { 0 });
+    const auto notes = writeFile ("notes.txt", nullptr, Bytes (13, 'a'));
+    Bytes noise (1083);
+    juce::Random (571).fillBitsRandomly (noise.data(), noise.size());
+    const auto random = writeFile ("random.qrx571", nullptr, noise);
+    const auto a = writeFile ("a.qrx571", "A"), b = writeFile ("b.qrx571", "B");
+    struct Case
+    {
+        const char* what;
+        juce::Array<juce::File> files; // one is browsed for, more are dropped
+        Filled filled;
+    } cases[] = {
+        { "a 13-byte text file browsed", { notes }, {} },
+        { "1083 bytes that are no preset browsed", { random }, {} },
+        { "both dropped between two presets", { a, notes, random, b }, { { 9, "A" }, { 10, "B" } } }
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        show();
+        app->messages.clear();
+        apptest::DesktopAnswers answers;
+        juce::StringArray paths;
+        for (const auto& file : c.files)
+            paths.add (file.getFullPathName());
+        if (c.files.size() == 1)
+        {
+            answers.choose (c.files[0]);
+            click (window(), row (9).getBrowseButton());
+        }
+        else
+            row (9).filesDropped (paths, 10, 10);
 
-    row (0).filesDropped (folder.getFullPathName(), 0, 0);
-    juce::Component::SafePointer<juce::Component> shown (&window());
-    ASSERT_TRUE (window().isReading());
+        EXPECT_TRUE (testutil::runLoopUntil (
+            [&] { return ! app->messages.isEmpty() && ! window().isReading() && answers.allAnswered(); }));
+        testutil::runLoopFor (50); // no second report
+        EXPECT_EQ (app->messages, juce::StringArray ("Error Opening File."));
+        expectRows (c.filled);
+    }
+}
 
-    const auto start = juce::Time::getMillisecondCounterHiRes();
-    window().closeButtonPressed();
-    EXPECT_LT (juce::Time::getMillisecondCounterHiRes() - start, 1000.0);
-    EXPECT_EQ (shown, nullptr);
-    testutil::runLoopFor (50); // what the worker posted meets no window
+// Once Send is pressed no row can change until every send of the batch is answered: no drop is
+// taken, Browse and Clear are off. Then the rows are the user's again.
+TEST_F (SendMultiplePresetsWindowTest, NoRowChangesWhileABatchIsSent)
+{
+    apptest::DesktopAnswers answers;
+    ASSERT_TRUE (clear (1));
+    device.setReplyMode (QRX571Emulator::ReplyMode::never); // the send waits out its time-out
+    click (window(), content().getSendButton());
+
+    const auto file = writeFile ("late.qrx571", "Late");
+    const juce::DragAndDropTarget::SourceDetails fromMainWindow{ MainWindowDragDrop::dragDescription,
+                                                                 nullptr,
+                                                                 {} };
+    const auto open = [&]
+    {
+        auto& r = row (3);
+        return std::vector<bool>{ r.isInterestedInFileDrag (file.getFullPathName()),
+                                  r.isInterestedInDragSource (fromMainWindow),
+                                  r.getBrowseButton().isEnabled(), r.getClearButton().isEnabled() };
+    };
+    EXPECT_EQ (open(), std::vector<bool> (4, false));
+    answers.choose (file);
+    click (window(), row (3).getBrowseButton());
+    click (window(), row (3).getClearButton());
+
+    EXPECT_TRUE (testutil::runLoopUntil ([&] { return app->sendResults.size() == 1 && open()[3]; }));
+    EXPECT_EQ (open(), std::vector<bool> (4, true));
+    EXPECT_EQ (window().getSlotPreset (3), nullptr);
+    EXPECT_TRUE (answers.seen.isEmpty());
+}
+
+// The worker is stuck opening a file. Closing the window returns at once; showing it again
+// empties the rows for good. Once the file opens, the worker ends touching no window.
+TEST_F (SendMultiplePresetsWindowTest, AStalledReadNeitherHoldsUpACloseNorFillsRowsAfterAReset)
+{
+    for (const bool close : { true, false })
+    {
+        SCOPED_TRACE (close ? "closed" : "shown again");
+        show();
+        const auto file = writeFile ("stuck.qrx571", "Stuck");
+        StalledOpen stall (file);
+        ASSERT_TRUE (stall.held);
+        const auto before = threadIds();
+        row (0).filesDropped (file.getFullPathName(), 0, 0);
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return stall.isOpenWaiting(); }));
+        ASSERT_EQ (threadIds (before).size(), 1u); // the worker
+
+        juce::Component::SafePointer<juce::Component> shown (&window());
+        const auto start = juce::Time::getMillisecondCounterHiRes();
+        close ? window().closeButtonPressed() : show();
+        EXPECT_LT (juce::Time::getMillisecondCounterHiRes() - start, 500.0);
+        EXPECT_EQ (shown == nullptr, close);
+
+        stall.lift();
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return threadIds (before).empty(); }));
+        testutil::runLoopFor (50); // what the worker might have posted
+        if (! close)
+            expectRows ({});
+    }
 }
 
 TEST_F (SendMultiplePresetsWindowTest, EveryElementSitsWhereTheLayoutPutsIt)
