@@ -113,6 +113,20 @@ class Desktop:
         self.point(x, y)
         self.xdotool("click", button)
 
+    def open_popup(self, x, y, tries=4):
+        """Clicks at (x, y) until a popup (a menu, a chooser's list) shows. JUCE drops a window's
+        picture after 3 s without painting, and its next paint sets the window's bounds again;
+        the window manager answers with a configure event, on which JUCE closes every popup
+        menu: a list opened by the first click after a still moment closes at once under a
+        window manager, and a person clicks again."""
+        for attempt in range(tries):
+            self.click(x, y)
+            try:
+                return self.find_window("^menu$", 2)
+            except AssertionError:
+                if attempt == tries - 1:
+                    raise
+
     def close_button(self, wid):
         """Where the window manager draws the window's close button: the right end of its title
         bar, which is as tall as the frame's top edge."""
