@@ -113,16 +113,16 @@ class Desktop:
         self.point(x, y)
         self.xdotool("click", button)
 
-    def open_popup(self, x, y, tries=4):
-        """Clicks at (x, y) until a popup (a menu, a chooser's list) shows. JUCE drops a window's
-        picture after 3 s without painting, and its next paint sets the window's bounds again;
-        the window manager answers with a configure event, on which JUCE closes every popup
-        menu: a list opened by the first click after a still moment closes at once under a
-        window manager, and a person clicks again."""
+    def click_until(self, x, y, shows="^menu$", wait=2.0, tries=4):
+        """Clicks at (x, y) until a window named `shows` is on screen, by default a popup (a menu,
+        a chooser's list). JUCE drops a window's picture after 3 s without painting, and its next
+        paint sets the window's bounds again; the window manager answers with a configure event,
+        on which JUCE closes every popup menu: a list opened by the first click after a still
+        moment closes at once under a window manager, and a person clicks again."""
         for attempt in range(tries):
             self.click(x, y)
             try:
-                return self.find_window("^menu$", 2)
+                return self.find_window(shows, wait)
             except AssertionError:
                 if attempt == tries - 1:
                     raise
