@@ -53,10 +53,11 @@ class EditorTestCase(unittest.TestCase):
             d.click(x, y)
             try:
                 d.wait_gone("^menu$", timeout=3)
-                return d.find_window(opens)
+                break
             except AssertionError:
                 if attempt == 2:
                     raise
+        return d.find_window(opens)
 
     def choose(self, window, x, y, steps):
         """Opens the chooser at (x, y) in the window and moves down `steps` items to pick."""
