@@ -10,6 +10,7 @@
 #include "app/PresetFileChooser.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/WindowManager.h"
+#include "app/WindowPictureKeeper.h"
 #include "app/WindowSizeHints.h"
 #include "midi/SystemMidiPortLayer.h"
 #include "ui/EditorStrings.h"
@@ -51,6 +52,7 @@ void QRX5EditorApplication::initialise (const juce::String& commandLine)
     // Each main window carries the menu bar, since Linux has no menu bar of its own; the
     // alert windows are JUCE's own, the same on every desktop.
     menuModel = std::make_unique<MainMenuModel> (*commandManager);
+    pictureKeeper = std::make_unique<WindowPictureKeeper>();
 
     midiManager->openInputDevice (getMidiInputName());
     midiManager->openOutputDevice (getMidiOutputName());
@@ -68,6 +70,7 @@ void QRX5EditorApplication::initialise (const juce::String& commandLine)
 
 void QRX5EditorApplication::shutdown()
 {
+    pictureKeeper = nullptr;
     if (sendMultiplePresetsWindow != nullptr)
         sendMultiplePresetsWindow->releaseContent();
     sendMultiplePresetsWindow = nullptr;

@@ -15,6 +15,7 @@ class GlobalSettingsComponent;
 class GlobalSettingsWindow;
 class MainContentComponent;
 class MainMenuModel;
+class WindowPictureKeeper;
 class MainWindow;
 class MidiPortLayer;
 class MidiSetupWindow;
@@ -139,6 +140,7 @@ private:
 
     std::unique_ptr<juce::ApplicationCommandManager> commandManager;
     std::unique_ptr<MainMenuModel> menuModel;
+    std::unique_ptr<WindowPictureKeeper> pictureKeeper;
     juce::ReferenceCountedObjectPtr<WindowManager> windowManager;
     MidiManager::Ptr midiManager;
     juce::ReferenceCountedObjectPtr<AboutWindow> aboutWindow;

@@ -115,10 +115,8 @@ class Desktop:
 
     def click_until(self, x, y, shows="^menu$", wait=2.0, tries=4):
         """Clicks at (x, y) until a window named `shows` is on screen, by default a popup (a menu,
-        a chooser's list). JUCE drops a window's picture after 3 s without painting, and its next
-        paint sets the window's bounds again; the window manager answers with a configure event,
-        on which JUCE closes every popup menu: a list opened by the first click after a still
-        moment closes at once under a window manager, and a person clicks again."""
+        a chooser's list): a click can land before the window under it has seen the pointer
+        arrive, and a person then clicks again."""
         for attempt in range(tries):
             self.click(x, y)
             try:

@@ -8,6 +8,7 @@ import re
 import shutil
 import sys
 import tempfile
+import time
 import unittest
 
 from desktop import Desktop, wait_until
@@ -279,6 +280,13 @@ class Tools(EditorTestCase):
         d.key("Return")
         shows_36 = lambda text: re.search(r"MIDI NOTE:\s*36\b", text) and re.search(r"^NOTE:36 C2$", text, re.M)
         wait_until(lambda: shows_36(d.read_text(window)), 20, "36 in the box and on pad 1")
+        # After a still moment the first click on a chooser opens its list, and the list stays.
+        x, y = wait_until(lambda: d.find_text("TYPE:", window), 20, "Pad 1's TYPE")
+        time.sleep(3.5)  # the stillness is the case itself, not a wait for the program
+        d.click(x + 180, y)
+        d.find_window("^menu$", 5)
+        d.key("Escape")
+        d.wait_gone("^menu$")
 
         tool = self.menu(window, "Tools", "Auto Populate Tool", "Auto Populate")
         d.wait_for_text("Apply to Banks", tool)
