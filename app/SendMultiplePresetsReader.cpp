@@ -3,6 +3,9 @@
 #include "app/PresetLocations.h"
 #include "midi/PresetFile.h"
 
+#include <system_error>
+#include <thread>
+
 namespace
 {
 const juce::String presetFileExtension = juce::String ("*.qrx571").substring (1);
@@ -29,8 +32,13 @@ void SendMultiplePresetsReader::queue (const juce::StringArray& paths, int start
         workerRunning = true;
     }
 
-    // The thread deletes itself when it ends; its only hold on anything is this reader.
-    if (! juce::Thread::launch ([self = Ptr (this)] { self->run(); }))
+    // A detached thread whose only hold on anything is this reader. Not juce::Thread::launch:
+    // a thread that ends at once deletes itself while the launching thread still holds its lock.
+    try
+    {
+        std::thread ([self = Ptr (this)] { self->run(); }).detach();
+    }
+    catch (const std::system_error&)
     {
         {
             const juce::ScopedLock sl (lock);
