@@ -13,7 +13,7 @@
 
 namespace
 {
-// This window goes on the desktop as it is made; on Xvfb the atoms must exist before JUCE
+// When this window goes on the desktop on Xvfb, the atoms must exist before JUCE
 // looks them up, so they are made before main.
 const bool atomsMade = (internWindowManagerAtoms(), true);
 
