@@ -1,5 +1,6 @@
 #include "app/SendMultiplePresetsReader.h"
 
+#include "app/PresetFileChooser.h"
 #include "app/PresetLocations.h"
 #include "midi/PresetFile.h"
 
@@ -8,7 +9,7 @@
 
 namespace
 {
-const juce::String presetFileExtension = juce::String ("*.qrx571").substring (1);
+const juce::String presetFileExtension = presetFilePattern.substring (1);
 const juce::String workerName{ "Dragged Files Parse Queue" };
 } // namespace
 
