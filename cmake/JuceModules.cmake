@@ -26,6 +26,8 @@ target_compile_definitions(qrx_juce
         JUCE_APPLICATION_NAME_STRING="QRX571 Editor"
         JUCE_APPLICATION_VERSION_STRING="${PROJECT_VERSION}"
         $<IF:$<CONFIG:Debug>,DEBUG=1 _DEBUG=1,NDEBUG=1 _NDEBUG=1>
+        # In Debug every failed assertion goes to the current logger, where the tests catch it.
+        $<$<CONFIG:Debug>:JUCE_LOG_ASSERTIONS=1>
     INTERFACE
         $<TARGET_PROPERTY:qrx_juce,COMPILE_DEFINITIONS>)
 

@@ -4,6 +4,7 @@
 #include <juce_events/juce_events.h>
 
 #include <functional>
+#include <memory>
 
 namespace testutil
 {
@@ -19,6 +20,23 @@ inline bool runLoopUntil (const std::function<bool()>& condition, int timeoutMs 
             return condition();
 
         mm->runDispatchLoopUntil (5);
+    }
+    return true;
+}
+
+// Runs the message loop until every message posted before this call has been delivered (they come
+// in the order they were posted), however slow the machine; each further round delivers what the
+// round before posted, so a chain of that many notifications (a value's change telling a view,
+// whose write tells the model, ...) has landed. For checks that something on its way came or
+// changed nothing.
+inline bool deliverPostedMessages (int rounds = 3, int timeoutMs = 5000)
+{
+    for (int i = 0; i < rounds; ++i)
+    {
+        auto delivered = std::make_shared<bool> (false);
+        juce::MessageManager::callAsync ([delivered] { *delivered = true; });
+        if (! runLoopUntil ([delivered] { return *delivered; }, timeoutMs))
+            return false;
     }
     return true;
 }

@@ -1,10 +1,13 @@
 // The one main of every test suite. The thread that runs the tests is JUCE's
-// message thread, so tests can post to it and spin its loop (see RunLoop.h).
+// message thread, so tests can post to it and spin its loop (see RunLoop.h). A JUCE assertion
+// fails the test that hit it (see JuceAssertionLogger.h).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cstdlib>
+
+#include "support/JuceAssertionLogger.h"
 
 #if JUCE_LINUX
 #include "support/WindowManagerAtoms.h"
@@ -13,6 +16,7 @@
 int main (int argc, char** argv)
 {
     testing::InitGoogleMock (&argc, argv);
+    JuceAssertionLogger::install();
 
 #if JUCE_LINUX
     internWindowManagerAtoms();

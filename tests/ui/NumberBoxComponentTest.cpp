@@ -35,6 +35,7 @@ struct NumberBoxTyping : testing::Test
     juce::Value parameter{ juce::var (5) };
     testing::StrictMock<MockNumberListener> listener;
     std::unique_ptr<NumberBoxComponent<int>> box{ makeMidiNoteBox (nullptr) };
+    viewtest::OnScreen onScreen{ *box };
 };
 } // namespace
 

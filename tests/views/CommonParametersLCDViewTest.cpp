@@ -38,6 +38,8 @@ TEST_F (CommonParametersLCDViewTest, WidgetsFollowTheTransportOnceTheChangeArriv
         [&] { return tempo.getValue() == 120 && widget ("TIME DIVISION").getText() == "1/32 TRIPLET"; },
         2000));
 
+    view->setSize (300, 100);
+    const viewtest::OnScreen onScreen (*view);
     viewtest::pick (widget ("TRANSPORT TYPE"), "PTEX");
     viewtest::pick (widget ("NOTE REPEAT SWITCH"), "TOGGLE");
     viewtest::pick (widget ("TIME DIV SWITCH"), "TOGGLE");
@@ -49,7 +51,6 @@ TEST_F (CommonParametersLCDViewTest, WidgetsFollowTheTransportOnceTheChangeArriv
                             get ("TIME DIVISION"), get ("BPM"), get ("GATE"), get ("SWING") }),
         juce::Array<int> ({ 4, 1, 1, 2, 250, 99, 60 }));
 
-    view->setSize (300, 100);
     EXPECT_TRUE (viewtest::renderForReview (*view, "view-renders/common-parameters"));
 }
 
@@ -69,7 +70,7 @@ TEST_F (CommonParametersLCDViewTest, EachKeystrokeRenamesThePresetAndANinthOrANo
     }
 
     EXPECT_EQ (editor.getText(), "KIT-01 Z");
-    testutil::runLoopFor (20); // the editor's own change messages land before the next user action
+    ASSERT_TRUE (testutil::deliverPostedMessages()); // the editor's own change messages land now
     EXPECT_EQ (preset->getName(), "KIT-01 Z");
     ASSERT_TRUE (preset->setName ("LOADED"));
     EXPECT_TRUE (testutil::runLoopUntil ([&] { return editor.getText() == "LOADED"; }, 2000));
@@ -100,7 +101,7 @@ TEST_F (CommonParametersLCDViewTest, TheNameBoxEditsTheNameWithoutTheBlanksThatP
                                : c == '*' ? juce::KeyPress ('a', juce::ModifierKeys::commandModifier, 0)
                                           : juce::KeyPress ((int)c, {}, c));
         editor.keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
-        testutil::runLoopFor (20); // the name's change comes back to the box now
+        ASSERT_TRUE (testutil::deliverPostedMessages()); // the name's change comes back to the box now
 
         EXPECT_EQ (editor.getText(), juce::String (after).trimCharactersAtEnd (" "));
         EXPECT_EQ (preset->getName(), after);

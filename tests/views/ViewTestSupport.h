@@ -38,10 +38,39 @@ inline void pick (juce::ComboBox& box, const juce::String& itemText)
             box.setSelectedId (box.getItemId (i), juce::sendNotificationSync);
 }
 
+// Holds a component in a window of its own on the desktop while it lives, for what only happens on
+// screen: the keyboard goes only to a component that is showing.
+class OnScreen
+{
+public:
+    explicit OnScreen (juce::Component& content)
+        : shown (content)
+    {
+        window.setBounds (content.getBounds().withPosition (50, 50));
+        window.addAndMakeVisible (content);
+        window.addToDesktop (0);
+        window.setVisible (true);
+    }
+
+    ~OnScreen()
+    {
+        window.removeChildComponent (&shown);
+        window.removeFromDesktop();
+    }
+
+private:
+    juce::Component& shown;
+    juce::Component window;
+};
+
 // Types into a number box as the user does: a click opens the editor with the number selected,
-// the keys replace it (no keys: deletes it) and return closes it. Answers whether all went so.
+// the keys replace it (no keys: deletes it) and return closes it. Answers whether all went so;
+// the box must be on screen.
 inline bool typeInto (NumberBoxComponent<int>& box, const juce::String& keys)
 {
+    if (! box.isShowing())
+        return false;
+
     box.showEditor();
     auto* editor = box.getCurrentTextEditor();
     if (editor == nullptr || editor->getHighlightedRegion().getLength() != box.getText().length())
