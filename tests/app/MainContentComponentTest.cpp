@@ -95,8 +95,10 @@ void expectFits (const juce::String& text, const juce::Font& font, juce::Rectang
             (dynamic_cast<juce::ComboBox*> (sibling) != nullptr ||
              dynamic_cast<juce::TextEditor*> (sibling) != nullptr ||
              dynamic_cast<NumberBoxComponent<int>*> (sibling) != nullptr))
+        {
             EXPECT_FALSE ((ink + owner.getPosition()).intersects (sibling->getBounds()))
                 << where << ": " << text << " runs into " << sibling->getName();
+        }
 }
 
 void expectTextsFit (juce::Component& component, const juce::String& where)

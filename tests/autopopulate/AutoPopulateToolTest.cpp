@@ -87,7 +87,9 @@ void expectTextsFit (juce::Component& root, const juce::String& where)
                     juce::Rectangle<int> ((int)std::ceil (width), (int)font.getHeight()), inside) +
                 label->getPosition();
             if (box != nullptr)
+            {
                 EXPECT_LE (ink.getRight(), box->getWidth() - 15) << where << ": " << text;
+            }
             for (auto* sibling : label->getParentComponent()->getChildren())
                 EXPECT_FALSE (sibling != label && sibling->isVisible() &&
                               ink.intersects (sibling->getBounds()))
