@@ -1,8 +1,10 @@
 // The editor application made in the test process, on the device emulator's ports; the tests
 // answer its boxes and choosers on the desktop. (Its happy paths are the end-to-end suite's.)
+#include "CloseRequests.h"
 #include "DesktopAnswers.h"
 #include "app/AboutWindow.h"
 #include "app/CommandIds.h"
+#include "app/DocumentOpener.h"
 #include "app/MidiSetupWindow.h"
 #include "app/QRX571EditorApplication.h"
 #include "app/SendMultiplePresetsListModel.h"
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 
 namespace
 {
@@ -52,6 +55,13 @@ protected:
 
     int numWindows() const { return app->getWindowManager()->getNumWindows(); }
     MainWindow& window (int index) const { return *app->getWindowManager()->getWindows()[index]; }
+    MainWindow* windowNumbered (int n) const
+    {
+        for (auto* w : app->getWindowManager()->getWindows())
+            if (w->getName() == "QRX571 Editor Untitled " + juce::String (n))
+                return w;
+        return nullptr;
+    }
     juce::StringArray titles() const
     {
         juce::StringArray names;
@@ -446,6 +456,224 @@ TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsThe
     app->showAboutWindow();
     EXPECT_EQ (app->getAboutWindow(), about);
     EXPECT_TRUE (isShowing (about));
+}
+
+// Close requests that come while a save question is open wait their turn: one question on screen
+// at a time, each window asked once, each window answered gone before the next question, and a
+// Cancel keeps just its window and drops no other request. A quit takes its turn the same way.
+TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
+{
+    // The window manager's requests, read by the program before the test goes on.
+    const auto closeRequests = [this] (std::vector<int> numbers)
+    {
+        juce::Array<juce::Component*> windows;
+        for (auto n : numbers)
+            windows.add (windowNumbered (n));
+        apptest::sendCloseRequests (windows);
+        testutil::deliverPostedMessages();
+    };
+    struct Case
+    {
+        const char* what;
+        int windows;
+        std::function<void()> requests;                   // sent at once
+        std::map<int, std::function<void()>> whileAsking; // sent while question n (from 0) is up
+        juce::StringArray answers;
+        std::vector<int> asked, left; // by untitled number
+        int quits;
+    };
+    const Case cases[] = {
+        { "eight at once, the fourth cancelled",
+          8,
+          [&] {
+              closeRequests ({ 1, 2, 3, 4, 5, 6, 7, 8 });
+          },
+          {},
+          { "No", "No", "No", "Cancel", "No", "No", "No", "No" },
+          { 1, 2, 3, 4, 5, 6, 7, 8 },
+          { 4 },
+          0 },
+        { "a quit cancelled with closes sent during its question",
+          4,
+          [&] { invoke (CommandIds::quit); },
+          { { 0,
+              [&] {
+                  closeRequests ({ 3, 1 });
+              } } },
+          { "Cancel", "No" },
+          { 1, 3 },
+          { 1, 2, 4 },
+          0 },
+        { "a quit sent among closes",
+          5,
+          [&] {
+              closeRequests ({ 2, 4 });
+          },
+          { { 1, [&] { invoke (CommandIds::quit); } } },
+          { "No", "No", "No", "No", "No" },
+          { 2, 4, 1, 3, 5 },
+          {},
+          1 },
+    };
+    struct OnScreen
+    {
+        juce::String question;
+        int boxes = 0;
+        juce::StringArray mainWindows;
+    };
+    const auto onScreen = []
+    {
+        OnScreen now;
+        auto& desktop = juce::Desktop::getInstance();
+        for (int i = 0; i < desktop.getNumComponents(); ++i)
+        {
+            auto* c = desktop.getComponent (i);
+            if (auto* box = dynamic_cast<juce::AlertWindow*> (c); box != nullptr && box->isShowing())
+            {
+                ++now.boxes;
+                now.question = box->getDescription();
+            }
+            else if (auto* main = dynamic_cast<MainWindow*> (c); main != nullptr && main->isShowing())
+                now.mainWindows.add (main->getName());
+        }
+        return now;
+    };
+    const auto question = [] (int n) { return "Save Document. Save Preset: Untitled " + juce::String (n); };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        start();
+        for (int i = 1; i < c.windows; ++i)
+            invoke (CommandIds::newPreset);
+
+        std::vector<OnScreen> seen;
+        apptest::DesktopAnswers a;
+        for (int i = 0; i < c.answers.size(); ++i)
+        {
+            a.meanwhile (
+                [&, i]
+                {
+                    seen.push_back (onScreen());
+                    if (auto also = c.whileAsking.find (i); also != c.whileAsking.end())
+                        also->second();
+                });
+            a.press (c.answers[i]);
+        }
+        c.requests();
+        ASSERT_TRUE (waitForAnswers (a));
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == (int)c.left.size(); }));
+        testutil::deliverPostedMessages();
+
+        juce::StringArray questions, expected, left;
+        for (auto& s : seen)
+            questions.add (s.question);
+        for (auto n : c.asked)
+            expected.add (question (n));
+        EXPECT_EQ (questions.joinIntoString ("\n"), expected.joinIntoString ("\n"));
+        for (size_t k = 0; k < seen.size(); ++k)
+        {
+            EXPECT_EQ (seen[k].boxes, 1) << "question " << (int)k;
+            for (size_t j = 0; j < k && j < c.asked.size(); ++j)
+            {
+                const auto answered = titled ("Untitled " + juce::String (c.asked[j]));
+                if (c.answers[(int)j] == "No")
+                    EXPECT_FALSE (seen[k].mainWindows.contains (answered))
+                        << answered << " at question " << k;
+            }
+        }
+        for (auto n : c.left)
+            left.add (titled ("Untitled " + juce::String (n)));
+        EXPECT_EQ (titles(), left);
+        EXPECT_EQ (app->quits, c.quits);
+        TearDown();
+    }
+}
+
+// Ctrl+O in the only window, then that window closed: the chooser still up keeps the program
+// running. A file chosen then opens in a new window; with none the program quits.
+TEST_F (EditorApplicationTest, TheOpenChooserKeepsTheProgramRunningUntilItIsAnswered)
+{
+    const auto good = presetFile ("Good.qrx571", "Good");
+    for (const auto& chosen : { juce::File(), good })
+    {
+        SCOPED_TRACE (chosen.getFileName());
+        start();
+        int quitsWhileChoosing = -1;
+        answers.meanwhile ([this] { window (0).closeButtonPressed(); });
+        answers.press ("No");
+        answers.meanwhile ([&] { quitsWhileChoosing = app->quits; });
+        answers.choose (chosen);
+        pressCommandKey (window (0), 'o');
+
+        EXPECT_TRUE (answers.allAnswered());
+        EXPECT_EQ (quitsWhileChoosing, 0);
+        EXPECT_EQ (app->quits, chosen == juce::File() ? 1 : 0);
+        EXPECT_EQ (titles(),
+                   chosen == juce::File() ? juce::StringArray() : juce::StringArray (titled ("Good.qrx571")));
+        TearDown();
+    }
+}
+
+// Help > Open User Guide hands the guide to the desktop's opener, xdg-open on the PATH. When there
+// is none, or it fails, the program says where the guide is, as it does when the guide is missing.
+TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
+{
+    start();
+    const auto executable = juce::File::getSpecialLocation (juce::File::currentExecutableFile);
+    const auto guide = QRX5EditorApplication::getUserGuideLocations (executable)[0];
+    const auto bin = folder.getChildFile ("bin");
+    const auto opened = folder.getChildFile ("opened");
+    const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", {});
+    const auto message = "Unable to find user guide.\n" + guide.getFullPathName();
+    const struct
+    {
+        const char* what;
+        bool guideThere;
+        juce::String opener; // the script's body, none for no opener
+    } rows[] = {
+        { "no guide", false, {} },
+        { "no opener", true, {} },
+        { "an opener that finds nothing to open it with", true, "exit 3" },
+        { "an opener that opens it", true, "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\'') },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE (row.what);
+        bin.deleteRecursively();
+        bin.createDirectory();
+        opened.deleteFile();
+        if (row.opener.isNotEmpty())
+        {
+            const auto script = bin.getChildFile ("xdg-open");
+            script.replaceWithText ("#!/bin/sh\n" + row.opener + "\n", false, false, "\n");
+            script.setExecutePermission (true);
+        }
+        if (row.guideThere)
+            guide.replaceWithText ("the guide");
+        else
+            guide.deleteFile();
+
+        setenv ("PATH", bin.getFullPathName().toRawUTF8(), 1);
+        invoke (CommandIds::openUserGuide);
+        setenv ("PATH", path.toRawUTF8(), 1);
+
+        if (row.opener.contains ("printf"))
+        {
+            EXPECT_TRUE (testutil::runLoopUntil (
+                [&] { return opened.loadFileAsString() == guide.getFullPathName(); }));
+            EXPECT_TRUE (testutil::runLoopUntil ([&] { return ! app->getUserGuideOpener()->isWatching(); }));
+            testutil::deliverPostedMessages();
+            EXPECT_FALSE (isMessageShowing (message));
+        }
+        else
+        {
+            EXPECT_TRUE (testutil::runLoopUntil ([&] { return isMessageShowing (message); }));
+            answers.press ("OK");
+            EXPECT_TRUE (waitForAnswers());
+        }
+    }
+    guide.deleteFile();
 }
 
 } // namespace
