@@ -472,6 +472,17 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
         apptest::sendCloseRequests (windows);
         testutil::deliverPostedMessages();
     };
+    // Each window's close button, pressed in messages posted together.
+    const auto closeButtons = [this] (std::vector<int> numbers)
+    {
+        for (auto n : numbers)
+            juce::MessageManager::callAsync (
+                [w = juce::Component::SafePointer<MainWindow> (windowNumbered (n))]
+                {
+                    if (w != nullptr)
+                        w->closeButtonPressed();
+                });
+    };
     struct Case
     {
         const char* what;
@@ -482,12 +493,14 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
         std::vector<int> asked, left; // by untitled number
         int quits;
     };
+    const std::function<void()> quit = [this] { invoke (CommandIds::quit); };
+    const std::function<void()> pressEveryCloseButton = [&] { closeButtons ({ 1, 2, 3, 4, 5, 6, 7, 8 }); };
+    const std::function<void()> closeThreeAndOne = [&] { closeRequests ({ 3, 1 }); };
+    const std::function<void()> closeTwoAndFour = [&] { closeRequests ({ 2, 4 }); };
     const Case cases[] = {
         { "eight at once, the fourth cancelled",
           8,
-          [&] {
-              closeRequests ({ 1, 2, 3, 4, 5, 6, 7, 8 });
-          },
+          pressEveryCloseButton,
           {},
           { "No", "No", "No", "Cancel", "No", "No", "No", "No" },
           { 1, 2, 3, 4, 5, 6, 7, 8 },
@@ -495,50 +508,37 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
           0 },
         { "a quit cancelled with closes sent during its question",
           4,
-          [&] { invoke (CommandIds::quit); },
-          { { 0,
-              [&] {
-                  closeRequests ({ 3, 1 });
-              } } },
+          quit,
+          { { 0, closeThreeAndOne } },
           { "Cancel", "No" },
           { 1, 3 },
           { 1, 2, 4 },
           0 },
         { "a quit sent among closes",
           5,
-          [&] {
-              closeRequests ({ 2, 4 });
-          },
-          { { 1, [&] { invoke (CommandIds::quit); } } },
+          closeTwoAndFour,
+          { { 1, quit } },
           { "No", "No", "No", "No", "No" },
           { 2, 4, 1, 3, 5 },
           {},
           1 },
     };
-    struct OnScreen
-    {
-        juce::String question;
-        int boxes = 0;
-        juce::StringArray mainWindows;
-    };
+    // What the screen shows while a question is up: which question, how many boxes and main windows.
     const auto onScreen = []
     {
-        OnScreen now;
+        juce::String question;
+        int boxes = 0, windows = 0;
         auto& desktop = juce::Desktop::getInstance();
         for (int i = 0; i < desktop.getNumComponents(); ++i)
-        {
-            auto* c = desktop.getComponent (i);
-            if (auto* box = dynamic_cast<juce::AlertWindow*> (c); box != nullptr && box->isShowing())
+            if (auto* c = desktop.getComponent (i); c->isShowing())
             {
-                ++now.boxes;
-                now.question = box->getDescription();
+                if (auto* box = dynamic_cast<juce::AlertWindow*> (c))
+                    question = box->getDescription();
+                boxes += dynamic_cast<juce::AlertWindow*> (c) != nullptr;
+                windows += dynamic_cast<MainWindow*> (c) != nullptr;
             }
-            else if (auto* main = dynamic_cast<MainWindow*> (c); main != nullptr && main->isShowing())
-                now.mainWindows.add (main->getName());
-        }
-        return now;
+        return question + ", boxes " + juce::String (boxes) + ", windows " + juce::String (windows);
     };
-    const auto question = [] (int n) { return "Save Document. Save Preset: Untitled " + juce::String (n); };
 
     for (const auto& c : cases)
     {
@@ -547,41 +547,30 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
         for (int i = 1; i < c.windows; ++i)
             invoke (CommandIds::newPreset);
 
-        std::vector<OnScreen> seen;
+        juce::StringArray seen, expected, left;
         apptest::DesktopAnswers a;
+        int windowsLeft = c.windows;
         for (int i = 0; i < c.answers.size(); ++i)
         {
             a.meanwhile (
                 [&, i]
                 {
-                    seen.push_back (onScreen());
+                    seen.add (onScreen());
                     if (auto also = c.whileAsking.find (i); also != c.whileAsking.end())
                         also->second();
                 });
             a.press (c.answers[i]);
+            // One question at a time, and every window answered No has gone before the next.
+            expected.add ("Save Document. Save Preset: Untitled " + juce::String (c.asked[(size_t)i]) +
+                          ", boxes 1, windows " + juce::String (windowsLeft));
+            windowsLeft -= c.answers[i] == "No";
         }
         c.requests();
         ASSERT_TRUE (waitForAnswers (a));
         ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == (int)c.left.size(); }));
         testutil::deliverPostedMessages();
 
-        juce::StringArray questions, expected, left;
-        for (auto& s : seen)
-            questions.add (s.question);
-        for (auto n : c.asked)
-            expected.add (question (n));
-        EXPECT_EQ (questions.joinIntoString ("\n"), expected.joinIntoString ("\n"));
-        for (size_t k = 0; k < seen.size(); ++k)
-        {
-            EXPECT_EQ (seen[k].boxes, 1) << "question " << (int)k;
-            for (size_t j = 0; j < k && j < c.asked.size(); ++j)
-            {
-                const auto answered = titled ("Untitled " + juce::String (c.asked[j]));
-                if (c.answers[(int)j] == "No")
-                    EXPECT_FALSE (seen[k].mainWindows.contains (answered))
-                        << answered << " at question " << k;
-            }
-        }
+        EXPECT_EQ (seen.joinIntoString ("\n"), expected.joinIntoString ("\n"));
         for (auto n : c.left)
             left.add (titled ("Untitled " + juce::String (n)));
         EXPECT_EQ (titles(), left);
