@@ -26,8 +26,8 @@ void DocumentOpener::open (const juce::File& file)
     posix_spawnattr_t attributes;
     posix_spawnattr_init (&attributes);
 #ifdef POSIX_SPAWN_SETSID
-    posix_spawnattr_setflags (&attributes,
-                              POSIX_SPAWN_SETSID); // the viewer outlives a Ctrl+C in our terminal
+    // A session of its own: the viewer outlives a Ctrl+C in the terminal that started this program.
+    posix_spawnattr_setflags (&attributes, POSIX_SPAWN_SETSID);
 #endif
     pid_t processId = 0;
     const int error = posix_spawnp (&processId, arguments[0], nullptr, &attributes,

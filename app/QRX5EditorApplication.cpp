@@ -49,7 +49,13 @@ void QRX5EditorApplication::initialise (const juce::String& commandLine)
     windowManager = new WindowManager();
     closeQueue = std::make_unique<CloseQueue> (
         *windowManager, [this] { commandManager->commandStatusChanged(); },
-        [this] (bool quitAnswered) { quitAnswered ? quitApplication() : quitIfNothingIsOnScreen(); });
+        [this] (bool quitAnswered)
+        {
+            if (quitAnswered)
+                quitApplication();
+            else
+                quitIfNothingIsOnScreen();
+        });
 
     commandManager = std::make_unique<juce::ApplicationCommandManager>();
     commandManager->registerAllCommandsForTarget (this);
@@ -289,17 +295,16 @@ void QRX5EditorApplication::showBox (juce::MessageBoxIconType icon, const juce::
     // A message still up keeps the program running, so one shown as the last window closes
     // (a batch's confirmation) is read before the program quits.
     ++boxesOnScreen;
+    const auto answered = [] (int)
+    {
+        if (auto* app = getApp())
+        {
+            app->boxesOnScreen = std::max (0, app->boxesOnScreen - 1);
+            app->quitIfNothingIsOnScreen();
+        }
+    };
     juce::AlertWindow::showMessageBoxAsync (icon, getApplicationName(), text, {}, nullptr,
-                                            juce::ModalCallbackFunction::create (
-                                                [] (int)
-                                                {
-                                                    if (auto* app = getApp())
-                                                    {
-                                                        app->boxesOnScreen =
-                                                            std::max (0, app->boxesOnScreen - 1);
-                                                        app->quitIfNothingIsOnScreen();
-                                                    }
-                                                }));
+                                            juce::ModalCallbackFunction::create (answered));
 }
 
 //==============================================================================
