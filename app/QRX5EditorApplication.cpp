@@ -1,7 +1,9 @@
 #include "app/QRX5EditorApplication.h"
 
 #include "app/AboutWindow.h"
+#include "app/CloseQueue.h"
 #include "app/CommandIds.h"
+#include "app/DocumentOpener.h"
 #include "app/GetPresetWindow.h"
 #include "app/GlobalSettingsWindow.h"
 #include "app/MainContentComponent.h"
@@ -45,6 +47,15 @@ void QRX5EditorApplication::initialise (const juce::String& commandLine)
 {
     midiManager = new MidiManager (createPortLayer());
     windowManager = new WindowManager();
+    closeQueue = std::make_unique<CloseQueue> (
+        *windowManager, [this] { commandManager->commandStatusChanged(); },
+        [this] (bool quitAnswered)
+        {
+            if (quitAnswered)
+                quitApplication();
+            else
+                quitIfNothingIsOnScreen();
+        });
 
     commandManager = std::make_unique<juce::ApplicationCommandManager>();
     commandManager->registerAllCommandsForTarget (this);
@@ -79,6 +90,8 @@ void QRX5EditorApplication::shutdown()
         loadFromHardwareWindow->release();
     loadFromHardwareWindow = nullptr;
 
+    guideOpener = nullptr;
+    closeQueue = nullptr;
     windowManager = nullptr;
 
     // The menu model stops watching the command manager as it goes, so it goes first.
@@ -100,22 +113,13 @@ void QRX5EditorApplication::anotherInstanceStarted (const juce::String& commandL
         active->openFile (file);
 }
 
+// A quit asked while a save question is open waits its turn, as a close does.
 void QRX5EditorApplication::systemRequestedQuit()
 {
-    // The live list, not a copy: a window closed meanwhile from its own title bar is not asked
-    // again, and one whose question is already open answers Cancel.
-    while (windowManager != nullptr && windowManager->getNumWindows() > 0)
-    {
-        MainWindow::Ptr window = windowManager->getWindows().getFirst();
-        window->toFront (true);
-
-        if (! window->confirmSave())
-            return;
-
-        windowManager->removeWindow (window.get());
-    }
-
-    quitApplication();
+    if (closeQueue != nullptr)
+        closeQueue->requestQuit();
+    else
+        quitApplication();
 }
 
 void QRX5EditorApplication::quitApplication() { juce::JUCEApplicationBase::quit(); }
@@ -228,14 +232,8 @@ void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5E
 
 void QRX5EditorApplication::closeWindow (MainWindow* window)
 {
-    MainWindow::Ptr keptWhileAsking (window);
-    if (window == nullptr || window->isClosed() || ! window->confirmSave())
-        return;
-
-    windowManager->removeWindow (window);
-    keptWhileAsking = nullptr;
-    commandManager->commandStatusChanged();
-    quitIfNothingIsOnScreen();
+    if (closeQueue != nullptr)
+        closeQueue->requestClose (window);
 }
 
 void QRX5EditorApplication::quitIfNothingIsOnScreen()
@@ -246,7 +244,7 @@ void QRX5EditorApplication::quitIfNothingIsOnScreen()
 
 bool QRX5EditorApplication::isAnyApplicationWindowOnScreen() const
 {
-    if (messagesOnScreen > 0)
+    if (boxesOnScreen > 0)
         return true;
 
     for (juce::Component* window : std::initializer_list<juce::Component*>{
@@ -289,20 +287,24 @@ void QRX5EditorApplication::savePresetFileResult (int) {}
 
 void QRX5EditorApplication::showMessage (const juce::String& text)
 {
+    showBox (juce::MessageBoxIconType::WarningIcon, text);
+}
+
+void QRX5EditorApplication::showBox (juce::MessageBoxIconType icon, const juce::String& text)
+{
     // A message still up keeps the program running, so one shown as the last window closes
     // (a batch's confirmation) is read before the program quits.
-    ++messagesOnScreen;
-    juce::AlertWindow::showMessageBoxAsync (
-        juce::MessageBoxIconType::WarningIcon, getApplicationName(), text, {}, nullptr,
-        juce::ModalCallbackFunction::create (
-            [] (int)
-            {
-                if (auto* app = getApp())
-                {
-                    app->messagesOnScreen = std::max (0, app->messagesOnScreen - 1);
-                    app->quitIfNothingIsOnScreen();
-                }
-            }));
+    ++boxesOnScreen;
+    const auto answered = [] (int)
+    {
+        if (auto* app = getApp())
+        {
+            app->boxesOnScreen = std::max (0, app->boxesOnScreen - 1);
+            app->quitIfNothingIsOnScreen();
+        }
+    };
+    juce::AlertWindow::showMessageBoxAsync (icon, getApplicationName(), text, {}, nullptr,
+                                            juce::ModalCallbackFunction::create (answered));
 }
 
 //==============================================================================
@@ -395,9 +397,17 @@ void QRX5EditorApplication::closeGlobalSettingsWindow()
 //==============================================================================
 void QRX5EditorApplication::openPresetWithChooser()
 {
+    // Up, it keeps the program running as a message does: the file chosen opens in a new
+    // window even when the last window was closed meanwhile.
     auto chooser = makePresetFileChooser ("Select Filename to open");
-    if (chooser->browseForFileToOpen())
+    ++boxesOnScreen;
+    const bool chosen = chooser->browseForFileToOpen();
+    boxesOnScreen = std::max (0, boxesOnScreen - 1);
+
+    if (chosen)
         openFileInNewWindow (chooser->getResult());
+    else
+        quitIfNothingIsOnScreen();
 }
 
 juce::Array<juce::File> QRX5EditorApplication::getUserGuideLocations (const juce::File& executable)
@@ -415,15 +425,22 @@ void QRX5EditorApplication::openUserGuide()
     for (auto& guide : locations)
         if (guide.existsAsFile())
         {
-            guide.startAsProcess();
+            if (guideOpener == nullptr)
+                guideOpener =
+                    std::make_unique<DocumentOpener> ([this] (auto& file) { showUserGuideMissing (file); });
+            guideOpener->open (guide);
             return;
         }
 
     // Name the place this kind of program keeps it: under share/ once installed.
-    const auto& expected =
-        executable.getParentDirectory().getFileName() == "bin" ? locations[1] : locations[0];
-    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::NoIcon, getApplicationName(),
-                                            "Unable to find user guide.\n" + expected.getFullPathName());
+    showUserGuideMissing (executable.getParentDirectory().getFileName() == "bin" ? locations[1]
+                                                                                 : locations[0]);
+}
+
+// Also when nothing could open the guide that is there: the path lets the user open it by hand.
+void QRX5EditorApplication::showUserGuideMissing (const juce::File& guide)
+{
+    showBox (juce::MessageBoxIconType::NoIcon, "Unable to find user guide.\n" + guide.getFullPathName());
 }
 
 std::shared_ptr<MidiPortLayer> QRX5EditorApplication::createPortLayer()

@@ -10,6 +10,8 @@
 #include <memory>
 
 class AboutWindow;
+class CloseQueue;
+class DocumentOpener;
 class GetPresetWindow;
 class GlobalSettingsComponent;
 class GlobalSettingsWindow;
@@ -104,8 +106,8 @@ public:
     void showLoadFromHardwareWindow();
     void openPresetWithChooser();
 
-    // With no main window and none of the application's own windows or messages on screen
-    // nothing could reach the program any more, so it quits.
+    // With no main window and none of the application's own windows, messages or file choosers
+    // on screen nothing could reach the program any more, so it quits.
     void quitIfNothingIsOnScreen();
 
     // What the program is made of, for whoever needs to look (the tests).
@@ -121,6 +123,7 @@ public:
         return sendMultiplePresetsWindow.get();
     }
     GlobalSettingsWindow* getGlobalSettingsWindow() const { return globalSettingsWindow.get(); }
+    DocumentOpener* getUserGuideOpener() const { return guideOpener.get(); }
 
     // Where "Open User Guide" looks, in order: beside the program, then under share/.
     static juce::Array<juce::File> getUserGuideLocations (const juce::File& executable);
@@ -136,19 +139,23 @@ protected:
 
 private:
     void showResultMessage (int result);
+    void showBox (juce::MessageBoxIconType icon, const juce::String& text);
+    void showUserGuideMissing (const juce::File& guide);
     bool isAnyApplicationWindowOnScreen() const;
 
     std::unique_ptr<juce::ApplicationCommandManager> commandManager;
     std::unique_ptr<MainMenuModel> menuModel;
     std::unique_ptr<WindowPictureKeeper> pictureKeeper;
     juce::ReferenceCountedObjectPtr<WindowManager> windowManager;
+    std::unique_ptr<CloseQueue> closeQueue;
+    std::unique_ptr<DocumentOpener> guideOpener;
     MidiManager::Ptr midiManager;
     juce::ReferenceCountedObjectPtr<AboutWindow> aboutWindow;
     juce::ReferenceCountedObjectPtr<SendMultiplePresetsWindow> sendMultiplePresetsWindow;
     juce::ReferenceCountedObjectPtr<MidiSetupWindow> midiSetupWindow;
     juce::ReferenceCountedObjectPtr<GlobalSettingsWindow> globalSettingsWindow;
     juce::ReferenceCountedObjectPtr<GetPresetWindow> loadFromHardwareWindow;
-    int messagesOnScreen = 0; // shown by showMessage and not yet dismissed
+    int boxesOnScreen = 0; // messages and the Open chooser, shown and not yet answered
 
     JUCE_DECLARE_NON_COPYABLE (QRX5EditorApplication)
 };

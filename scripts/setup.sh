@@ -9,7 +9,7 @@ packages=(
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxcomposite-dev libxext-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
-    xdotool imagemagick tesseract-ocr tesseract-ocr-eng x11-utils metacity # end-to-end runs
+    xdotool imagemagick tesseract-ocr tesseract-ocr-eng x11-utils metacity wmctrl # end-to-end runs
     python3-reportlab # typesets the user guide
 )
 

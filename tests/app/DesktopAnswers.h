@@ -85,15 +85,18 @@ private:
             seen.add (isChooser ? box->getName() : box->getDescription());
         }
 
-        if (! answers.empty() && answers.front().kind == Kind::action)
+        // A box answered stays up until its loop ends: whatever comes next waits for the next box.
+        if (box == lastAnswered || answers.empty())
+            return;
+
+        if (answers.front().kind == Kind::action)
         {
             juce::MessageManager::callAsync (std::move (answers.front().action));
             answers.pop_front();
             return;
         }
 
-        if (box == lastAnswered || answers.empty() ||
-            answers.front().kind != (isChooser ? Kind::chooser : Kind::alert))
+        if (answers.front().kind != (isChooser ? Kind::chooser : Kind::alert))
             return;
 
         lastAnswered = box;

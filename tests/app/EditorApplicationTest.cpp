@@ -1,8 +1,10 @@
 // The editor application made in the test process, on the device emulator's ports; the tests
 // answer its boxes and choosers on the desktop. (Its happy paths are the end-to-end suite's.)
+#include "CloseRequests.h"
 #include "DesktopAnswers.h"
 #include "app/AboutWindow.h"
 #include "app/CommandIds.h"
+#include "app/DocumentOpener.h"
 #include "app/MidiSetupWindow.h"
 #include "app/QRX571EditorApplication.h"
 #include "app/SendMultiplePresetsListModel.h"
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 
 namespace
 {
@@ -52,6 +55,13 @@ protected:
 
     int numWindows() const { return app->getWindowManager()->getNumWindows(); }
     MainWindow& window (int index) const { return *app->getWindowManager()->getWindows()[index]; }
+    MainWindow* windowNumbered (int n) const
+    {
+        for (auto* w : app->getWindowManager()->getWindows())
+            if (w->getName() == "QRX571 Editor Untitled " + juce::String (n))
+                return w;
+        return nullptr;
+    }
     juce::StringArray titles() const
     {
         juce::StringArray names;
@@ -446,6 +456,213 @@ TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsThe
     app->showAboutWindow();
     EXPECT_EQ (app->getAboutWindow(), about);
     EXPECT_TRUE (isShowing (about));
+}
+
+// Close requests that come while a save question is open wait their turn: one question on screen
+// at a time, each window asked once, each window answered gone before the next question, and a
+// Cancel keeps just its window and drops no other request. A quit takes its turn the same way.
+TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
+{
+    // The window manager's requests, read by the program before the test goes on.
+    const auto closeRequests = [this] (std::vector<int> numbers)
+    {
+        juce::Array<juce::Component*> windows;
+        for (auto n : numbers)
+            windows.add (windowNumbered (n));
+        apptest::sendCloseRequests (windows);
+        testutil::deliverPostedMessages();
+    };
+    // Each window's close button, pressed in messages posted together.
+    const auto closeButtons = [this] (std::vector<int> numbers)
+    {
+        for (auto n : numbers)
+            juce::MessageManager::callAsync (
+                [w = juce::Component::SafePointer<MainWindow> (windowNumbered (n))]
+                {
+                    if (w != nullptr)
+                        w->closeButtonPressed();
+                });
+    };
+    struct Case
+    {
+        const char* what;
+        int windows;
+        std::function<void()> requests;                   // sent at once
+        std::map<int, std::function<void()>> whileAsking; // sent while question n (from 0) is up
+        juce::StringArray answers;
+        std::vector<int> asked, left; // by untitled number
+        int quits;
+    };
+    const std::function<void()> quit = [this] { invoke (CommandIds::quit); };
+    const std::function<void()> pressEveryCloseButton = [&] { closeButtons ({ 1, 2, 3, 4, 5, 6, 7, 8 }); };
+    const std::function<void()> closeThreeAndOne = [&] { closeRequests ({ 3, 1 }); };
+    const std::function<void()> closeTwoAndFour = [&] { closeRequests ({ 2, 4 }); };
+    const Case cases[] = {
+        { "eight at once, the fourth cancelled",
+          8,
+          pressEveryCloseButton,
+          {},
+          { "No", "No", "No", "Cancel", "No", "No", "No", "No" },
+          { 1, 2, 3, 4, 5, 6, 7, 8 },
+          { 4 },
+          0 },
+        { "a quit cancelled with closes sent during its question",
+          4,
+          quit,
+          { { 0, closeThreeAndOne } },
+          { "Cancel", "No" },
+          { 1, 3 },
+          { 1, 2, 4 },
+          0 },
+        { "a quit sent among closes",
+          5,
+          closeTwoAndFour,
+          { { 1, quit } },
+          { "No", "No", "No", "No", "No" },
+          { 2, 4, 1, 3, 5 },
+          {},
+          1 },
+    };
+    // What the screen shows while a question is up: which question, how many boxes and main windows.
+    const auto onScreen = []
+    {
+        juce::String question;
+        int boxes = 0, windows = 0;
+        auto& desktop = juce::Desktop::getInstance();
+        for (int i = 0; i < desktop.getNumComponents(); ++i)
+            if (auto* c = desktop.getComponent (i); c->isShowing())
+            {
+                if (auto* box = dynamic_cast<juce::AlertWindow*> (c))
+                    question = box->getDescription();
+                boxes += dynamic_cast<juce::AlertWindow*> (c) != nullptr;
+                windows += dynamic_cast<MainWindow*> (c) != nullptr;
+            }
+        return question + ", boxes " + juce::String (boxes) + ", windows " + juce::String (windows);
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        start();
+        for (int i = 1; i < c.windows; ++i)
+            invoke (CommandIds::newPreset);
+
+        juce::StringArray seen, expected, left;
+        apptest::DesktopAnswers a;
+        int windowsLeft = c.windows;
+        for (int i = 0; i < c.answers.size(); ++i)
+        {
+            a.meanwhile (
+                [&, i]
+                {
+                    seen.add (onScreen());
+                    if (auto also = c.whileAsking.find (i); also != c.whileAsking.end())
+                        also->second();
+                });
+            a.press (c.answers[i]);
+            // One question at a time, and every window answered No has gone before the next.
+            expected.add ("Save Document. Save Preset: Untitled " + juce::String (c.asked[(size_t)i]) +
+                          ", boxes 1, windows " + juce::String (windowsLeft));
+            windowsLeft -= c.answers[i] == "No";
+        }
+        c.requests();
+        ASSERT_TRUE (waitForAnswers (a));
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == (int)c.left.size(); }));
+        testutil::deliverPostedMessages();
+
+        EXPECT_EQ (seen.joinIntoString ("\n"), expected.joinIntoString ("\n"));
+        for (auto n : c.left)
+            left.add (titled ("Untitled " + juce::String (n)));
+        EXPECT_EQ (titles(), left);
+        EXPECT_EQ (app->quits, c.quits);
+        TearDown();
+    }
+}
+
+// Ctrl+O in the only window, then that window closed: the chooser still up keeps the program
+// running. A file chosen then opens in a new window; with none the program quits.
+TEST_F (EditorApplicationTest, TheOpenChooserKeepsTheProgramRunningUntilItIsAnswered)
+{
+    const auto good = presetFile ("Good.qrx571", "Good");
+    for (const auto& chosen : { juce::File(), good })
+    {
+        SCOPED_TRACE (chosen.getFileName());
+        start();
+        int quitsWhileChoosing = -1;
+        answers.meanwhile ([this] { window (0).closeButtonPressed(); });
+        answers.press ("No");
+        answers.meanwhile ([&] { quitsWhileChoosing = app->quits; });
+        answers.choose (chosen);
+        pressCommandKey (window (0), 'o');
+
+        EXPECT_TRUE (answers.allAnswered());
+        EXPECT_EQ (quitsWhileChoosing, 0);
+        EXPECT_EQ (app->quits, chosen == juce::File() ? 1 : 0);
+        EXPECT_EQ (titles(),
+                   chosen == juce::File() ? juce::StringArray() : juce::StringArray (titled ("Good.qrx571")));
+        TearDown();
+    }
+}
+
+// Help > Open User Guide hands the guide to the desktop's opener, xdg-open on the PATH. When there
+// is none, or it fails, the program says where the guide is, as it does when the guide is missing.
+TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
+{
+    start();
+    const auto executable = juce::File::getSpecialLocation (juce::File::currentExecutableFile);
+    const auto guide = QRX5EditorApplication::getUserGuideLocations (executable)[0];
+    const auto bin = folder.getChildFile ("bin");
+    const auto opened = folder.getChildFile ("opened");
+    const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", {});
+    const auto message = "Unable to find user guide.\n" + guide.getFullPathName();
+    const struct
+    {
+        const char* what;
+        bool guideThere;
+        juce::String opener; // the script's body, none for no opener
+    } rows[] = {
+        { "no guide", false, {} },
+        { "no opener", true, {} },
+        { "an opener that finds nothing to open it with", true, "exit 3" },
+        { "an opener that opens it", true, "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\'') },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE (row.what);
+        bin.deleteRecursively();
+        bin.createDirectory();
+        opened.deleteFile();
+        if (row.opener.isNotEmpty())
+        {
+            const auto script = bin.getChildFile ("xdg-open");
+            script.replaceWithText ("#!/bin/sh\n" + row.opener + "\n", false, false, "\n");
+            script.setExecutePermission (true);
+        }
+        if (row.guideThere)
+            guide.replaceWithText ("the guide");
+        else
+            guide.deleteFile();
+
+        setenv ("PATH", bin.getFullPathName().toRawUTF8(), 1);
+        invoke (CommandIds::openUserGuide);
+        setenv ("PATH", path.toRawUTF8(), 1);
+
+        if (row.opener.contains ("printf"))
+        {
+            EXPECT_TRUE (testutil::runLoopUntil (
+                [&] { return opened.loadFileAsString() == guide.getFullPathName(); }));
+            EXPECT_TRUE (testutil::runLoopUntil ([&] { return ! app->getUserGuideOpener()->isWatching(); }));
+            testutil::deliverPostedMessages();
+            EXPECT_FALSE (isMessageShowing (message));
+        }
+        else
+        {
+            EXPECT_TRUE (testutil::runLoopUntil ([&] { return isMessageShowing (message); }));
+            answers.press ("OK");
+            EXPECT_TRUE (waitForAnswers());
+        }
+    }
+    guide.deleteFile();
 }
 
 } // namespace
