@@ -29,13 +29,12 @@ struct PictureWatch
     static inline juce::X11Symbols::XCreateGC xlibCreateGC = nullptr;
     static inline juce::X11Symbols::XFreeGC xlibFreeGC = nullptr;
     static inline std::map<GC, ::Window> contexts;
-    static inline std::map<::Window, int> made, dropped;
+    static inline std::map<::Window, int> dropped;
 
     static GC createGC (::Display* display, ::Drawable drawable, unsigned long mask, XGCValues* values)
     {
         auto gc = xlibCreateGC (display, drawable, mask, values);
         contexts[gc] = drawable;
-        ++made[drawable];
         return gc;
     }
 
@@ -63,7 +62,6 @@ struct PictureWatch
         symbols->xCreateGC = xlibCreateGC;
         symbols->xFreeGC = xlibFreeGC;
         contexts.clear();
-        made.clear();
         dropped.clear();
     }
 };
@@ -221,15 +219,6 @@ bool WindowManagerStandIn::isMapped (juce::Component& window)
            attributes.map_state == IsViewable;
 }
 
-bool WindowManagerStandIn::isWhereItSays (juce::Component& window)
-{
-    XWindowAttributes attributes{};
-    const auto handle = handleOf (window);
-    return handle != 0 && XGetWindowAttributes (connection->display, handle, &attributes) &&
-           juce::Rectangle<int> (attributes.x, attributes.y, attributes.width, attributes.height) ==
-               window.getScreenBounds();
-}
-
 int WindowManagerStandIn::configureRequests (juce::Component& window) const
 {
     return connection->configured[handleOf (window)];
@@ -245,11 +234,6 @@ bool WindowManagerStandIn::isAbove (juce::Component& upper, juce::Component& low
     XFree (children);
     return handleOf (upper) != 0 && handleOf (lower) != 0 &&
            order.indexOf (handleOf (upper)) > order.indexOf (handleOf (lower));
-}
-
-int WindowManagerStandIn::picturesMade (juce::Component& window) const
-{
-    return PictureWatch::made[handleOf (window)];
 }
 
 int WindowManagerStandIn::picturesDropped (juce::Component& window) const

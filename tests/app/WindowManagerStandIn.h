@@ -34,14 +34,11 @@ public:
     void minimise (juce::Component& window);
     void restore (juce::Component& window);
     bool isMapped (juce::Component& window);
-    // Whether the X window lies where, and is as large as, the component says.
-    bool isWhereItSays (juce::Component& window);
     // How many configure requests of the window it has carried out.
     int configureRequests (juce::Component& window) const;
     bool isAbove (juce::Component& upper, juce::Component& lower);
 
-    // How often JUCE's peer has made the window's current picture, and dropped one.
-    int picturesMade (juce::Component& window) const;
+    // How often JUCE's peer has dropped the window's picture.
     int picturesDropped (juce::Component& window) const;
 
 private:

@@ -113,6 +113,22 @@ protected:
             timeoutMs);
     }
 
+    std::map<juce::Component*, int> configureRequests (const std::vector<Row>& rows)
+    {
+        std::map<juce::Component*, int> counts;
+        for (const auto& row : rows)
+            counts[row.window()] = server.configureRequests (*row.window());
+        return counts;
+    }
+
+    // Until each window is mapped and has had a configure request since the counts were taken.
+    bool waitForConfigureRequests (const std::vector<Row>& rows, std::map<juce::Component*, int> before)
+    {
+        return waitForEach (
+            rows, [&] (auto& window)
+            { return server.isMapped (window) && server.configureRequests (window) > before[&window]; });
+    }
+
     WindowManagerStandIn server;
     std::unique_ptr<EditorUnderTest> app;
 };
@@ -133,7 +149,7 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
 
     for (const bool fromTaskbar : { true, false })
     {
-        std::map<juce::Component*, int> dropped, made, configured;
+        std::map<juce::Component*, int> dropped;
         for (const auto& row : rows)
         {
             auto* window = row.window();
@@ -151,30 +167,22 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
             15000))
             << "every picture dropped";
 
+        const auto before = configureRequests (rows);
         for (const auto& row : rows)
-        {
-            made[row.window()] = server.picturesMade (*row.window());
-            configured[row.window()] = server.configureRequests (*row.window());
             if (fromTaskbar)
                 server.restore (*row.window());
-        }
         if (! fromTaskbar)
             invoke (CommandIds::bringAllToFront);
 
         // The new picture moves its window once more, through the window manager.
-        ASSERT_TRUE (waitForEach (rows,
-                                  [&] (auto& window)
-                                  {
-                                      return server.isMapped (window) &&
-                                             server.picturesMade (window) > made[&window] &&
-                                             server.configureRequests (window) > configured[&window];
-                                  }));
+        ASSERT_TRUE (waitForConfigureRequests (rows, before));
         EXPECT_EQ (wrongHints (rows), "") << (fromTaskbar ? "restored from a taskbar" : "Bring All To Front");
     }
 
+    const auto before = configureRequests (rows);
     for (const auto& row : rows)
         row.window()->setTopLeftPosition (row.window()->getPosition() + juce::Point<int> (7, 5));
-    ASSERT_TRUE (waitForEach (rows, [&] (auto& window) { return server.isWhereItSays (window); }));
+    ASSERT_TRUE (waitForConfigureRequests (rows, before));
     EXPECT_EQ (wrongHints (rows), "") << "moved";
 
     // On X11 a change of style makes a new window.
