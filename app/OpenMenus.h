@@ -6,7 +6,8 @@
 
 namespace OpenMenus
 {
-// Closes every open list and menu, each letting go of its look at once. Any click elsewhere
-// closes a list, so the one open is the going window's; JUCE's chooser closes its list this way.
+// Closes every open list and menu, each letting go of its look at once. JUCE tells no list's
+// owner, but a click anywhere else closes a list, so the one open belongs to the going window or
+// to a tool window that goes with it. JUCE's chooser closes its own list the same way.
 void closeAll();
 } // namespace OpenMenus
