@@ -1,5 +1,6 @@
 #include "app/AutoPopToolWindow.h"
 
+#include "app/OpenMenus.h"
 #include "app/WindowSizeHints.h"
 #include "ui/PresetNameText.h"
 
@@ -19,9 +20,17 @@ AutoPopToolWindow::AutoPopToolWindow (juce::Component* contentToOwn)
     setUsingNativeTitleBar (true);
 }
 
-AutoPopToolWindow::~AutoPopToolWindow() { clearContentComponent(); }
+AutoPopToolWindow::~AutoPopToolWindow()
+{
+    OpenMenus::closeAll();
+    clearContentComponent();
+}
 
-void AutoPopToolWindow::closeButtonPressed() { removeFromDesktop(); }
+void AutoPopToolWindow::closeButtonPressed()
+{
+    OpenMenus::closeAll();
+    removeFromDesktop();
+}
 
 void AutoPopToolWindow::showAround (juce::Component* mainWindow, const juce::String& presetName)
 {

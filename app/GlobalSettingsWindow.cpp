@@ -1,5 +1,6 @@
 #include "app/GlobalSettingsWindow.h"
 
+#include "app/OpenMenus.h"
 #include "app/QRX5EditorApplication.h"
 #include "ui/EditorStrings.h"
 
@@ -18,7 +19,11 @@ GlobalSettingsWindow::GlobalSettingsWindow (GlobalSettingsComponent::Ptr page,
     view->addButtonListener (this);
 }
 
-GlobalSettingsWindow::~GlobalSettingsWindow() { clearContentComponent(); }
+GlobalSettingsWindow::~GlobalSettingsWindow()
+{
+    OpenMenus::closeAll();
+    clearContentComponent();
+}
 
 void GlobalSettingsWindow::buttonClicked (juce::Button* button)
 {

@@ -3,6 +3,7 @@
 #include "app/AutoPopToolWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainContentComponent.h"
+#include "app/OpenMenus.h"
 #include "app/PresetFileChooser.h"
 #include "app/QRX5EditorApplication.h"
 #include "app/SendPresetWindow.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow (MainContentComponent* content, QRX5EditorPreset::Ptr pre
 
 MainWindow::~MainWindow()
 {
+    OpenMenus::closeAll();
     autoPopWindow.reset();
     setMenuBar (nullptr);
     clearContentComponent();

@@ -1,5 +1,6 @@
 #include "app/SendPresetWindow.h"
 
+#include "app/OpenMenus.h"
 #include "app/PresetLocations.h"
 #include "app/QRX5EditorApplication.h"
 #include "ui/EditorStrings.h"
@@ -27,6 +28,7 @@ SendPresetWindow::SendPresetWindow (QRX5EditorPreset::Ptr presetToSend, QRX5Edit
 
 SendPresetWindow::~SendPresetWindow()
 {
+    OpenMenus::closeAll();
     engine->removeListener (this);
     content->getSendButton().removeListener (this);
     clearContentComponent();
@@ -61,4 +63,8 @@ void SendPresetWindow::openPresetFileResult (int) {}
 
 void SendPresetWindow::savePresetFileResult (int) {}
 
-void SendPresetWindow::closeButtonPressed() { removeFromDesktop(); }
+void SendPresetWindow::closeButtonPressed()
+{
+    OpenMenus::closeAll();
+    removeFromDesktop();
+}

@@ -1,5 +1,6 @@
 #include "app/WindowManager.h"
 
+#include "app/OpenMenus.h"
 #include "app/WindowSizeHints.h"
 
 void WindowManager::addWindow (MainWindow::Ptr window)
@@ -20,6 +21,7 @@ void WindowManager::removeWindow (MainWindow* window)
     if (window == nullptr || ! windows.contains (window))
         return;
 
+    OpenMenus::closeAll();
     window->setVisible (false);
     windows.removeObject (window);
 }

@@ -2,73 +2,91 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "app/WindowSizeHints.h"
 
+#if JUCE_LINUX || JUCE_BSD
+namespace
+{
+// JUCE's X11 peer writes WM_NORMAL_HINTS from two places, its bounds code (position and size
+// only) and its constraints code (minimum and maximum), and each write replaces the whole
+// property. So after any move, restore, style change or re-made picture only the position and
+// size were left, and the window manager let the user resize the window. Every write of JUCE
+// goes through this pointer of its symbol table, so each one is made whole here.
+juce::X11Symbols::XSetWMNormalHints xlibSetHints = nullptr;
+
+juce::ComponentPeer* peerOf (::Window handle)
+{
+    for (int i = 0; i < juce::ComponentPeer::getNumPeers(); ++i)
+        if (auto* peer = juce::ComponentPeer::getPeer (i); (::Window)peer->getNativeHandle() == handle)
+            return peer;
+    return nullptr;
+}
+
+void setWholeHints (::Display* display, ::Window handle, XSizeHints* hints)
+{
+    auto* peer = peerOf (handle);
+    if (hints == nullptr || peer == nullptr ||
+        (peer->getStyleFlags() & juce::ComponentPeer::windowIsResizable) != 0)
+    {
+        xlibSetHints (display, handle, hints);
+        return;
+    }
+
+    const auto bounds = juce::Desktop::getInstance().getDisplays().logicalToPhysical (peer->getBounds());
+    auto whole = *hints;
+
+    if ((whole.flags & (USPosition | PPosition)) == 0)
+    {
+        whole.x = bounds.getX();
+        whole.y = bounds.getY();
+    }
+    if ((whole.flags & (USSize | PSize)) == 0)
+    {
+        whole.width = bounds.getWidth();
+        whole.height = bounds.getHeight();
+    }
+
+    whole.flags |= USPosition | USSize | PMinSize | PMaxSize;
+    whole.min_width = whole.max_width = whole.width;
+    whole.min_height = whole.max_height = whole.height;
+    xlibSetHints (display, handle, &whole);
+}
+} // namespace
+#endif
+
+void WindowSizeHints::keepFixedSizes()
+{
+#if JUCE_LINUX || JUCE_BSD
+    juce::XWindowSystem::getInstance(); // loads the symbols, which would replace ours
+    auto* symbols = juce::X11Symbols::getInstanceWithoutCreating();
+    if (symbols == nullptr || symbols->xSetWMNormalHints == &setWholeHints)
+        return;
+
+    xlibSetHints = symbols->xSetWMNormalHints;
+    symbols->xSetWMNormalHints = &setWholeHints;
+#endif
+}
+
 void WindowSizeHints::show (juce::TopLevelWindow& window, bool bringToFront)
 {
+    keepFixedSizes();
+
     // A window taken off the desktop stays visible, and adding it back would map it at once,
-    // before its hints are written.
+    // before its first paint.
     if (! window.isOnDesktop())
     {
         window.setVisible (false);
         window.addToDesktop();
     }
 
-    // JUCE's peer moves its window once more at its first paint, which leaves only the position
-    // and size in the hints again: have that paint now, before the hints and the map.
+    // JUCE's peer moves its window once more at its first paint: have that paint now, so that
+    // the window manager meets the window where and as it will stay when it maps it.
     if (auto* peer = window.getPeer())
     {
         peer->repaint (window.getLocalBounds());
         peer->performAnyPendingRepaintsNow();
     }
 
-    write (window);
     window.setVisible (true);
 
     if (bringToFront)
         window.toFront (true);
-}
-
-void WindowSizeHints::write ([[maybe_unused]] juce::Component& window)
-{
-#if JUCE_LINUX || JUCE_BSD
-    // JUCE's X11 peer writes the property from two places, its bounds code (position and size)
-    // and its constraints code (minimum and maximum), and each write replaces the whole of it:
-    // after a move only the position and size are left, and a window manager that maps the
-    // window then may give it a size of its own choosing. So write all of it here, last.
-    auto* peer = window.getPeer();
-    auto* x11 = juce::XWindowSystem::getInstanceWithoutCreating();
-    auto* display = x11 != nullptr ? x11->getDisplay() : nullptr;
-
-    if (peer == nullptr || display == nullptr || &peer->getComponent() != &window)
-        return;
-
-    const auto handle = (::Window)peer->getNativeHandle();
-    const auto bounds = juce::Desktop::getInstance().getDisplays().logicalToPhysical (peer->getBounds());
-    const bool fixedSize = (peer->getStyleFlags() & juce::ComponentPeer::windowIsResizable) == 0;
-
-    juce::XWindowSystemUtilities::ScopedXLock xLock;
-    auto* hints = XAllocSizeHints();
-    if (hints == nullptr)
-        return;
-
-    long supplied = 0;
-    if (XGetWMNormalHints (display, handle, hints, &supplied) == 0) // keeps a resizable window's limits
-        hints->flags = 0;
-
-    hints->flags |= USPosition | USSize;
-    hints->x = bounds.getX();
-    hints->y = bounds.getY();
-    hints->width = bounds.getWidth();
-    hints->height = bounds.getHeight();
-
-    if (fixedSize)
-    {
-        hints->flags |= PMinSize | PMaxSize;
-        hints->min_width = hints->max_width = bounds.getWidth();
-        hints->min_height = hints->max_height = bounds.getHeight();
-    }
-
-    XSetWMNormalHints (display, handle, hints);
-    XFree (hints);
-    XSync (display, False); // in place before the map that follows
-#endif
 }

@@ -1,5 +1,7 @@
-// Every window of the program as it goes on screen, read from the X server: the size hints a
-// window manager reads when it maps the window, and where the window lies in the stacking order.
+// Every window of the program on screen, read from the X server by a window manager that the test
+// stands in for: the size hints it reads whenever it maps or configures a window, and where the
+// window lies in the stacking order.
+#include "WindowManagerStandIn.h"
 #include "app/AboutWindow.h"
 #include "app/AutoPopToolWindow.h"
 #include "app/CommandIds.h"
@@ -16,10 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
-
-#include <X11/Xlib.h> // last: Xlib's macros would clash with the code above
-#include <X11/Xutil.h>
+#include <map>
 
 namespace
 {
@@ -27,93 +28,6 @@ class EditorUnderTest : public QRX571EditorApplication
 {
 protected:
     void quitApplication() override {}
-};
-
-// The test's own connection to the X server. There is no window manager here, so it also does
-// the one thing of one that these tests need: it raises a window whose program asks for it to
-// be made the active one (what JUCE's toFront asks).
-class XServerView
-{
-public:
-    XServerView()
-    {
-        XSelectInput (display, root, SubstructureNotifyMask);
-        XSync (display, False);
-    }
-    ~XServerView() { XCloseDisplay (display); }
-
-    // The window's WM_NORMAL_HINTS: its size, minimum and maximum size ("-" where missing).
-    juce::String sizeHints (juce::Component& window)
-    {
-        XSizeHints hints{};
-        long supplied = 0;
-        if (window.getPeer() == nullptr ||
-            ! XGetWMNormalHints (display, handleOf (window), &hints, &supplied))
-            return "none";
-
-        auto size = [&] (long flags, int w, int h) {
-            return (hints.flags & flags) != 0 ? juce::String (w) + "x" + juce::String (h)
-                                              : juce::String ("-");
-        };
-        return "size " + size (USSize | PSize, hints.width, hints.height) + " min " +
-               size (PMinSize, hints.min_width, hints.min_height) + " max " +
-               size (PMaxSize, hints.max_width, hints.max_height);
-    }
-
-    // Runs the program's loop, raising what it asks to be activated, until `upper` lies above `lower`.
-    bool waitUntilAbove (juce::Component& upper, juce::Component& lower)
-    {
-        return testutil::runLoopUntil ([&] { return raiseRequested() && isAbove (upper, lower); }, 3000);
-    }
-
-private:
-    static ::Window handleOf (juce::Component& c) { return (::Window)c.getPeer()->getNativeHandle(); }
-
-    bool raiseRequested()
-    {
-        while (XPending (display) > 0)
-        {
-            XEvent event;
-            XNextEvent (display, &event);
-            if (event.type == ClientMessage && event.xclient.message_type == activeWindow)
-                XRaiseWindow (display, event.xclient.window);
-        }
-        XSync (display, False);
-        return true;
-    }
-
-    // Root's children come bottom to top; a window manager would have put each window in a frame.
-    bool isAbove (juce::Component& upper, juce::Component& lower)
-    {
-        if (upper.getPeer() == nullptr || lower.getPeer() == nullptr)
-            return false;
-
-        ::Window rootReturn, parent, *children = nullptr;
-        unsigned int count = 0;
-        XQueryTree (display, root, &rootReturn, &parent, &children, &count);
-        const juce::Array<::Window> order (children, (int)count);
-        XFree (children);
-        return order.indexOf (topLevelOf (handleOf (upper))) > order.indexOf (topLevelOf (handleOf (lower)));
-    }
-
-    ::Window topLevelOf (::Window window)
-    {
-        for (;;)
-        {
-            ::Window rootReturn, parent, *children = nullptr;
-            unsigned int count = 0;
-            if (! XQueryTree (display, window, &rootReturn, &parent, &children, &count))
-                return window;
-            XFree (children);
-            if (parent == root)
-                return window;
-            window = parent;
-        }
-    }
-
-    Display* display = XOpenDisplay (nullptr);
-    ::Window root = DefaultRootWindow (display);
-    Atom activeWindow = XInternAtom (display, "_NET_ACTIVE_WINDOW", False);
 };
 
 // A window of the program: how it is shown, and the window itself once shown.
@@ -148,56 +62,160 @@ protected:
         mainWindow().invoke (juce::ApplicationCommandTarget::InvocationInfo (command), false);
     }
 
+    // Every window of the program, each shown by its command.
+    std::vector<Row> everyWindow()
+    {
+        return {
+            { "New", [&] { invoke (CommandIds::newPreset); },
+              [&] { return app->getWindowManager()->getWindows().getLast().get(); } },
+            { "About", [&] { invoke (CommandIds::about); }, [&] { return app->getAboutWindow(); } },
+            { "MIDI Setup", [&] { invoke (CommandIds::midiSetup); },
+              [&] { return app->getMidiSetupWindow(); } },
+            { "Load From Hardware", [&] { invoke (CommandIds::loadFromHardware); },
+              [&] { return app->getLoadFromHardwareWindow(); } },
+            { "Send Multiple Presets", [&] { invoke (CommandIds::sendMultiplePresets); },
+              [&] { return app->getSendMultiplePresetsWindow(); } },
+            { "Global Settings", [&] { invoke (CommandIds::globalSettingsEditor); },
+              [&] { return app->getGlobalSettingsWindow(); } },
+            { "Send To Hardware", [&] { invokeOnMainWindow (CommandIds::sendToHardware); },
+              [&] { return mainWindow().getSendPresetWindow(); } },
+            { "Auto Populate Tool", [&] { invokeOnMainWindow (CommandIds::autoPopulateTool); },
+              [&] { return mainWindow().getAutoPopToolWindow(); } },
+        };
+    }
+
+    // Every hints the window manager met on the way that were not whole, and each window's now.
+    juce::String wrongHints (const std::vector<Row>& rows)
+    {
+        auto wrong = server.takeWrongHints();
+        for (const auto& row : rows)
+            if (auto* window = row.window(); window == nullptr)
+                wrong.add (juce::String (row.name) + " is gone");
+            else if (const auto now = server.sizeHints (*window);
+                     now != WindowManagerStandIn::wholeHints (*window))
+                wrong.add (juce::String (row.name) + ", now: " + now);
+        return wrong.joinIntoString ("; ");
+    }
+
+    bool waitForEach (const std::vector<Row>& rows, std::function<bool (juce::Component&)> condition,
+                      int timeoutMs = 5000)
+    {
+        return server.runUntil (
+            [&]
+            {
+                return std::all_of (rows.begin(), rows.end(),
+                                    [&] (auto& row)
+                                    {
+                                        auto* window = row.window();
+                                        return window != nullptr && condition (*window);
+                                    });
+            },
+            timeoutMs);
+    }
+
+    std::map<juce::Component*, int> configureRequests (const std::vector<Row>& rows)
+    {
+        std::map<juce::Component*, int> counts;
+        for (const auto& row : rows)
+            counts[row.window()] = server.configureRequests (*row.window());
+        return counts;
+    }
+
+    // Until each window is mapped and has had a configure request since the counts were taken.
+    bool waitForConfigureRequests (const std::vector<Row>& rows, std::map<juce::Component*, int> before)
+    {
+        return waitForEach (
+            rows, [&] (auto& window)
+            { return server.isMapped (window) && server.configureRequests (window) > before[&window]; });
+    }
+
+    WindowManagerStandIn server;
     std::unique_ptr<EditorUnderTest> app;
-    XServerView server;
 };
 
-// What a window manager reads on the map: the window's size, and that the user can't change it.
-TEST_F (WindowPlacementTest, EveryWindowIsMappedWithItsSizeAsItsMinimumAndMaximum)
+// Whatever happens to a window, the window manager finds its size as its minimum and maximum, so
+// the user can't resize it: when it maps the window, at every configure request, and after each
+// of these: a minimise long enough for JUCE's peer to drop the window's picture, then a restore
+// (from a taskbar, or by Bring All To Front), a move, a style change, a close and a new show.
+TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForItsWholeLife)
 {
-    const Row rows[] = {
-        { "New", [&] { invoke (CommandIds::newPreset); },
-          [&] { return app->getWindowManager()->getWindows().getLast().get(); } },
-        { "About", [&] { invoke (CommandIds::about); }, [&] { return app->getAboutWindow(); } },
-        { "MIDI Setup", [&] { invoke (CommandIds::midiSetup); }, [&] { return app->getMidiSetupWindow(); } },
-        { "Load From Hardware", [&] { invoke (CommandIds::loadFromHardware); },
-          [&] { return app->getLoadFromHardwareWindow(); } },
-        { "Send Multiple Presets", [&] { invoke (CommandIds::sendMultiplePresets); },
-          [&] { return app->getSendMultiplePresetsWindow(); } },
-        { "Global Settings", [&] { invoke (CommandIds::globalSettingsEditor); },
-          [&] { return app->getGlobalSettingsWindow(); } },
-        { "Send To Hardware", [&] { invokeOnMainWindow (CommandIds::sendToHardware); },
-          [&] { return mainWindow().getSendPresetWindow(); } },
-        { "Auto Populate Tool", [&] { invokeOnMainWindow (CommandIds::autoPopulateTool); },
-          [&] { return mainWindow().getAutoPopToolWindow(); } },
-    };
+    ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
+    const auto rows = everyWindow();
 
-    // Each is shown, shown again after its main window moved, and shown again after being closed.
-    for (const auto* when : { "first", "after a move", "after closing" })
+    for (const auto& row : rows)
+        row.show();
+    ASSERT_TRUE (waitForEach (rows, [&] (auto& window) { return server.isMapped (window); }));
+    EXPECT_EQ (wrongHints (rows), "") << "shown";
+
+    for (const bool fromTaskbar : { true, false })
+    {
+        std::map<juce::Component*, int> dropped;
         for (const auto& row : rows)
         {
-            row.show();
             auto* window = row.window();
-            ASSERT_NE (window, nullptr) << row.name;
-            const auto size = juce::String (window->getWidth()) + "x" + juce::String (window->getHeight());
-            EXPECT_EQ (server.sizeHints (*window), "size " + size + " min " + size + " max " + size)
-                << row.name << ", " << when;
-
-            if (juce::String (when) == "first")
-                mainWindow().setTopLeftPosition (mainWindow().getPosition() + juce::Point<int> (7, 5));
-            else if (dynamic_cast<MainWindow*> (window) != nullptr)
-                continue; // every New makes a new one
-            else if (auto* document = dynamic_cast<juce::DocumentWindow*> (window))
-                document->closeButtonPressed();
+            dropped[window] = server.picturesDropped (*window);
+            if (auto* main = dynamic_cast<MainWindow*> (window)) // its Minimize Window, Ctrl+M
+                main->invoke (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::minimizeWindow),
+                              false);
             else
-                for (const bool down : { true, false }) // the About window goes on a click
-                    viewtest::mouse (*window, { 250.0f, 40.0f }, down);
+                server.minimise (*window); // the title bar's button
         }
+        ASSERT_TRUE (waitForEach (
+            rows,
+            [&] (auto& window)
+            { return window.getPeer()->isMinimised() && server.picturesDropped (window) > dropped[&window]; },
+            15000))
+            << "every picture dropped";
+
+        const auto before = configureRequests (rows);
+        for (const auto& row : rows)
+            if (fromTaskbar)
+                server.restore (*row.window());
+        if (! fromTaskbar)
+            invoke (CommandIds::bringAllToFront);
+
+        // The new picture moves its window once more, through the window manager.
+        ASSERT_TRUE (waitForConfigureRequests (rows, before));
+        EXPECT_EQ (wrongHints (rows), "") << (fromTaskbar ? "restored from a taskbar" : "Bring All To Front");
+    }
+
+    const auto before = configureRequests (rows);
+    for (const auto& row : rows)
+        row.window()->setTopLeftPosition (row.window()->getPosition() + juce::Point<int> (7, 5));
+    ASSERT_TRUE (waitForConfigureRequests (rows, before));
+    EXPECT_EQ (wrongHints (rows), "") << "moved";
+
+    // On X11 a change of style makes a new window.
+    for (const auto& row : rows)
+    {
+        auto* window = row.window();
+        window->setAlwaysOnTop (! window->isAlwaysOnTop());
+        ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (*window); })) << row.name;
+        window->setAlwaysOnTop (! window->isAlwaysOnTop());
+        ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (*window); })) << row.name;
+    }
+    EXPECT_EQ (wrongHints (rows), "") << "after a style change";
+
+    for (const auto& row : rows)
+    {
+        auto* window = row.window();
+        if (dynamic_cast<MainWindow*> (window) != nullptr)
+            continue; // every New makes a new one
+        if (auto* document = dynamic_cast<juce::DocumentWindow*> (window))
+            document->closeButtonPressed();
+        else
+            for (const bool down : { true, false }) // the About window goes on a click
+                viewtest::mouse (*window, { 250.0f, 40.0f }, down);
+        row.show();
+    }
+    ASSERT_TRUE (waitForEach (rows, [&] (auto& window) { return server.isMapped (window); }));
+    EXPECT_EQ (wrongHints (rows), "") << "closed and shown again";
 }
 
 // A tool window shown again by its command, or by Bring All To Front, comes over its main window.
 TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMainWindow)
 {
+    ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
     const Row rows[] = {
         { "Send To Hardware", [&] { invokeOnMainWindow (CommandIds::sendToHardware); },
           [&] { return mainWindow().getSendPresetWindow(); } },
@@ -205,12 +223,14 @@ TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMa
           [&] { return mainWindow().getAutoPopToolWindow(); } },
         { "MIDI Setup", [&] { invoke (CommandIds::midiSetup); }, [&] { return app->getMidiSetupWindow(); } },
     };
+    auto above = [&] (juce::Component& upper, juce::Component& lower)
+    { return server.runUntil ([&] { return server.isAbove (upper, lower); }, 3000); };
 
     for (const auto& row : rows)
     {
         row.show();
         auto& tool = *row.window();
-        ASSERT_TRUE (server.waitUntilAbove (tool, mainWindow())) << row.name;
+        ASSERT_TRUE (above (tool, mainWindow())) << row.name;
 
         const std::pair<const char*, std::function<void()>> showAgain[] = {
             { "its command", row.show },
@@ -219,9 +239,9 @@ TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMa
         for (const auto& [how, action] : showAgain)
         {
             mainWindow().toFront (true); // a click on the main window
-            ASSERT_TRUE (server.waitUntilAbove (mainWindow(), tool)) << row.name;
+            ASSERT_TRUE (above (mainWindow(), tool)) << row.name;
             action();
-            EXPECT_TRUE (server.waitUntilAbove (tool, mainWindow())) << row.name << " by " << how;
+            EXPECT_TRUE (above (tool, mainWindow())) << row.name << " by " << how;
         }
     }
 }

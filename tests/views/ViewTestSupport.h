@@ -85,10 +85,11 @@ inline bool typeInto (NumberBoxComponent<int>& box, const juce::String& keys)
     return testutil::runLoopUntil ([&] { return ! box.isBeingEdited(); }, 2000);
 }
 
-// A mouse event at `position` in the window of `onDesktop`, left button down or up.
-inline void mouse (juce::Component& onDesktop, juce::Point<float> position, bool down)
+// A mouse event at `position` in the window of `onDesktop`, the button (left by default) down or up.
+inline void mouse (juce::Component& onDesktop, juce::Point<float> position, bool down,
+                   int button = juce::ModifierKeys::leftButtonModifier)
 {
-    juce::ModifierKeys::currentModifiers = down ? juce::ModifierKeys::leftButtonModifier : 0;
+    juce::ModifierKeys::currentModifiers = down ? button : 0;
     onDesktop.getPeer()->handleMouseEvent (
         juce::MouseInputSource::InputSourceType::mouse, position, juce::ModifierKeys::currentModifiers,
         juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,

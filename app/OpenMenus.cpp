@@ -1,0 +1,5 @@
+#include "app/OpenMenus.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+void OpenMenus::closeAll() { juce::PopupMenu::dismissAllActiveMenus(); }

@@ -1,0 +1,242 @@
+// Xlib's headers come with JUCE's only on request, and must come before any other include.
+#define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
+#include "WindowManagerStandIn.h"
+
+#include "support/RunLoop.h"
+
+#include <map>
+
+namespace
+{
+::Window handleOf (juce::Component& window)
+{
+    auto* peer = window.getPeer();
+    return peer != nullptr ? (::Window)peer->getNativeHandle() : 0;
+}
+
+juce::ComponentPeer* peerOf (::Window handle)
+{
+    for (int i = 0; i < juce::ComponentPeer::getNumPeers(); ++i)
+        if (auto* peer = juce::ComponentPeer::getPeer (i); (::Window)peer->getNativeHandle() == handle)
+            return peer;
+    return nullptr;
+}
+
+// The peer makes a graphics context for its window with each picture it makes, and frees it with
+// the picture: JUCE reaches Xlib through its symbol table, where these two are wrapped.
+struct PictureWatch
+{
+    static inline juce::X11Symbols::XCreateGC xlibCreateGC = nullptr;
+    static inline juce::X11Symbols::XFreeGC xlibFreeGC = nullptr;
+    static inline std::map<GC, ::Window> contexts;
+    static inline std::map<::Window, int> dropped;
+
+    static GC createGC (::Display* display, ::Drawable drawable, unsigned long mask, XGCValues* values)
+    {
+        auto gc = xlibCreateGC (display, drawable, mask, values);
+        contexts[gc] = drawable;
+        return gc;
+    }
+
+    static void freeGC (::Display* display, GC gc)
+    {
+        if (auto found = contexts.find (gc); found != contexts.end())
+        {
+            ++dropped[found->second];
+            contexts.erase (found);
+        }
+        xlibFreeGC (display, gc);
+    }
+
+    PictureWatch()
+    {
+        juce::XWindowSystem::getInstance();
+        auto* symbols = juce::X11Symbols::getInstance();
+        xlibCreateGC = std::exchange (symbols->xCreateGC, &createGC);
+        xlibFreeGC = std::exchange (symbols->xFreeGC, &freeGC);
+    }
+
+    ~PictureWatch()
+    {
+        auto* symbols = juce::X11Symbols::getInstance();
+        symbols->xCreateGC = xlibCreateGC;
+        symbols->xFreeGC = xlibFreeGC;
+        contexts.clear();
+        dropped.clear();
+    }
+};
+} // namespace
+
+struct WindowManagerStandIn::Connection
+{
+    Display* display = XOpenDisplay (nullptr);
+    ::Window root = DefaultRootWindow (display);
+    Atom wmState = XInternAtom (display, "WM_STATE", False);
+    Atom changeState = XInternAtom (display, "WM_CHANGE_STATE", False);
+    Atom activeWindow = XInternAtom (display, "_NET_ACTIVE_WINDOW", False);
+    juce::StringArray wrongHints;
+    std::map<::Window, int> configured;
+    PictureWatch pictures;
+
+    ~Connection() { XCloseDisplay (display); }
+
+    void serve()
+    {
+        while (XPending (display) > 0)
+        {
+            XEvent event;
+            XNextEvent (display, &event);
+
+            if (event.type == MapRequest)
+            {
+                check (event.xmaprequest.window, "map");
+                map (event.xmaprequest.window);
+            }
+            else if (event.type == ConfigureRequest)
+            {
+                const auto& request = event.xconfigurerequest;
+                check (request.window, "configure");
+                ++configured[request.window];
+                XWindowChanges changes{
+                    request.x,     request.y,     request.width, request.height, request.border_width,
+                    request.above, request.detail
+                };
+                XConfigureWindow (display, request.window, (unsigned int)(request.value_mask & ~CWSibling),
+                                  &changes);
+            }
+            else if (event.type == ClientMessage && event.xclient.message_type == changeState &&
+                     event.xclient.data.l[0] == IconicState)
+            {
+                iconify (event.xclient.window);
+            }
+            else if (event.type == ClientMessage && event.xclient.message_type == activeWindow)
+            {
+                XRaiseWindow (display, event.xclient.window);
+            }
+        }
+        XSync (display, False);
+    }
+
+    void map (::Window window)
+    {
+        XMapWindow (display, window);
+        setState (window, NormalState);
+    }
+
+    void iconify (::Window window)
+    {
+        XUnmapWindow (display, window);
+        setState (window, IconicState);
+    }
+
+    void setState (::Window window, long state)
+    {
+        long data[] = { state, None };
+        XChangeProperty (display, window, wmState, wmState, 32, PropModeReplace, (unsigned char*)data, 2);
+        XSync (display, False);
+    }
+
+    juce::String hints (::Window window)
+    {
+        XSizeHints read{};
+        long supplied = 0;
+        if (window == 0 || ! XGetWMNormalHints (display, window, &read, &supplied))
+            return "none";
+
+        auto size = [&] (long flags, int w, int h) {
+            return (read.flags & flags) != 0 ? juce::String (w) + "x" + juce::String (h) : juce::String ("-");
+        };
+        return "size " + size (USSize | PSize, read.width, read.height) + " min " +
+               size (PMinSize, read.min_width, read.min_height) + " max " +
+               size (PMaxSize, read.max_width, read.max_height);
+    }
+
+    // Windows that can be resized and windows of other programs are none of the test's business.
+    void check (::Window window, const char* request)
+    {
+        auto* peer = peerOf (window);
+        if (peer == nullptr || (peer->getStyleFlags() & juce::ComponentPeer::windowIsResizable) != 0)
+            return;
+
+        const auto seen = hints (window);
+        if (seen != wholeHints (peer->getComponent()))
+            wrongHints.add (peer->getComponent().getName() + ", " + request + ": " + seen);
+    }
+};
+
+WindowManagerStandIn::WindowManagerStandIn()
+    : connection (std::make_unique<Connection>())
+{
+    XSelectInput (connection->display, connection->root, SubstructureRedirectMask | SubstructureNotifyMask);
+    XSync (connection->display, False);
+}
+
+WindowManagerStandIn::~WindowManagerStandIn() = default;
+
+bool WindowManagerStandIn::isManaging() const
+{
+    XWindowAttributes root{};
+    XGetWindowAttributes (connection->display, connection->root, &root);
+    return (root.your_event_mask & SubstructureRedirectMask) != 0;
+}
+
+bool WindowManagerStandIn::runUntil (const std::function<bool()>& condition, int timeoutMs)
+{
+    return testutil::runLoopUntil (
+        [&]
+        {
+            connection->serve();
+            return condition();
+        },
+        timeoutMs);
+}
+
+juce::String WindowManagerStandIn::sizeHints (juce::Component& window)
+{
+    return connection->hints (handleOf (window));
+}
+
+juce::String WindowManagerStandIn::wholeHints (juce::Component& window)
+{
+    const auto size = juce::String (window.getWidth()) + "x" + juce::String (window.getHeight());
+    return "size " + size + " min " + size + " max " + size;
+}
+
+juce::StringArray WindowManagerStandIn::takeWrongHints()
+{
+    return std::exchange (connection->wrongHints, {});
+}
+
+void WindowManagerStandIn::minimise (juce::Component& window) { connection->iconify (handleOf (window)); }
+
+void WindowManagerStandIn::restore (juce::Component& window) { connection->map (handleOf (window)); }
+
+bool WindowManagerStandIn::isMapped (juce::Component& window)
+{
+    XWindowAttributes attributes{};
+    const auto handle = handleOf (window);
+    return handle != 0 && XGetWindowAttributes (connection->display, handle, &attributes) &&
+           attributes.map_state == IsViewable;
+}
+
+int WindowManagerStandIn::configureRequests (juce::Component& window) const
+{
+    return connection->configured[handleOf (window)];
+}
+
+// The root's children come bottom to top.
+bool WindowManagerStandIn::isAbove (juce::Component& upper, juce::Component& lower)
+{
+    ::Window rootReturn, parent, *children = nullptr;
+    unsigned int count = 0;
+    XQueryTree (connection->display, connection->root, &rootReturn, &parent, &children, &count);
+    const juce::Array<::Window> order (children, (int)count);
+    XFree (children);
+    return handleOf (upper) != 0 && handleOf (lower) != 0 &&
+           order.indexOf (handleOf (upper)) > order.indexOf (handleOf (lower));
+}
+
+int WindowManagerStandIn::picturesDropped (juce::Component& window) const
+{
+    return PictureWatch::dropped[handleOf (window)];
+}

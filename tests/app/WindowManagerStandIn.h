@@ -1,0 +1,49 @@
+// The test as the desktop's window manager, on a connection of its own to the X server: it maps,
+// moves, iconifies and raises the program's windows as they ask or as a user asks it to, and at
+// every map and configure request it reads the window's size hints, when a window manager reads
+// them. It also sees JUCE's peer make and drop each window's picture. An X server takes one
+// window manager at a time, and this one serves only while a test runs the loop through it.
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+#include <memory>
+
+class WindowManagerStandIn
+{
+public:
+    WindowManagerStandIn();
+    ~WindowManagerStandIn();
+
+    // False when another window manager has the screen.
+    bool isManaging() const;
+
+    // Runs the program's loop, carrying out every request that comes, until the condition holds.
+    bool runUntil (const std::function<bool()>& condition, int timeoutMs = 5000);
+
+    // The window's WM_NORMAL_HINTS: "size WxH min WxH max WxH", "-" where missing.
+    juce::String sizeHints (juce::Component& window);
+    // What they hold for a window of fixed size: its size, as its minimum and its maximum too.
+    static juce::String wholeHints (juce::Component& window);
+    // Every request of a window of fixed size met without its whole hints ("name, map: hints").
+    // The list empties.
+    juce::StringArray takeWrongHints();
+
+    // What the title bar's minimise button, and a click on the window in a taskbar, do.
+    void minimise (juce::Component& window);
+    void restore (juce::Component& window);
+    bool isMapped (juce::Component& window);
+    // How many configure requests of the window it has carried out.
+    int configureRequests (juce::Component& window) const;
+    bool isAbove (juce::Component& upper, juce::Component& lower);
+
+    // How often JUCE's peer has dropped the window's picture.
+    int picturesDropped (juce::Component& window) const;
+
+private:
+    struct Connection;
+    std::unique_ptr<Connection> connection;
+
+    JUCE_DECLARE_NON_COPYABLE (WindowManagerStandIn)
+};
