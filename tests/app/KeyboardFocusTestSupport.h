@@ -73,7 +73,13 @@ protected:
     }
 
     // A spot of `component` that none of its children covers: a caption, heading or picture it
-    // draws itself, or its bare background.
+    // draws itself, or its bare background. The first form checks the one given.
+    static Spot bareSpot (const juce::String& what, juce::Component& component, juce::Point<int> at)
+    {
+        const auto s = spot (what, component, at);
+        EXPECT_EQ (component.getTopLevelComponent()->getComponentAt (s.second), &component) << what;
+        return s;
+    }
     static Spot bareSpot (const juce::String& what, juce::Component& component)
     {
         auto& window = *component.getTopLevelComponent();
@@ -101,6 +107,20 @@ protected:
                 found.push_back (s);
         }
         return found;
+    }
+
+    // The first button so named anywhere inside `parent`.
+    static juce::Button* buttonIn (juce::Component& parent, const juce::String& name)
+    {
+        for (auto* child : parent.getChildren())
+        {
+            if (auto* button = dynamic_cast<juce::Button*> (child);
+                button != nullptr && button->getName() == name)
+                return button;
+            if (auto* found = buttonIn (*child, name))
+                return found;
+        }
+        return nullptr;
     }
 
     static void clickAt (juce::Component& window, juce::Point<int> at)

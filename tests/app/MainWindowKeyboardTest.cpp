@@ -88,14 +88,12 @@ TEST_F (MainWindowKeyboardTest, AClickAnywhereElseTakesTheKeysFromTheChooserThat
     auto& panel = surface();
     auto& menuBar = *window.getMenuBarComponent();
     std::vector<Spot> spots{
-        spot ("the panel's background", panel, { 20, 420 }),
-        spot ("the transport pictures", panel, { 830, 640 }),
-        spot ("beside the pad bank lamps", panel, { 130, 232 }),
-        spot ("above the displays", panel, { 460, 60 }),
-        spot ("the menu bar's background", menuBar, { menuBar.getWidth() - 20, menuBar.getHeight() / 2 }),
+        bareSpot ("the panel's background", panel, { 20, 420 }),
+        bareSpot ("the transport pictures", panel, { 830, 640 }),
+        bareSpot ("beside the pad bank lamps", panel, { 130, 232 }),
+        bareSpot ("above the displays", panel, { 460, 60 }),
+        bareSpot ("the menu bar's background", menuBar, { menuBar.getWidth() - 20, menuBar.getHeight() / 2 }),
     };
-    for (const auto& [what, at] : spots)
-        ASSERT_TRUE (window.getComponentAt (at) == &panel || window.getComponentAt (at) == &menuBar) << what;
     spots.push_back (spot ("a fader's number", *panel.getFaderNumberLabel (1)));
     spots.push_back (spot ("pad bank B", *panel.getPadBankButton (1)));
     spots.push_back (spot ("pad 2", *panel.getPadView (1)));
@@ -121,7 +119,7 @@ TEST_F (MainWindowKeyboardTest, TabGoesRoundTheBoxesAndChoosersAndTheOneWithTheK
 {
     auto& window = mainWindow();
     auto& panel = surface();
-    clickAt (window, spot ({}, panel, { 20, 420 }).second);
+    clickAt (window, bareSpot ("the panel's background", panel, { 20, 420 }).second);
 
     // The left display's controls, then the right display's, then round again.
     juce::StringArray visited;
