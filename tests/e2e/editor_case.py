@@ -69,6 +69,16 @@ class EditorTestCase(unittest.TestCase):
         d.key(*["Down"] * steps + ["Return"])
         d.wait_gone("^menu$")
 
+    def send_global_settings(self, settings):
+        """Presses Send in the Global Settings window and returns the device's settings once it
+        has taken all ten, each followed by a request for them."""
+        d = self.desktop
+        received = self.device()["received"]
+        _, _, _, height = d.geometry(settings)
+        d.click_in(settings, 557, height - 28)  # Send, bottom right
+        wait_until(lambda: self.device()["received"] >= received + 20, 20, "the device to take the settings")
+        return self.device()["globals"]
+
     def main_window(self, title="QRX571 Editor Untitled 1"):
         return self.desktop.find_window("^" + re.escape(title) + "$")
 
