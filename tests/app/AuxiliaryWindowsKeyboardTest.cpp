@@ -149,11 +149,12 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
     auto& loader = *app->getLoadFromHardwareWindow();
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! loader.isFetching(); }, 20000));
     auto& list = dynamic_cast<GetPresetComponent&> (*loader.getContentComponent()).getList();
-    auto& slot2 = *list.getComponentForRowNumber (2);
+    // Rows are made anew whenever the list is updated: each is looked up when it is needed.
+    const auto slot2 = [&]() -> juce::Component& { return *list.getComponentForRowNumber (2); };
     activate (loader);
-    std::vector<Spot> spots{ bareSpot ("slot 2's title", slot2, { 30, 10 }),
+    std::vector<Spot> spots{ bareSpot ("slot 2's title", slot2(), { 30, 10 }),
                              bareSpot ("the banner", *loader.getContentComponent()) };
-    for (auto& s : captionsIn (slot2))
+    for (auto& s : captionsIn (slot2()))
         spots.push_back (s);
     for (const auto& [what, at] : spots)
     {
@@ -161,7 +162,7 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
         press (loader, { up, up, enter, letter (' ') });
         EXPECT_EQ (app->getWindowManager()->getNumWindows(), 1) << what;
     }
-    click (*buttonIn (slot2, "Get"));
+    click (*buttonIn (slot2(), "Get"));
     ASSERT_EQ (app->getWindowManager()->getNumWindows(), 2);
     EXPECT_EQ (mainWindow (1).getPreset()->getName(), "Slot 02 ");
     activate (loader);
@@ -171,14 +172,15 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
     // Send Multiple Presets: Browse opens a chooser only for the row clicked.
     app->showSendMultiplePresetsWindow();
     auto& batch = *app->getSendMultiplePresetsWindow();
-    auto& row2 = *batch.getContent()->getList()->getComponentForRowNumber (2);
+    const auto row2 = [&]() -> juce::Component&
+    { return *batch.getContent()->getList()->getComponentForRowNumber (2); };
     activate (batch);
-    spots = { bareSpot ("row 2's title", row2, { 30, 10 }),
+    spots = { bareSpot ("row 2's title", row2(), { 30, 10 }),
               bareSpot ("the background", *batch.getContent()) };
     for (auto* picture : batch.getContent()->getChildren())
         if (dynamic_cast<juce::ImageComponent*> (picture) != nullptr)
             spots.push_back (spot ("the banner", *picture));
-    for (auto& s : captionsIn (row2))
+    for (auto& s : captionsIn (row2()))
         spots.push_back (s);
     for (const auto& [what, at] : spots)
     {
@@ -190,7 +192,7 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
     const auto file = juce::File::createTempFile (".qrx571");
     ASSERT_TRUE (app->getEngine()->savePresetFile (file, mainWindow (1).getPreset()));
     answers.choose (file);
-    click (*buttonIn (row2, "Browse"));
+    click (*buttonIn (row2(), "Browse"));
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return batch.getRowName (2).isNotEmpty(); }));
     press (batch, { enter });
     EXPECT_EQ (answers.seen, juce::StringArray ("Select Preset file to load"));
