@@ -172,10 +172,12 @@ protected:
         return focused;
     }
 
-    // Whether the control looks different with the keys than without: the focus outline.
+    // Whether the control, which has the keys, looks different once they go to `elsewhere`: its
+    // focus outline.
     static bool showsTheKeys (juce::Component& control, juce::Component& elsewhere)
     {
-        control.grabKeyboardFocus();
+        if (! control.hasKeyboardFocus (true))
+            return false;
         const auto with = control.createComponentSnapshot (control.getLocalBounds());
         elsewhere.grabKeyboardFocus();
         const auto without = control.createComponentSnapshot (control.getLocalBounds());

@@ -135,8 +135,16 @@ TEST_F (MainWindowKeyboardTest, TabGoesRoundTheBoxesAndChoosersAndTheOneWithTheK
     press (window, { shiftTab, shiftTab });
     EXPECT_EQ (withKeys()->getName(), "TRANSPORT TYPE");
 
-    auto& display = *panel.getCommonParametersView();
-    EXPECT_TRUE (showsTheKeys (typeChooser(), window));
-    EXPECT_TRUE (showsTheKeys (display.getNameEditor(), window));
-    EXPECT_TRUE (showsTheKeys (viewtest::numberBox (*panel.getParameterView(), "MIDI NOTE"), window));
+    // Each control with the keys, reached as the user reaches it, shows them.
+    EXPECT_TRUE (showsTheKeys (*withKeys(), window));
+    auto& name = panel.getCommonParametersView()->getNameEditor();
+    click (name);
+    EXPECT_TRUE (showsTheKeys (name, window));
+    // A press on a number box let go outside it opens no editor, but leaves it the keys.
+    auto& note = viewtest::numberBox (*panel.getParameterView(), "MIDI NOTE");
+    const auto at = spot ({}, note).second.toFloat();
+    for (auto [offset, down] : { std::pair (0.0f, true), { 60.0f, true }, { 60.0f, false } })
+        viewtest::mouse (window, at.translated (0.0f, offset), down);
+    EXPECT_FALSE (note.isBeingEdited());
+    EXPECT_TRUE (showsTheKeys (note, window));
 }
