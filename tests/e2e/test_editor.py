@@ -135,10 +135,7 @@ class Device(EditorTestCase):
         d = self.desktop
         self.start()
         window = self.main_window()
-        settings = self.menu(window, "Tools", "Global Settings Editor", "^Global Settings$")
-        # The page asks the device for its settings as it opens: Send only once they are shown.
-        wait_until(lambda: os.path.exists(self.state_file), 20, "the device's state")
-        d.wait_for_text("GLOBAL PARAMETERS", settings)
+        settings = self.open_global_settings(window)
         d.screenshot("global-settings-loaded", settings)
 
         before = self.send_global_settings(settings)  # the page as loaded, so only the change below differs

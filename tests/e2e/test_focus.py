@@ -53,10 +53,7 @@ class KeyboardFocus(EditorTestCase):
     def test_global_settings_send_only_what_the_user_chose(self):
         d = self.desktop
         self.start()
-        window = self.main_window()
-        settings = self.menu(window, "Tools", "Global Settings Editor", "^Global Settings$")
-        wait_until(lambda: os.path.exists(self.state_file), 20, "the device's state")
-        d.wait_for_text("GLOBAL PARAMETERS", settings)
+        settings = self.open_global_settings(self.main_window())
         before = self.send_global_settings(settings)  # the page as loaded
 
         # The user picks the next COMMON CHANNEL, then clicks the banner and a caption and
