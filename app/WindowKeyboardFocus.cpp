@@ -147,14 +147,15 @@ void WindowKeyboardFocus::mouseDown (const juce::MouseEvent& event)
 bool WindowKeyboardFocus::keyPressed (const juce::KeyPress& key, juce::Component*)
 {
     // Tab comes here when the control that has the keys did not use it, and from the window
-    // itself, where JUCE's own Tab finds nothing to move to.
+    // itself, where JUCE's own Tab finds nothing to move to. With nothing focused (a number box
+    // closed by Return lets go of the keys) the keys come to the window.
     const auto modifiers = key.getModifiers();
     if (! key.isKeyCode (juce::KeyPress::tabKey) || modifiers.isCommandDown() || modifiers.isCtrlDown() ||
         modifiers.isAltDown())
         return false;
 
     auto* focused = juce::Component::getCurrentlyFocusedComponent();
-    if (focused != &window && ! window.isParentOf (focused))
+    if (focused != nullptr && focused != &window && ! window.isParentOf (focused))
         return false;
 
     if (auto* next = neighbour (focused, ! modifiers.isShiftDown()))

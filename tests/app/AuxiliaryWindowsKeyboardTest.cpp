@@ -138,7 +138,7 @@ TEST_F (AuxiliaryWindowsKeyboardTest, AutoPopulateKeepsItsChoicesAfterClicksOnHe
     // Tab reaches the pads' TYPE chooser first, and the keys then change it.
     const auto shown = settingsIn (window);
     press (window, { tab, down });
-    EXPECT_EQ (withKeys()->getName(), "TYPE");
+    EXPECT_EQ (nameWithKeys(), "TYPE");
     EXPECT_NE (settingsIn (window), shown);
 }
 

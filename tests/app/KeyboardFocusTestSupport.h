@@ -46,13 +46,13 @@ protected:
         app->shutdown();
         app.reset();
         juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
-        testutil::runLoopFor (30);
+        testutil::deliverPostedMessages();
     }
 
     MainWindow& mainWindow (int index = 0) const { return *app->getWindowManager()->getWindows()[index]; }
-    MainContentComponent& surface (int index = 0) const
+    MainContentComponent& surface() const
     {
-        return dynamic_cast<MainContentComponent&> (*mainWindow (index).getContentComponent());
+        return dynamic_cast<MainContentComponent&> (*mainWindow().getContentComponent());
     }
     QRX571Emulator& device() const { return *app->getEmulator(); }
 
@@ -152,7 +152,6 @@ protected:
             window.getPeer()->handleKeyPress (key);
         testutil::deliverPostedMessages();
     }
-    static juce::KeyPress key (int code, int modifiers = 0) { return juce::KeyPress (code, modifiers, 0); }
     static juce::KeyPress letter (char c) { return juce::KeyPress (c, 0, (juce::juce_wchar)c); }
     static inline const juce::KeyPress up = juce::KeyPress (juce::KeyPress::upKey),
                                        down = juce::KeyPress (juce::KeyPress::downKey),
@@ -171,6 +170,8 @@ protected:
                 return label;
         return focused;
     }
+
+    static juce::String nameWithKeys() { return withKeys() != nullptr ? withKeys()->getName() : "nothing"; }
 
     // Whether the control, which has the keys, looks different once they go to `elsewhere`: its
     // focus outline.

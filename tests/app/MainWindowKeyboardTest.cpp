@@ -133,7 +133,14 @@ TEST_F (MainWindowKeyboardTest, TabGoesRoundTheBoxesAndChoosersAndTheOneWithTheK
                                              "AFTERTOUCH,OFF COLOR,PRESET,TEMPO,NOTE REPEAT SWITCH,SWING,"
                                              "TIME DIV SWITCH,GATE,TRANSPORT TYPE,TIME DIVISION,TYPE");
     press (window, { shiftTab, shiftTab });
-    EXPECT_EQ (withKeys()->getName(), "TRANSPORT TYPE");
+    EXPECT_EQ (nameWithKeys(), "TRANSPORT TYPE");
+    // Return closes a number box and lets go of the keys; Tab then starts again.
+    press (window, { shiftTab, letter ('9'), enter });
+    press (window, { tab });
+    EXPECT_EQ ((int)panel.getPreset()->getTransport()->getParameterValue ("GATE").getValue(), 9);
+    EXPECT_EQ (withKeys(), &typeChooser());
+    press (window, { shiftTab, shiftTab });
+    EXPECT_EQ (nameWithKeys(), "TRANSPORT TYPE");
 
     // Each control with the keys, reached as the user reaches it, shows them.
     EXPECT_TRUE (showsTheKeys (*withKeys(), window));
