@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/AboutComponent.h"
+#include "app/WindowKeyboardFocus.h"
 
 class AboutWindow : public juce::ResizableWindow, public juce::ReferenceCountedObject
 {
@@ -14,8 +15,15 @@ public:
 
     AboutComponent* getAboutComponent() const { return component.get(); }
 
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
+    {
+        return keyboardFocus.createTraverser();
+    }
+
 private:
     AboutComponent::Ptr component;
+
+    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AboutWindow)
 };

@@ -12,6 +12,7 @@ GetPresetComponent::GetPresetComponent (std::unique_ptr<juce::ListBox> listToSho
     addAndMakeVisible (refresh.get());
 
     styleAuxiliaryList (*list, look);
+    list->setWantsKeyboardFocus (false); // its rows show no selection for keys to act on
     list->updateContent();
 }
 

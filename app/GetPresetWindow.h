@@ -9,6 +9,7 @@
 
 #include "app/GetPresetComponent.h"
 #include "app/PresetListBoxModel.h"
+#include "app/WindowKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 
 class GetPresetWindow : public juce::DocumentWindow,
@@ -45,6 +46,11 @@ public:
 
     void closeButtonPressed() override;
 
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
+    {
+        return keyboardFocus.createTraverser();
+    }
+
 private:
     void beginFetch();
     void timerCallback() override;
@@ -60,6 +66,8 @@ private:
     int quietTicks = 0; // ticks seen with no request of an earlier fetch still open
     bool busy = false;
     PresetListBoxModel::Ptr model;
+
+    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GetPresetWindow)
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/MidiSetupComponent.h"
+#include "app/WindowKeyboardFocus.h"
 
 class MidiSetupWindow : public juce::DocumentWindow,
                         public juce::Button::Listener,
@@ -21,9 +22,16 @@ public:
     // Asks the application to let go of the window.
     void closeButtonPressed() override;
 
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
+    {
+        return keyboardFocus.createTraverser();
+    }
+
 private:
     MidiSetupComponent::Ptr component;
     MidiManager::Ptr midiManager;
+
+    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MidiSetupWindow)
 };

@@ -12,6 +12,7 @@ SendMultiplePresetsComponent::SendMultiplePresetsComponent (std::unique_ptr<juce
     addAndMakeVisible (status);
 
     styleAuxiliaryList (*list, look);
+    list->setWantsKeyboardFocus (false); // its rows show no selection for keys to act on
     addAndMakeVisible (list.get());
     addAndMakeVisible (send.get());
 

@@ -11,6 +11,7 @@
 
 #include "app/SendMultiplePresetsComponent.h"
 #include "app/SendMultiplePresetsReader.h"
+#include "app/WindowKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 
 #include <map>
@@ -64,6 +65,11 @@ public:
     void handleMessage (const juce::Message& message) override;
     void closeButtonPressed() override;
 
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
+    {
+        return keyboardFocus.createTraverser();
+    }
+
 private:
     void notifyMessageThread() { postMessage (new juce::Message()); }
     // The row shows the preset's own name, not the file's; false for no preset or no row.
@@ -84,6 +90,8 @@ private:
     // the last click's sends not yet acknowledged. A preset sent twice is listed twice.
     juce::ReferenceCountedArray<QRX5EditorPreset> unanswered, earlierRounds, unacknowledged;
     std::unique_ptr<juce::FileChooser> chooser;
+
+    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SendMultiplePresetsWindow)
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/SendPresetComponent.h"
+#include "app/WindowKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 
 class SendPresetWindow : public juce::DocumentWindow,
@@ -28,11 +29,18 @@ public:
     // Only leaves the desktop; the main window shows the same window again next time.
     void closeButtonPressed() override;
 
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
+    {
+        return keyboardFocus.createTraverser();
+    }
+
 private:
     QRX5EditorPreset::Ptr preset;
     QRX5EditorEngine::Ptr engine;
     SendPresetComponent::Ptr content;
     CustomLookForAuxiliaryWindows look;
+
+    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SendPresetWindow)
 };

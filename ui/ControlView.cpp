@@ -6,6 +6,7 @@ ControlView::ControlView (const juce::Image& normal, const juce::Image& over, co
     , overImage (over)
     , selectedImage (selected)
 {
+    setWantsKeyboardFocus (false); // a click leaves the keys to its window: Return must not click it again
 }
 
 ControlView::~ControlView() = default;

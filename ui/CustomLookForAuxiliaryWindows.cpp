@@ -38,6 +38,15 @@ void CustomLookForAuxiliaryWindows::drawComboBox (juce::Graphics& g, int width, 
 
     g.setColour (box.findColour (juce::ComboBox::arrowColourId));
     g.fillPath (arrow);
+
+    // The chooser that has the keys says so, as every chooser and box of the program does.
+    if (box.isEnabled() && box.hasKeyboardFocus (false))
+    {
+        g.setColour (box.findColour (juce::ComboBox::focusedOutlineColourId));
+        g.drawRoundedRectangle (
+            juce::Rectangle<float> (static_cast<float> (width), static_cast<float> (height)).reduced (1.0f),
+            comboCornerSize, 2.0f);
+    }
 }
 
 void CustomLookForAuxiliaryWindows::positionComboBoxText (juce::ComboBox& box, juce::Label& label)

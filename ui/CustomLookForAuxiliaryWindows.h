@@ -1,6 +1,6 @@
 // The auxiliary windows' look: rounded scroll bars and flat choosers with a small
 // triangle arrow, whose text is fitted so that their longest item reads whole clear of the
-// arrow. Everything else is LookAndFeel_V3's.
+// arrow, outlined while they have the keys. Everything else is LookAndFeel_V3's.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>

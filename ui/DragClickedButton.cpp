@@ -6,6 +6,7 @@ DragClickedButton::DragClickedButton (const juce::String& name, int clickDelayMs
     : juce::Button (name)
     , clickDelay (clickDelayMs)
 {
+    setWantsKeyboardFocus (false); // a click leaves the keys to its window: Return must not click it again
 }
 
 bool DragClickedButton::isInterestedInDragSource (const SourceDetails&) { return true; }

@@ -7,6 +7,7 @@ ImageToggleButton::ImageToggleButton (const juce::String& name, const juce::Imag
     , onImage (onImageToUse)
 {
     setClickingTogglesState (true);
+    setWantsKeyboardFocus (false); // a click leaves the keys to its window: Return must not click it again
 }
 
 void ImageToggleButton::paintButton (juce::Graphics& g, bool, bool)

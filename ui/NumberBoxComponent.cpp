@@ -104,6 +104,27 @@ void NumberBoxComponent<NumberType>::paint (juce::Graphics& g)
     g.setColour (findColour (juce::Label::textColourId));
     g.setFont (getFont());
     g.drawText (textOf (value), 5, 0, getWidth(), getHeight(), juce::Justification::left, false);
+
+    // Still holding the keys once its editor has closed: outlined as the editor was.
+    if (hasKeyboardFocus (false))
+    {
+        g.setColour (findColour (juce::TextEditor::focusedOutlineColourId));
+        g.drawRect (getLocalBounds(), 2);
+    }
+}
+
+template <typename NumberType>
+void NumberBoxComponent<NumberType>::focusGained (FocusChangeType cause)
+{
+    juce::Label::focusGained (cause);
+    repaint();
+}
+
+template <typename NumberType>
+void NumberBoxComponent<NumberType>::focusLost (FocusChangeType cause)
+{
+    juce::Label::focusLost (cause);
+    repaint();
 }
 
 template <typename NumberType>

@@ -33,6 +33,8 @@ public:
     void setValue (NumberType v, juce::NotificationType n);
 
     void paint (juce::Graphics& g) override;
+    void focusGained (FocusChangeType cause) override;
+    void focusLost (FocusChangeType cause) override;
 
 protected:
     void editorShown (juce::TextEditor* editor) override;

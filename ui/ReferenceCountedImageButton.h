@@ -12,6 +12,8 @@ public:
     explicit ReferenceCountedImageButton (const juce::String& name)
         : juce::ImageButton (name)
     {
+        setWantsKeyboardFocus (
+            false); // a click leaves the keys to its window: Return must not click it again
     }
 
 private:

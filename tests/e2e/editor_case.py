@@ -69,6 +69,25 @@ class EditorTestCase(unittest.TestCase):
         d.key(*["Down"] * steps + ["Return"])
         d.wait_gone("^menu$")
 
+    def open_global_settings(self, window):
+        """Opens Global Settings from the window's menu once the program has started; the window
+        opened, once it shows the device's settings."""
+        settings = self.menu(window, "Tools", "Global Settings Editor", "^Global Settings$")
+        # The page asks the device for its settings as it opens: Send only once they are shown.
+        wait_until(lambda: os.path.exists(self.state_file), 20, "the device's state")
+        self.desktop.wait_for_text("GLOBAL PARAMETERS", settings)
+        return settings
+
+    def send_global_settings(self, settings):
+        """Presses Send in the Global Settings window and returns the device's settings once it
+        has taken all ten, each followed by a request for them."""
+        d = self.desktop
+        received = self.device()["received"]
+        _, _, _, height = d.geometry(settings)
+        d.click_in(settings, 557, height - 28)  # Send, bottom right
+        wait_until(lambda: self.device()["received"] >= received + 20, 20, "the device to take the settings")
+        return self.device()["globals"]
+
     def main_window(self, title="QRX571 Editor Untitled 1"):
         return self.desktop.find_window("^" + re.escape(title) + "$")
 

@@ -135,23 +135,13 @@ class Device(EditorTestCase):
         d = self.desktop
         self.start()
         window = self.main_window()
-        settings = self.menu(window, "Tools", "Global Settings Editor", "^Global Settings$")
-        _, _, _, height = d.geometry(settings)
-        # The page asks the device for its settings as it opens: Send only once they are shown.
-        wait_until(lambda: os.path.exists(self.state_file), 20, "the device's state")
-        d.wait_for_text("GLOBAL PARAMETERS", settings)
+        settings = self.open_global_settings(window)
         d.screenshot("global-settings-loaded", settings)
 
-        def send():
-            received = self.device()["received"]
-            d.click_in(settings, 557, height - 28)  # Send, bottom right
-            wait_until(lambda: self.device()["received"] > received, 20, "the device to receive")
-            return self.device()["globals"]
-
-        before = send()  # the page as loaded, so that only the change below differs
+        before = self.send_global_settings(settings)  # the page as loaded, so only the change below differs
         self.choose(settings, 225, 51, 1)  # the first chooser, COMMON CHANNEL
         d.screenshot("global-settings", settings)
-        after = send()
+        after = self.send_global_settings(settings)
         self.assertEqual(sum(a != b for a, b in zip(before, after)), 1, (before, after))
 
     def test_batch_browse_of_a_file_that_is_no_preset(self):

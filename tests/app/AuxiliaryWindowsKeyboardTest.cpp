@@ -1,0 +1,228 @@
+// Keys in the tool windows go only to the control the user clicked or tabbed to: after a click
+// on a banner, heading, caption, background or a list row's title, arrows, Return and letters
+// change no setting, send nothing new and open nothing; a list acts on keys only for a row it
+// shows selected.
+#include "KeyboardFocusTestSupport.h"
+#include "app/AutoPopToolWindow.h"
+#include "app/GetPresetWindow.h"
+#include "app/GlobalSettingsWindow.h"
+#include "app/MidiSetupWindow.h"
+#include "app/SendMultiplePresetsListModel.h"
+#include "app/SendMultiplePresetsWindow.h"
+#include "app/SendPresetWindow.h"
+#include "autopopulate/ApplyToBanksComponent.h"
+#include "autopopulate/AutoPopulatePanel.h"
+#include "ui/QRX571GlobalSettingsComponent.h"
+
+namespace
+{
+using namespace focustest;
+using Id = QRX571GlobalSettings::SettingId;
+
+class AuxiliaryWindowsKeyboardTest : public KeyboardFocusTest
+{
+protected:
+    // Every chooser's item, number box's number and toggle's state in the window, in order.
+    static juce::String settingsIn (juce::Component& parent)
+    {
+        juce::String shown;
+        for (auto* c : parent.getChildren())
+        {
+            if (auto* box = dynamic_cast<juce::ComboBox*> (c))
+                shown << box->getSelectedId() << ",";
+            else if (auto* number = dynamic_cast<NumberBoxComponent<int>*> (c))
+                shown << number->getValue() << ",";
+            else if (auto* toggle = dynamic_cast<juce::Button*> (c);
+                     toggle != nullptr && toggle->getClickingTogglesState())
+                shown << (toggle->getToggleState() ? "on," : "off,");
+            shown << settingsIn (*c);
+        }
+        return shown;
+    }
+
+    // Clicks each spot, presses the keys and checks that nothing the window shows changed.
+    static void expectNothingChanges (juce::Component& window, const std::vector<Spot>& spots,
+                                      std::initializer_list<juce::KeyPress> keys)
+    {
+        const auto before = settingsIn (window);
+        for (const auto& [what, at] : spots)
+        {
+            clickAt (window, at);
+            press (window, keys);
+            EXPECT_EQ (settingsIn (window), before) << what;
+            EXPECT_TRUE (window.hasKeyboardFocus (false)) << what;
+        }
+    }
+
+    // Clicks the button and waits until the device has taken `count` more messages and dealt with them.
+    bool clickAndWaitForTheDevice (juce::Button& button, int count)
+    {
+        const auto expected = device().getNumReceived() + count;
+        click (button);
+        return testutil::runLoopUntil (
+            [&] { return device().getNumReceived() >= expected && device().isIdle(); });
+    }
+};
+} // namespace
+
+TEST_F (AuxiliaryWindowsKeyboardTest, GlobalSettingsSendsOnlyWhatTheUserChoseAndItsChoosersShowTheKeys)
+{
+    ASSERT_TRUE (device().setGlobalParameter (Id::padGainId, 7));
+    app->showGlobalSettingsWindow();
+    auto& window = *app->getGlobalSettingsWindow();
+    auto& page = dynamic_cast<QRX571GlobalSettingsComponent&> (*window.getContentComponent());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return page.getChooser (Id::padGainId)->getText() == "7"; }));
+    activate (window);
+    const auto before = device().getGlobalParameters();
+    const int commonChannel = device().getGlobalParameter (Id::commonChannelId);
+
+    auto spots = captionsIn (page);
+    spots.push_back (bareSpot ("the banner", page, { 316, 14 }));
+    spots.push_back (bareSpot ("the background", page, { 316, 200 }));
+    expectNothingChanges (window, spots, { down, down, down });
+    ASSERT_TRUE (clickAndWaitForTheDevice (page.getSendButton(), 20)); // each setting, then a request
+    EXPECT_EQ (device().getGlobalParameters(), before);
+
+    // Tab gives the keys to COMMON CHANNEL, which shows it has them.
+    press (window, { tab, down, down, down });
+    auto& common = *page.getChooser (Id::commonChannelId);
+    EXPECT_TRUE (common.hasKeyboardFocus (false));
+    EXPECT_TRUE (showsTheKeys (common, window));
+    ASSERT_TRUE (clickAndWaitForTheDevice (page.getSendButton(), 20));
+    EXPECT_EQ (device().getGlobalParameter (Id::commonChannelId), commonChannel + 3);
+}
+
+TEST_F (AuxiliaryWindowsKeyboardTest, SendPresetSendsToTheLocationTheUserChose)
+{
+    mainWindow().sendToHardware();
+    auto& window = *mainWindow().getSendPresetWindow();
+    auto& content = *window.getContentComponent();
+    activate (window);
+
+    auto spots = captionsIn (content);
+    spots.push_back (bareSpot ("the banner", content, { 200, 19 }));
+    spots.push_back (bareSpot ("the background", content));
+    expectNothingChanges (window, spots, { down, down, letter ('5') });
+
+    answers.press ("OK");
+    click (dynamic_cast<SendPresetComponent&> (content).getSendButton());
+    const auto sent = mainWindow().getPreset()->getData();
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return answers.allAnswered(); }));
+    EXPECT_EQ (answers.seen, juce::StringArray ("QRX571 Editor. Preset Sucessfully Sent to device."));
+    EXPECT_TRUE (device().getPresetImage (0) == std::vector<juce::uint8> (sent.begin(), sent.end()));
+}
+
+TEST_F (AuxiliaryWindowsKeyboardTest, AutoPopulateKeepsItsChoicesAfterClicksOnHeadingsCaptionsAndBankTitles)
+{
+    mainWindow().openAutoPopulateTool();
+    auto& window = *mainWindow().getAutoPopToolWindow();
+    auto& tool = *window.getContentComponent();
+    activate (window);
+    testutil::deliverPostedMessages(); // the panels build their first rows
+
+    auto spots = captionsIn (tool);
+    for (auto* child : tool.getChildren())
+        if (auto* panel = dynamic_cast<AutoPopulatePanel*> (child))
+        {
+            spots.push_back (bareSpot ("a panel's heading", *panel, { 30, 12 }));
+            for (auto* part : panel->getChildren())
+                if (auto* banks = dynamic_cast<ApplyToBanksComponent*> (part))
+                    spots.push_back (bareSpot ("Apply to Banks", *banks, { 70, 10 }));
+        }
+    spots.push_back (bareSpot ("the background", tool, { 5, 5 }));
+    EXPECT_GT (spots.size(), 30u);
+    const auto before = mainWindow().getPreset()->getData();
+    expectNothingChanges (window, spots, { down, up, up, enter });
+    EXPECT_EQ (mainWindow().getPreset()->getData(), before);
+
+    // Tab reaches the pads' TYPE chooser first, and the keys then change it.
+    const auto shown = settingsIn (window);
+    press (window, { tab, down });
+    EXPECT_EQ (nameWithKeys(), "TYPE");
+    EXPECT_NE (settingsIn (window), shown);
+}
+
+// The rows show no selection, so keys do nothing to them; Get and Browse act only when clicked.
+TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpenOnlyTheRowClicked)
+{
+    app->showLoadFromHardwareWindow();
+    auto& loader = *app->getLoadFromHardwareWindow();
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return ! loader.isFetching(); }, 20000));
+    auto& list = dynamic_cast<GetPresetComponent&> (*loader.getContentComponent()).getList();
+    // Rows are made anew whenever the list is updated: each is looked up when it is needed.
+    const auto slot2 = [&]() -> juce::Component& { return *list.getComponentForRowNumber (2); };
+    activate (loader);
+    std::vector<Spot> spots{ bareSpot ("slot 2's title", slot2(), { 30, 10 }),
+                             bareSpot ("the banner", *loader.getContentComponent()) };
+    for (auto& s : captionsIn (slot2()))
+        spots.push_back (s);
+    for (const auto& [what, at] : spots)
+    {
+        clickAt (loader, at);
+        press (loader, { up, up, enter, letter (' ') });
+        EXPECT_EQ (app->getWindowManager()->getNumWindows(), 1) << what;
+    }
+    click (*buttonIn (slot2(), "Get"));
+    ASSERT_EQ (app->getWindowManager()->getNumWindows(), 2);
+    EXPECT_EQ (mainWindow (1).getPreset()->getName(), "Slot 02 ");
+    activate (loader);
+    press (loader, { enter, letter (' ') });
+    EXPECT_EQ (app->getWindowManager()->getNumWindows(), 2);
+
+    // Send Multiple Presets: Browse opens a chooser only for the row clicked.
+    app->showSendMultiplePresetsWindow();
+    auto& batch = *app->getSendMultiplePresetsWindow();
+    const auto row2 = [&]() -> juce::Component&
+    { return *batch.getContent()->getList()->getComponentForRowNumber (2); };
+    activate (batch);
+    spots = { bareSpot ("row 2's title", row2(), { 30, 10 }),
+              bareSpot ("the background", *batch.getContent()) };
+    for (auto* picture : batch.getContent()->getChildren())
+        if (dynamic_cast<juce::ImageComponent*> (picture) != nullptr)
+            spots.push_back (spot ("the banner", *picture));
+    for (auto& s : captionsIn (row2()))
+        spots.push_back (s);
+    for (const auto& [what, at] : spots)
+    {
+        clickAt (batch, at);
+        press (batch, { up, up, enter, letter (' ') });
+        EXPECT_TRUE (answers.seen.isEmpty()) << what;
+    }
+
+    const auto file = juce::File::createTempFile (".qrx571");
+    ASSERT_TRUE (app->getEngine()->savePresetFile (file, mainWindow (1).getPreset()));
+    answers.choose (file);
+    click (*buttonIn (row2(), "Browse"));
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return batch.getRowName (2).isNotEmpty(); }));
+    press (batch, { enter });
+    EXPECT_EQ (answers.seen, juce::StringArray ("Select Preset file to load"));
+    EXPECT_EQ (batch.getRowName (2), mainWindow (1).getPreset()->getName());
+    EXPECT_EQ (batch.getRowName (0), "");
+    file.deleteFile();
+}
+
+// MIDI Setup's lists show the row selected: a click on one gives it the keys, a click on a
+// caption takes them away.
+TEST_F (AuxiliaryWindowsKeyboardTest, MidiSetupsListsTakeTheKeysOnlyWhenClicked)
+{
+    app->showMidiSetupWindow();
+    auto& window = *app->getMidiSetupWindow();
+    activate (window);
+    auto& content = *window.getContentComponent();
+    auto lists = std::vector<juce::ListBox*>();
+    for (auto* c : content.getChildren())
+        if (auto* list = dynamic_cast<juce::ListBox*> (c))
+            lists.push_back (list);
+    ASSERT_EQ (lists.size(), 2u);
+
+    for (auto* list : lists)
+    {
+        click (*list);
+        EXPECT_TRUE (list->hasKeyboardFocus (true));
+        for (const auto& [what, at] : captionsIn (content))
+        {
+            clickAt (window, at);
+            EXPECT_TRUE (window.hasKeyboardFocus (false)) << what;
+        }
+    }
+}

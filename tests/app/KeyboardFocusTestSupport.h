@@ -1,0 +1,195 @@
+// What the keyboard tests share: the real editor on its built-in device, clicks made through a
+// window's peer on the spots a user clicks, keys pressed as on a keyboard (they go wherever the
+// program has put the keyboard focus), and a control's picture with and without the keys.
+#pragma once
+
+#include "DesktopAnswers.h"
+#include "app/MainContentComponent.h"
+#include "app/MainWindow.h"
+#include "app/QRX571EditorApplication.h"
+#include "app/WindowManager.h"
+#include "emulator/QRX571Emulator.h"
+#include "support/RunLoop.h"
+#include "views/TestApplication.h"
+#include "views/ViewTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace focustest
+{
+using Spot = std::pair<juce::String, juce::Point<int>>; // what a user clicks, where in its window
+
+class KeyboardFocusTest : public ::testing::Test
+{
+protected:
+    // The real program; only the end of the message loop is left out, as the tests share one.
+    class Editor : public QRX571EditorApplication
+    {
+    protected:
+        void quitApplication() override {}
+    };
+
+    void SetUp() override
+    {
+        setenv (QRX571EditorApplication::emulatorVariable, "1", 1);
+        app = TestApplication::make<Editor>();
+        app->initialise ({});
+    }
+
+    void TearDown() override
+    {
+        juce::PopupMenu::dismissAllActiveMenus();
+        app->shutdown();
+        app.reset();
+        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
+        testutil::deliverPostedMessages();
+    }
+
+    MainWindow& mainWindow (int index = 0) const { return *app->getWindowManager()->getWindows()[index]; }
+    MainContentComponent& surface() const
+    {
+        return dynamic_cast<MainContentComponent&> (*mainWindow().getContentComponent());
+    }
+    QRX571Emulator& device() const { return *app->getEmulator(); }
+
+    // Brings the window to the front with the keyboard, as a click on its title bar does.
+    static void activate (juce::Component& window)
+    {
+        window.toFront (true);
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return window.hasKeyboardFocus (true); }));
+    }
+
+    static Spot spot (const juce::String& what, juce::Component& target, juce::Point<int> at)
+    {
+        return { what, target.getTopLevelComponent()->getLocalPoint (&target, at) };
+    }
+    static Spot spot (const juce::String& what, juce::Component& target)
+    {
+        return spot (what, target, target.getLocalBounds().getCentre());
+    }
+
+    // A spot of `component` that none of its children covers: a caption, heading or picture it
+    // draws itself, or its bare background. The first form checks the one given.
+    static Spot bareSpot (const juce::String& what, juce::Component& component, juce::Point<int> at)
+    {
+        const auto s = spot (what, component, at);
+        EXPECT_EQ (component.getTopLevelComponent()->getComponentAt (s.second), &component) << what;
+        return s;
+    }
+    static Spot bareSpot (const juce::String& what, juce::Component& component)
+    {
+        auto& window = *component.getTopLevelComponent();
+        for (int y = 2; y < component.getHeight(); y += 3)
+            for (int x = 2; x < component.getWidth(); x += 3)
+                if (window.getComponentAt (window.getLocalPoint (&component, juce::Point<int> (x, y))) ==
+                    &component)
+                    return spot (what, component, { x, y });
+        ADD_FAILURE() << what << ": no bare spot";
+        return { what, {} };
+    }
+
+    // Every caption shown inside `parent`: the labels the user cannot type into, other than a
+    // chooser's own.
+    static std::vector<Spot> captionsIn (juce::Component& parent)
+    {
+        std::vector<Spot> found;
+        for (auto* child : parent.getChildren())
+        {
+            if (! child->isVisible() || dynamic_cast<juce::ComboBox*> (child) != nullptr)
+                continue;
+            if (auto* label = dynamic_cast<juce::Label*> (child); label != nullptr && ! label->isEditable())
+                found.push_back (spot ("caption " + label->getText(), *label));
+            for (auto& s : captionsIn (*child))
+                found.push_back (s);
+        }
+        return found;
+    }
+
+    // The first button so named anywhere inside `parent`.
+    static juce::Button* buttonIn (juce::Component& parent, const juce::String& name)
+    {
+        for (auto* child : parent.getChildren())
+        {
+            if (auto* button = dynamic_cast<juce::Button*> (child);
+                button != nullptr && button->getName() == name)
+                return button;
+            if (auto* found = buttonIn (*child, name))
+                return found;
+        }
+        return nullptr;
+    }
+
+    static void clickAt (juce::Component& window, juce::Point<int> at)
+    {
+        viewtest::mouse (window, at.toFloat(), true);
+        viewtest::mouse (window, at.toFloat(), false);
+        testutil::deliverPostedMessages();
+    }
+    static void click (juce::Component& target)
+    {
+        const auto s = spot ({}, target);
+        clickAt (*target.getTopLevelComponent(), s.second);
+    }
+
+    // Opens the chooser's list with a click and closes it again: the chooser was picked with the
+    // mouse and has the keys.
+    static void pickWithMouse (juce::ComboBox& chooser)
+    {
+        click (chooser);
+        ASSERT_TRUE (testutil::runLoopUntil ([] { return juce::PopupMenu::dismissAllActiveMenus(); }));
+        ASSERT_TRUE (chooser.hasKeyboardFocus (false));
+    }
+
+    // Keys as the keyboard gives them: to the window's peer, which hands them to whatever has
+    // the keyboard focus; then whatever they changed has landed.
+    static void press (juce::Component& window, std::initializer_list<juce::KeyPress> keys)
+    {
+        for (const auto& key : keys)
+            window.getPeer()->handleKeyPress (key);
+        testutil::deliverPostedMessages();
+    }
+    static juce::KeyPress letter (char c) { return juce::KeyPress (c, 0, (juce::juce_wchar)c); }
+    static inline const juce::KeyPress up = juce::KeyPress (juce::KeyPress::upKey),
+                                       down = juce::KeyPress (juce::KeyPress::downKey),
+                                       enter = juce::KeyPress (juce::KeyPress::returnKey),
+                                       backspace = juce::KeyPress (juce::KeyPress::backspaceKey),
+                                       tab = juce::KeyPress (juce::KeyPress::tabKey),
+                                       shiftTab = juce::KeyPress (juce::KeyPress::tabKey,
+                                                                  juce::ModifierKeys::shiftModifier, 0);
+
+    // The control that has the keys: a number box, not the editor it opened.
+    static juce::Component* withKeys()
+    {
+        auto* focused = juce::Component::getCurrentlyFocusedComponent();
+        if (focused != nullptr)
+            if (auto* label = dynamic_cast<juce::Label*> (focused->getParentComponent()))
+                return label;
+        return focused;
+    }
+
+    static juce::String nameWithKeys() { return withKeys() != nullptr ? withKeys()->getName() : "nothing"; }
+
+    // Whether the control, which has the keys, looks different once they go to `elsewhere`: its
+    // focus outline.
+    static bool showsTheKeys (juce::Component& control, juce::Component& elsewhere)
+    {
+        if (! control.hasKeyboardFocus (true))
+            return false;
+        const auto with = control.createComponentSnapshot (control.getLocalBounds());
+        elsewhere.grabKeyboardFocus();
+        const auto without = control.createComponentSnapshot (control.getLocalBounds());
+        for (int y = 0; y < with.getHeight(); ++y)
+            for (int x = 0; x < with.getWidth(); ++x)
+                if (with.getPixelAt (x, y) != without.getPixelAt (x, y))
+                    return true;
+        return false;
+    }
+
+    apptest::DesktopAnswers answers;
+    std::unique_ptr<Editor> app;
+};
+} // namespace focustest
