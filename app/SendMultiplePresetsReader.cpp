@@ -33,6 +33,9 @@ struct SendMultiplePresetsReader::State
     std::deque<Batch> batches;
     Progress progress;
     bool workerRunning = false, cancelled = false, notifyPending = false;
+    // A new preset not yet filled: it checks images until one is valid, then holds it. Kept here
+    // between files, so that a stuck worker holds none.
+    QRX5EditorPreset::Ptr spare;
 
     std::function<void()> onProgress; // message thread only
 };
@@ -127,18 +130,29 @@ juce::Array<juce::File> collectFiles (State& state, const Batch& batch, bool& me
 }
 
 // Reads as the engine does: the whole file, cut as a dump, taken by a preset only when it is a
-// valid image. Null for a file that can't be read so.
-QRX5EditorPreset::Ptr readPreset (const juce::File& file, const Batch& batch)
+// valid image (a refused one leaves the preset as it was). Null for a file that can't be read so.
+QRX5EditorPreset::Ptr readPreset (State& state, const juce::File& file, const Batch& batch)
 {
     juce::Array<juce::uint8> bytes;
     if (! PresetFile::readAll (file, bytes))
         return nullptr;
 
-    auto preset = batch.makePreset();
-    if (preset == nullptr ||
-        ! preset->setFromData (batch.messages.presetImageOf (bytes.getRawDataPointer(), bytes.size())))
-        return nullptr;
-    return preset;
+    QRX5EditorPreset::Ptr preset;
+    {
+        const juce::ScopedLock sl (state.lock);
+        std::swap (preset, state.spare);
+    }
+    if (preset == nullptr)
+        preset = batch.makePreset();
+
+    const auto image = batch.messages.presetImageOf (bytes.getRawDataPointer(), bytes.size());
+    if (preset != nullptr && preset->setFromData (image))
+        return preset;
+
+    const juce::ScopedLock sl (state.lock);
+    if (! state.cancelled)
+        state.spare = std::move (preset);
+    return nullptr;
 }
 
 // A file that can't be read takes no row, so the next readable one takes the row it would have
@@ -159,7 +173,7 @@ void readBatch (const std::shared_ptr<State>& state, const Batch& batch)
             state->progress.currentFile = file.getFullPathName();
         }
 
-        auto preset = readPreset (file, batch);
+        auto preset = readPreset (*state, file, batch);
         if (preset == nullptr)
         {
             metUnreadable = true;
@@ -244,11 +258,13 @@ void SendMultiplePresetsReader::cancel()
 
     std::deque<Batch> queued;
     Progress read;
+    QRX5EditorPreset::Ptr spare;
     {
         const juce::ScopedLock sl (state->lock);
         state->cancelled = true;
         std::swap (queued, state->batches);
         std::swap (read, state->progress);
+        std::swap (spare, state->spare);
     }
 }
 
