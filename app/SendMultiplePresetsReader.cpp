@@ -26,7 +26,7 @@ struct Batch
 };
 } // namespace
 
-// Shared by the reader and its worker; the worker holds nothing else.
+// Shared by the reader and its worker, which besides holds only the batch in hand.
 struct SendMultiplePresetsReader::State
 {
     juce::CriticalSection lock; // guards the fields below
