@@ -182,15 +182,20 @@ void GetPresetWindow::openPresetAtRow (int row)
     if (! PresetLocations::isValid (row))
         return;
 
-    QRX5EditorPreset::Ptr preset;
+    QRX5EditorPreset::Ptr held;
     {
         const juce::ScopedLock sl (lock);
-        preset = heldPresets[row];
+        held = heldPresets[row];
     }
 
-    if (preset != nullptr)
-        if (auto* app = QRX5EditorApplication::getApp())
-            app->createWindowForPreset (preset);
+    auto* app = QRX5EditorApplication::getApp();
+    if (held == nullptr || app == nullptr || engine == nullptr)
+        return;
+
+    // Each window edits a copy of its own, so the list keeps what the device sent.
+    auto copy = engine->createPreset();
+    if (copy != nullptr && copy->setFromData (held->getData()))
+        app->createWindowForPreset (copy);
 }
 
 void GetPresetWindow::buttonClicked (juce::Button* button)

@@ -4,7 +4,8 @@
 // A fetch runs Idle -> Fetching on refresh, back to Idle when location 20 has arrived (the names
 // shown, the engine no longer listened to), or to Stopped on a failure: the names of the last
 // complete fetch stay, and Refresh or any successful send anywhere starts again from "RAM".
-// Get always opens the presets of the fetch whose names are shown, never one still being filled.
+// Get always opens a copy of the preset of the fetch whose names are shown, never one still being
+// filled; the presets held are never edited.
 #pragma once
 
 #include "app/GetPresetComponent.h"
@@ -28,8 +29,8 @@ public:
     // Starts a fetch from location 0 unless one is running.
     void refresh();
 
-    // Opens the preset of a location from the last complete fetch itself, not a copy; before
-    // the first complete fetch it opens nothing.
+    // Opens a new copy of the preset of a location from the last complete fetch; before the
+    // first complete fetch it opens nothing.
     void openPresetAtRow (int row);
 
     // Drops the content and the model, which holds this window, and leaves the desktop. The

@@ -49,6 +49,11 @@ QRX5EditorEngine::Ptr QRX571EditorApplication::getEngine() { return engine; }
 
 QRX5EditorPreset::Ptr QRX571EditorApplication::createDefaultPreset() { return makeDefaultPreset().get(); }
 
+std::function<QRX5EditorPreset::Ptr()> QRX571EditorApplication::getPresetMaker()
+{
+    return [] { return QRX5EditorPreset::Ptr (makeDefaultPreset().get()); };
+}
+
 void QRX571EditorApplication::newPresetWindow()
 {
     createEngine();

@@ -28,6 +28,7 @@ public:
     juce::Component* createAutoPopulateComponent (QRX5EditorPreset::Ptr preset) override;
     QRX5EditorEngine::Ptr getEngine() override;
     QRX5EditorPreset::Ptr createDefaultPreset() override;
+    std::function<QRX5EditorPreset::Ptr()> getPresetMaker() override;
     juce::String getMidiInputName() override;
     juce::String getMidiOutputName() override;
     juce::Image createLogoImage() override;

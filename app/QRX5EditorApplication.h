@@ -7,6 +7,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <functional>
 #include <memory>
 
 class AboutWindow;
@@ -78,6 +79,9 @@ public:
 
     // A new object on every call, holding the built-in default preset.
     virtual QRX5EditorPreset::Ptr createDefaultPreset() = 0;
+    // Makes what createDefaultPreset makes, on any thread and needing nothing of the application,
+    // so a worker that outlives it may keep and call it.
+    virtual std::function<QRX5EditorPreset::Ptr()> getPresetMaker() = 0;
 
     virtual juce::String getMidiInputName() = 0;
     virtual juce::String getMidiOutputName() = 0;

@@ -4,135 +4,100 @@
 #include "app/PresetLocations.h"
 #include "midi/PresetFile.h"
 
+#include <deque>
+#include <optional>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace
 {
 const juce::String presetFileExtension = presetFilePattern.substring (1);
 const juce::String workerName{ "Dragged Files Parse Queue" };
+
+// What a worker stuck at the program's end still holds is left for JUCE's leak check at exit,
+// so nothing here is of a kind it counts (juce::StringArray is).
+struct Batch
+{
+    std::vector<juce::String> paths;
+    int startRow;
+    SysExMessages messages;
+    SendMultiplePresetsReader::PresetMaker makePreset;
+};
 } // namespace
 
-SendMultiplePresetsReader::SendMultiplePresetsReader (std::function<void()> callback)
-    : onProgress (std::move (callback))
+// Shared by the reader and its worker, which besides holds only the batch in hand.
+struct SendMultiplePresetsReader::State
 {
-}
+    juce::CriticalSection lock; // guards the fields below
+    std::deque<Batch> batches;
+    Progress progress;
+    bool workerRunning = false, cancelled = false, notifyPending = false;
+    // A new preset not yet filled: it checks images until one is valid, then holds it. Kept here
+    // between files, so that a stuck worker holds none.
+    QRX5EditorPreset::Ptr spare;
 
-void SendMultiplePresetsReader::queue (const juce::StringArray& paths, int startRow,
-                                       const SysExMessages& messages, QRX5EditorPreset::Ptr checker)
+    std::function<void()> onProgress; // message thread only
+};
+
+namespace
 {
-    {
-        const juce::ScopedLock sl (lock);
-        if (cancelled)
-            return;
+using State = SendMultiplePresetsReader::State;
 
-        batches.push_back ({ paths, startRow, messages, std::move (checker) });
-        if (workerRunning)
-            return;
-
-        workerRunning = true;
-    }
-
-    // A detached thread whose only hold on anything is this reader. Not juce::Thread::launch:
-    // a thread that ends at once deletes itself while the launching thread still holds its lock.
-    try
-    {
-        std::thread ([self = Ptr (this)] { self->run(); }).detach();
-    }
-    catch (const std::system_error&)
-    {
-        {
-            const juce::ScopedLock sl (lock);
-            batches.clear();
-            workerRunning = false;
-        }
-        notify();
-    }
-}
-
-void SendMultiplePresetsReader::cancel()
+bool isCancelled (State& state)
 {
-    onProgress = nullptr;
-    const juce::ScopedLock sl (lock);
-    cancelled = true;
-    batches.clear();
-}
-
-SendMultiplePresetsReader::Progress SendMultiplePresetsReader::takeProgress()
-{
-    const juce::ScopedLock sl (lock);
-    auto taken = std::move (progress);
-    progress = {};
-    progress.currentFile = taken.currentFile;
-    taken.reading = workerRunning;
-    notifyPending = false;
-    return taken;
-}
-
-bool SendMultiplePresetsReader::isCancelled() const
-{
-    const juce::ScopedLock sl (lock);
-    return cancelled;
+    const juce::ScopedLock sl (state.lock);
+    return state.cancelled;
 }
 
 // One message at a time is enough: the message thread takes everything there is when it comes.
-void SendMultiplePresetsReader::notify()
+// Posted under the lock, so that once cancel has had the lock nothing more is posted: the
+// program cancels every reader before JUCE deletes its message manager.
+void notify (const std::shared_ptr<State>& state)
 {
-    {
-        const juce::ScopedLock sl (lock);
-        if (cancelled || notifyPending)
-            return;
-        notifyPending = true;
-    }
+    const juce::ScopedLock sl (state->lock);
+    if (state->cancelled || state->notifyPending)
+        return;
 
+    state->notifyPending = true;
     juce::MessageManager::callAsync (
-        [self = Ptr (this)]
+        [state]
         {
-            if (auto callback = self->onProgress) // a copy: the callback may cancel the reader
+            if (auto callback = state->onProgress) // a copy: the callback may cancel the reader
                 callback();
         });
 }
 
-//==============================================================================
-void SendMultiplePresetsReader::run()
-{
-    juce::Thread::setCurrentThreadName (workerName);
-
-    while (auto batch = takeNextBatch())
-        readBatch (*batch);
-}
-
 // The reading state ends only here, once the last queued batch is read.
-std::optional<SendMultiplePresetsReader::Batch> SendMultiplePresetsReader::takeNextBatch()
+std::optional<Batch> takeNextBatch (const std::shared_ptr<State>& state)
 {
     {
-        const juce::ScopedLock sl (lock);
-        if (! cancelled && ! batches.empty())
+        const juce::ScopedLock sl (state->lock);
+        if (! state->cancelled && ! state->batches.empty())
         {
-            auto batch = std::move (batches.front());
-            batches.pop_front();
+            auto batch = std::move (state->batches.front());
+            state->batches.pop_front();
             return batch;
         }
 
-        batches.clear();
-        workerRunning = false;
-        progress.currentFile.clear();
+        state->batches.clear();
+        state->workerRunning = false;
+        state->progress.currentFile.clear();
     }
-    notify();
+    notify (state);
     return {};
 }
 
 // Files of the preset extension are candidates wherever they are; in a folder, so is any file of
 // a dump's size (the walk has measured it already, so the rest are passed over unopened). A
 // dropped file of another kind can't be a preset file.
-juce::Array<juce::File> SendMultiplePresetsReader::collectFiles (const Batch& batch,
-                                                                 bool& metUnreadable) const
+juce::Array<juce::File> collectFiles (State& state, const Batch& batch, bool& metUnreadable)
 {
     juce::Array<juce::File> files;
 
     for (const auto& path : batch.paths)
     {
-        if (isCancelled())
+        if (isCancelled (state))
             return {};
         if (path.isEmpty())
             continue;
@@ -153,7 +118,7 @@ juce::Array<juce::File> SendMultiplePresetsReader::collectFiles (const Batch& ba
         for (const auto& entry : juce::RangedDirectoryIterator (
                  file, true, "*", juce::File::findFilesAndDirectories, juce::File::FollowSymlinks::noCycles))
         {
-            if (isCancelled())
+            if (isCancelled (state))
                 return {};
 
             if (! entry.isDirectory() && (entry.getFile().hasFileExtension (presetFileExtension) ||
@@ -164,46 +129,152 @@ juce::Array<juce::File> SendMultiplePresetsReader::collectFiles (const Batch& ba
     return files;
 }
 
-// Reads as the engine does: the whole file, cut as a dump, checked as a preset image. A file that
-// fails takes no row, so the next readable one takes the row it would have had.
-void SendMultiplePresetsReader::readBatch (const Batch& batch)
+// Reads as the engine does: the whole file, cut as a dump, taken by a preset only when it is a
+// valid image (a refused one leaves the preset as it was). Null for a file that can't be read so.
+QRX5EditorPreset::Ptr readPreset (State& state, const juce::File& file, const Batch& batch)
+{
+    juce::Array<juce::uint8> bytes;
+    if (! PresetFile::readAll (file, bytes))
+        return nullptr;
+
+    QRX5EditorPreset::Ptr preset;
+    {
+        const juce::ScopedLock sl (state.lock);
+        std::swap (preset, state.spare);
+    }
+    if (preset == nullptr)
+        preset = batch.makePreset();
+
+    const auto image = batch.messages.presetImageOf (bytes.getRawDataPointer(), bytes.size());
+    if (preset != nullptr && preset->setFromData (image))
+        return preset;
+
+    const juce::ScopedLock sl (state.lock);
+    if (! state.cancelled)
+        state.spare = std::move (preset);
+    return nullptr;
+}
+
+// A file that can't be read takes no row, so the next readable one takes the row it would have
+// had. A preset read after a cancel is dropped here, not left in the state.
+void readBatch (const std::shared_ptr<State>& state, const Batch& batch)
 {
     bool metUnreadable = false;
     int stored = 0;
 
-    for (const auto& file : collectFiles (batch, metUnreadable))
+    for (const auto& file : collectFiles (*state, batch, metUnreadable))
     {
         const int row = batch.startRow + stored;
-        if (isCancelled() || ! PresetLocations::isValid (row))
+        if (isCancelled (*state) || ! PresetLocations::isValid (row))
             break;
 
         {
-            const juce::ScopedLock sl (lock);
-            progress.currentFile = file.getFullPathName();
+            const juce::ScopedLock sl (state->lock);
+            state->progress.currentFile = file.getFullPathName();
         }
 
-        juce::Array<juce::uint8> bytes;
-        const auto image = PresetFile::readAll (file, bytes)
-                               ? batch.messages.presetImageOf (bytes.getRawDataPointer(), bytes.size())
-                               : juce::Array<juce::uint8>();
-
-        if (! batch.checker->validate (image))
+        auto preset = readPreset (*state, file, batch);
+        if (preset == nullptr)
         {
             metUnreadable = true;
             continue;
         }
 
         {
-            const juce::ScopedLock sl (lock);
-            progress.filled.emplace_back (row, image);
+            const juce::ScopedLock sl (state->lock);
+            if (state->cancelled)
+                break;
+            state->progress.filled.emplace_back (row, std::move (preset));
         }
         ++stored;
-        notify();
+        notify (state);
     }
 
-    if (metUnreadable && ! isCancelled())
+    const juce::ScopedLock sl (state->lock);
+    if (metUnreadable && ! state->cancelled)
+        ++state->progress.dropsWithUnreadableFiles;
+}
+
+void run (const std::shared_ptr<State>& state)
+{
+#if JUCE_LINUX
+    // Linux refuses a thread name of more than 15 characters outright; it gets those.
+    juce::Thread::setCurrentThreadName (workerName.substring (0, 15));
+#else
+    juce::Thread::setCurrentThreadName (workerName);
+#endif
+
+    while (auto batch = takeNextBatch (state))
+        readBatch (state, *batch);
+}
+} // namespace
+
+//==============================================================================
+SendMultiplePresetsReader::SendMultiplePresetsReader (std::function<void()> callback)
+    : state (std::make_shared<State>())
+{
+    state->onProgress = std::move (callback);
+}
+
+SendMultiplePresetsReader::~SendMultiplePresetsReader() { cancel(); }
+
+void SendMultiplePresetsReader::queue (const juce::StringArray& paths, int startRow,
+                                       const SysExMessages& messages, PresetMaker makePreset)
+{
     {
-        const juce::ScopedLock sl (lock);
-        ++progress.dropsWithUnreadableFiles;
+        const juce::ScopedLock sl (state->lock);
+        if (state->cancelled)
+            return;
+
+        state->batches.push_back (
+            { { paths.begin(), paths.end() }, startRow, messages, std::move (makePreset) });
+        if (state->workerRunning)
+            return;
+
+        state->workerRunning = true;
     }
+
+    // A detached thread whose only hold on anything is the state. Not juce::Thread::launch: a
+    // thread that ends at once deletes itself while the launching thread still holds its lock.
+    try
+    {
+        std::thread ([s = state] { run (s); }).detach();
+    }
+    catch (const std::system_error&)
+    {
+        {
+            const juce::ScopedLock sl (state->lock);
+            state->batches.clear();
+            state->workerRunning = false;
+        }
+        notify (state);
+    }
+}
+
+// What is dropped is let go of outside the lock, on this thread.
+void SendMultiplePresetsReader::cancel()
+{
+    state->onProgress = nullptr;
+
+    std::deque<Batch> queued;
+    Progress read;
+    QRX5EditorPreset::Ptr spare;
+    {
+        const juce::ScopedLock sl (state->lock);
+        state->cancelled = true;
+        std::swap (queued, state->batches);
+        std::swap (read, state->progress);
+        std::swap (spare, state->spare);
+    }
+}
+
+SendMultiplePresetsReader::Progress SendMultiplePresetsReader::takeProgress()
+{
+    const juce::ScopedLock sl (state->lock);
+    auto taken = std::move (state->progress);
+    state->progress = {};
+    state->progress.currentFile = taken.currentFile;
+    taken.reading = state->workerRunning;
+    state->notifyPending = false;
+    return taken;
 }

@@ -1,72 +1,58 @@
 // Reads the preset files dropped or chosen on the Send Multiple Presets rows, on a worker thread
-// named "Dragged Files Parse Queue", so that many files keep the window responsive.
+// named "Dragged Files Parse Queue", so that many files keep the window responsive. The worker
+// makes each file's preset too, so the message thread only puts it in its row.
 //
-// The worker holds this object and nothing of the window's: it leaves what it has read here, and
-// the window takes it on the message thread. When the window goes (or empties its rows) it cancels
-// the reader and lets go of it; the worker lets go too once the file in hand is done, which on a
-// stalled disk may take long. So the worker is never killed and nobody ever waits for it.
+// The worker holds only a small state it shares with this reader: it leaves there what it has
+// read, and the window takes it on the message thread. When the window goes (or empties its rows)
+// the reader is cancelled: everything queued or read is dropped at once, and the worker stops
+// once the file in hand is done, which on a stalled disk may take long, even past the program's
+// end. So the worker is never killed, nobody ever waits for it, and a stuck worker holds nothing
+// of the program's but the path it is opening.
 #pragma once
 
 #include "midi/SysExMessages.h"
 #include "model/QRX5EditorPreset.h"
 
-#include <deque>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <vector>
 
-class SendMultiplePresetsReader : public juce::ReferenceCountedObject
+class SendMultiplePresetsReader
 {
 public:
-    using Ptr = juce::ReferenceCountedObjectPtr<SendMultiplePresetsReader>;
-
     // What the worker has done since the last look.
     struct Progress
     {
-        std::vector<std::pair<int, juce::Array<juce::uint8>>> filled; // row, valid preset image
+        std::vector<std::pair<int, QRX5EditorPreset::Ptr>> filled; // row, the preset read
         int dropsWithUnreadableFiles = 0;
         bool reading = false;
         juce::String currentFile;
     };
 
+    // Makes a new preset on the worker; it must need nothing that may go before the worker ends.
+    using PresetMaker = std::function<QRX5EditorPreset::Ptr()>;
+
     // onProgress is called on the message thread after the worker has done something, until cancel.
     explicit SendMultiplePresetsReader (std::function<void()> onProgress);
+    ~SendMultiplePresetsReader(); // cancels
 
     // Message thread. Paths dropped together, files or folders: the first readable file goes to
-    // startRow, each next one to the row after. A file is read as `messages` cut a dump and
-    // checked by `checker` (a preset of its own the worker uses for nothing else), so the worker
-    // never asks the application or the engine.
+    // startRow, each next one to the row after. A file is read as `messages` cut a dump into a
+    // preset from `makePreset`, which takes only a valid image, as the engine reads it; the
+    // worker never asks the application or the engine.
     void queue (const juce::StringArray& paths, int startRow, const SysExMessages& messages,
-                QRX5EditorPreset::Ptr checker);
-    // Message thread: drops what is queued; the worker stops after the file in hand and
-    // onProgress is never called again.
+                PresetMaker makePreset);
+    // Message thread: drops what is queued and read; from its return on, the worker posts
+    // nothing to the message thread and onProgress is never called again.
     void cancel();
 
     // Message thread. Reading goes on until a Progress says otherwise.
     Progress takeProgress();
 
+    struct State;
+
 private:
-    struct Batch
-    {
-        juce::StringArray paths;
-        int startRow;
-        SysExMessages messages;
-        QRX5EditorPreset::Ptr checker;
-    };
-
-    void run();
-    std::optional<Batch> takeNextBatch();
-    void readBatch (const Batch& batch);
-    juce::Array<juce::File> collectFiles (const Batch& batch, bool& metUnreadable) const;
-    bool isCancelled() const;
-    void notify();
-
-    std::function<void()> onProgress; // message thread only
-
-    mutable juce::CriticalSection lock; // guards the fields below
-    std::deque<Batch> batches;
-    Progress progress;
-    bool workerRunning = false, cancelled = false, notifyPending = false;
+    std::shared_ptr<State> state;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SendMultiplePresetsReader)
 };

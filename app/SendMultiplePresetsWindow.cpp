@@ -62,9 +62,9 @@ SendMultiplePresetsWindow::~SendMultiplePresetsWindow()
     content.reset();
 }
 
-SendMultiplePresetsReader::Ptr SendMultiplePresetsWindow::makeReader()
+std::unique_ptr<SendMultiplePresetsReader> SendMultiplePresetsWindow::makeReader()
 {
-    return new SendMultiplePresetsReader ([this] { refresh(); });
+    return std::make_unique<SendMultiplePresetsReader> ([this] { refresh(); });
 }
 
 void SendMultiplePresetsWindow::releaseContent()
@@ -125,8 +125,7 @@ void SendMultiplePresetsWindow::clearSlot (int row)
 // Sends still out no longer count for the emptied rows.
 void SendMultiplePresetsWindow::resetSlots()
 {
-    reader->cancel();
-    reader = makeReader();
+    reader = makeReader(); // the old one is cancelled as it goes
     reading = false;
     earlierRounds = unanswered;
     unacknowledged.clear();
@@ -159,11 +158,10 @@ void SendMultiplePresetsWindow::queueFiles (const juce::StringArray& paths, int 
         return;
 
     const auto engine = app->getEngine();
-    auto checker = app->createDefaultPreset();
-    if (engine == nullptr || checker == nullptr)
+    if (engine == nullptr)
         return;
 
-    reader->queue (paths, startRow, engine->getSysExMessages(), checker);
+    reader->queue (paths, startRow, engine->getSysExMessages(), app->getPresetMaker());
     reading = true;
 
     content->setControlsEnabled (false);
@@ -173,18 +171,13 @@ void SendMultiplePresetsWindow::queueFiles (const juce::StringArray& paths, int 
 
 void SendMultiplePresetsWindow::handleMessage (const juce::Message&) { refresh(); }
 
-// Each file read becomes a preset here, on the message thread, like every other row's.
 void SendMultiplePresetsWindow::refresh()
 {
     auto progress = reader->takeProgress();
     auto* app = QRX5EditorApplication::getApp();
 
-    for (const auto& [row, image] : progress.filled)
-    {
-        auto preset = app != nullptr ? app->createDefaultPreset() : nullptr;
-        if (preset != nullptr && preset->setFromData (image))
-            fillSlot (preset, row);
-    }
+    for (const auto& [row, preset] : progress.filled)
+        fillSlot (preset, row);
 
     for (int i = 0; i < progress.dropsWithUnreadableFiles && app != nullptr; ++i)
         app->showMessage (EditorStrings::errorOpeningFile);

@@ -76,11 +76,11 @@ private:
     bool fillSlot (QRX5EditorPreset::Ptr preset, int row);
     // Takes what the reader has read and shows the reading state.
     void refresh();
-    SendMultiplePresetsReader::Ptr makeReader();
+    std::unique_ptr<SendMultiplePresetsReader> makeReader();
 
     std::unique_ptr<PresetListBoxModel> model;
     std::unique_ptr<SendMultiplePresetsComponent> content;
-    SendMultiplePresetsReader::Ptr reader;
+    std::unique_ptr<SendMultiplePresetsReader> reader;
     bool reading = false;
 
     std::map<int, QRX5EditorPreset::Ptr> slots;

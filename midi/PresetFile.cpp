@@ -1,5 +1,7 @@
 #include "midi/PresetFile.h"
 
+#include <cstdio>
+#include <memory>
 #include <optional>
 
 #if ! JUCE_WINDOWS
@@ -16,6 +18,15 @@ bool isPlainFile (const juce::File& file)
 #else
     struct stat info;
     return stat (file.getFullPathName().toRawUTF8(), &info) == 0 && S_ISREG (info.st_mode);
+#endif
+}
+
+std::FILE* openForReading (const juce::File& file)
+{
+#if JUCE_WINDOWS
+    return _wfopen (file.getFullPathName().toWideCharPointer(), L"rb");
+#else
+    return std::fopen (file.getFullPathName().toRawUTF8(), "rb");
 #endif
 }
 
@@ -84,16 +95,19 @@ bool PresetFile::readAll (const juce::File& file, juce::Array<juce::uint8>& byte
     if (! isPlainFile (file))
         return false;
 
-    juce::FileInputStream in (file);
-    if (in.failedToOpen())
+    // A C stream, not a juce::FileInputStream: a reader stuck opening a file on a stalled disk
+    // when the program quits then holds nothing that JUCE's leak check at exit would count.
+    const std::unique_ptr<std::FILE, int (*) (std::FILE*)> in (openForReading (file), &std::fclose);
+    if (in == nullptr || std::fseek (in.get(), 0, SEEK_END) != 0)
         return false;
 
-    const auto size = in.getTotalLength();
-    if (size < 0 || size > maxReadSize)
+    const auto size = std::ftell (in.get());
+    if (size < 0 || size > maxReadSize || std::fseek (in.get(), 0, SEEK_SET) != 0)
         return false;
 
     bytes.resize (static_cast<int> (size));
-    if (size > 0 && in.read (bytes.getRawDataPointer(), static_cast<int> (size)) != static_cast<int> (size))
+    if (std::fread (bytes.getRawDataPointer(), 1, static_cast<size_t> (size), in.get()) !=
+        static_cast<size_t> (size))
     {
         bytes.clearQuick();
         return false;

@@ -44,6 +44,10 @@ public:
     void showAboutWindow() override {}
     void showMessage (const juce::String&) override {}
     QRX5EditorPreset::Ptr createDefaultPreset() override { return makeDefaultPreset().get(); }
+    std::function<QRX5EditorPreset::Ptr()> getPresetMaker() override
+    {
+        return [] { return QRX5EditorPreset::Ptr (makeDefaultPreset().get()); };
+    }
     juce::String getMidiInputName() override { return "QRX571 Remote"; }
     juce::String getMidiOutputName() override { return "QRX571 Remote"; }
     juce::Image createLogoImage() override { return {}; }

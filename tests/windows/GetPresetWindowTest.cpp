@@ -1,5 +1,5 @@
 // The Load From Hardware window fetches the 21 locations from the emulated device one after
-// another, lists them and opens a listed preset itself; a fetch that fails keeps the last list.
+// another, lists them and opens a copy of a listed preset; a fetch that fails keeps the last list.
 #include "WindowTestSupport.h"
 
 namespace
@@ -51,7 +51,7 @@ protected:
 };
 } // namespace
 
-TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpensThatVeryPreset)
+TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpensWhatTheDeviceHolds)
 {
     device.setReplyDelay (5);
     device.clearReceived();
@@ -70,12 +70,11 @@ TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpens
     EXPECT_EQ (listed(), deviceList());
     EXPECT_TRUE (content().getRefreshButton().isEnabled());
 
-    for (int location : { 3, 3, 20 })
+    for (int location : { 3, 20 })
         click (window(), *buttonNamed (*row (location), "Get"));
-    ASSERT_EQ (app->openedPresets.size(), 3);
-    EXPECT_EQ (app->openedPresets[0], app->openedPresets[1]);
+    ASSERT_EQ (app->openedPresets.size(), 2);
     EXPECT_EQ (app->openedPresets[0]->getData(), presetAt (3)->getData());
-    EXPECT_EQ (app->openedPresets[2]->getData(), presetAt (20)->getData());
+    EXPECT_EQ (app->openedPresets[1]->getData(), presetAt (20)->getData());
 
     auto& aRow = *row (1);
     expectLayout (content(),
@@ -87,6 +86,31 @@ TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpens
     EXPECT_EQ (aRow.getHeight(), 24);
     EXPECT_EQ (childrenOf<juce::Label> (aRow)[0]->getRight(), 475); // the name sits left of Get
     EXPECT_EQ (window().getName(), "Load Preset");
+}
+
+// Every Get opens a copy of its own: an edit in one window reaches no other window and not the
+// list, so Get on the same row again opens what the device sent.
+TEST_F (GetPresetWindowTest, EachGetOpensItsOwnCopyAndNoEditReachesTheList)
+{
+    app->showLoadFromHardwareWindow();
+    ASSERT_TRUE (fetched());
+
+    click (window(), *buttonNamed (*row (0), "Get"));
+    click (window(), *buttonNamed (*row (0), "Get"));
+    ASSERT_EQ (app->openedPresets.size(), 2);
+    auto& first = *app->openedPresets[0];
+    auto& second = *app->openedPresets[1];
+    EXPECT_NE (&first, &second);
+    EXPECT_EQ (bytesOf (second.getData()), bytesOf (presetAt (0)->getData()));
+
+    ASSERT_TRUE (first.setName ("Edited"));
+    EXPECT_EQ (second.getName().trimEnd(), "RAM");
+    EXPECT_EQ (bytesOf (second.getData()), bytesOf (presetAt (0)->getData()));
+
+    click (window(), *buttonNamed (*row (0), "Get"));
+    ASSERT_EQ (app->openedPresets.size(), 3);
+    EXPECT_EQ (bytesOf (app->openedPresets[2]->getData()), bytesOf (presetAt (0)->getData()));
+    EXPECT_EQ (listed(), deviceList());
 }
 
 TEST_F (GetPresetWindowTest, DuringARefreshGetOpensThePresetsOfTheListedFetchAndNoLaterReplyChangesThem)

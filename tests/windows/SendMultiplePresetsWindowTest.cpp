@@ -7,7 +7,9 @@
 #include "model/DefaultPreset.h"
 #include "ui/EditorPictures.h"
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <set>
 #include <unistd.h>
@@ -18,14 +20,19 @@ using Row = SendMultiplePresetsWindow::PresetListBoxModel::PresetListRowComponen
 using Filled = std::map<int, juce::String>;
 
 // Whoever opens the file waits in open(), as on a stalled network or USB disk, until the lease
-// taken here is lifted (or the system's lease-break time, 45 s, runs out).
+// taken here is lifted (or the system's lease-break time, 45 s, runs out). Where leases are
+// switched off or the file system has none, `held` is false and `whyNot` says why.
 class StalledOpen
 {
 public:
     explicit StalledOpen (const juce::File& file)
-        : fd (::open (file.getFullPathName().toRawUTF8(), O_RDONLY))
+        : path (file.getFullPathName())
+        , fd (::open (path.toRawUTF8(), O_RDONLY))
     {
         held = fd >= 0 && fcntl (fd, F_SETLEASE, F_WRLCK) == 0;
+        const auto error = errno;
+        if (! held)
+            whyNot = "no kernel file lease on " + path + ": " + juce::String (std::strerror (error));
     }
     ~StalledOpen()
     {
@@ -40,7 +47,9 @@ public:
         held = false;
     }
 
+    const juce::String path;
     bool held;
+    juce::String whyNot;
 
 private:
     int fd;
@@ -55,15 +64,24 @@ private:
     } ignoreSigio;
 };
 
-// The ids of this process's threads, less those in `known`.
-std::set<juce::String> threadIds (const std::set<juce::String>& known = {})
+// The ids of the reader's worker threads running now, less those in `known`. A worker goes by
+// the first 15 characters of "Dragged Files Parse Queue", all that Linux keeps of a name.
+std::set<juce::String> workerThreads (const std::set<juce::String>& known = {})
 {
     std::set<juce::String> ids;
     for (const auto& task : juce::RangedDirectoryIterator (juce::File ("/proc/self/task"), false, "*",
                                                            juce::File::findDirectories))
-        if (known.count (task.getFile().getFileName()) == 0)
+        if (known.count (task.getFile().getFileName()) == 0 &&
+            task.getFile().getChildFile ("comm").loadFileAsString().trimEnd() == "Dragged Files P")
             ids.insert (task.getFile().getFileName());
     return ids;
+}
+
+// Every worker but those in `known` has ended, and whatever it posted has been delivered.
+bool workersDone (const std::set<juce::String>& known)
+{
+    return testutil::runLoopUntil ([&] { return workerThreads (known).empty(); }, 20000) &&
+           testutil::deliverPostedMessages();
 }
 
 class SendMultiplePresetsWindowTest : public WindowTest
@@ -83,7 +101,7 @@ protected:
     void show()
     {
         app->showSendMultiplePresetsWindow();
-        testutil::runLoopFor (20); // the rows are rebuilt empty
+        ASSERT_TRUE (testutil::deliverPostedMessages()); // the rows are rebuilt empty
     }
 
     SendMultiplePresetsWindow& window() { return *app->getSendMultiplePresetsWindow(); }
@@ -198,7 +216,7 @@ TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsO
     juce::Component::SafePointer<juce::Component> shown (&window());
     click (window(), content().getSendButton());
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return shown == nullptr; }));
-    testutil::runLoopFor (100);
+    ASSERT_TRUE (testutil::deliverPostedMessages()); // no second report
 
     EXPECT_EQ (app->messages,
                juce::StringArray ("Error Opening File.", "Preset Sucessfully Sent to device."));
@@ -273,6 +291,7 @@ TEST_F (SendMultiplePresetsWindowTest, UnreadableFilesFillNoRowAndAreReportedOnc
         SCOPED_TRACE (c.what);
         show();
         app->messages.clear();
+        const auto before = workerThreads();
         apptest::DesktopAnswers answers;
         juce::StringArray paths;
         for (const auto& file : c.files)
@@ -287,7 +306,7 @@ TEST_F (SendMultiplePresetsWindowTest, UnreadableFilesFillNoRowAndAreReportedOnc
 
         EXPECT_TRUE (testutil::runLoopUntil (
             [&] { return ! app->messages.isEmpty() && ! window().isReading() && answers.allAnswered(); }));
-        testutil::runLoopFor (50); // no second report
+        ASSERT_TRUE (workersDone (before)); // no second report
         EXPECT_EQ (app->messages, juce::StringArray ("Error Opening File."));
         expectRows (c.filled);
     }
@@ -324,34 +343,52 @@ TEST_F (SendMultiplePresetsWindowTest, NoRowChangesWhileABatchIsSent)
     EXPECT_TRUE (answers.seen.isEmpty());
 }
 
-// The worker is stuck opening a file. Closing the window returns at once; showing it again
-// empties the rows for good. Once the file opens, the worker ends touching no window.
+// The worker is stuck opening a file. Closing the window, or showing it again, waits for nothing
+// of the worker's: it returns with the worker still stuck in that open. Showing it again empties
+// the rows for good: once the file opens, the worker ends having filled none.
 TEST_F (SendMultiplePresetsWindowTest, AStalledReadNeitherHoldsUpACloseNorFillsRowsAfterAReset)
 {
     for (const bool close : { true, false })
     {
         SCOPED_TRACE (close ? "closed" : "shown again");
         show();
-        const auto file = writeFile ("stuck.qrx571", "Stuck");
-        StalledOpen stall (file);
-        ASSERT_TRUE (stall.held);
-        const auto before = threadIds();
-        row (0).filesDropped (file.getFullPathName(), 0, 0);
+        StalledOpen stall (writeFile ("stuck.qrx571", "Stuck"));
+        if (! stall.held)
+            GTEST_SKIP() << stall.whyNot;
+        const auto before = workerThreads();
+        row (0).filesDropped (stall.path, 0, 0);
         ASSERT_TRUE (testutil::runLoopUntil ([&] { return stall.isOpenWaiting(); }));
-        ASSERT_EQ (threadIds (before).size(), 1u); // the worker
+        const auto worker = workerThreads (before);
+        ASSERT_EQ (worker.size(), 1u);
 
         juce::Component::SafePointer<juce::Component> shown (&window());
-        const auto start = juce::Time::getMillisecondCounterHiRes();
         close ? window().closeButtonPressed() : show();
-        EXPECT_LT (juce::Time::getMillisecondCounterHiRes() - start, 500.0);
         EXPECT_EQ (shown == nullptr, close);
+        EXPECT_TRUE (stall.isOpenWaiting());
+        EXPECT_EQ (workerThreads (before), worker);
 
         stall.lift();
-        ASSERT_TRUE (testutil::runLoopUntil ([&] { return threadIds (before).empty(); }));
-        testutil::runLoopFor (50); // what the worker might have posted
+        ASSERT_TRUE (workersDone (before));
         if (! close)
             expectRows ({});
     }
+}
+
+// Quitting while the worker is stuck opening a file: the window goes, then the rest of the
+// program and JUCE, and the process exits with the worker still stuck (its file stays leased to
+// the end on purpose). In a Debug build JUCE's leak check at exit then fails the run for anything
+// it counts that the worker still holds (see JuceAssertionLogger).
+TEST_F (SendMultiplePresetsWindowTest, QuittingDuringAStalledReadLeavesNothingForTheLeakCheckAtExit)
+{
+    static StalledOpen* const stall = new StalledOpen (writeFile ("stuck.qrx571", "Stuck"));
+    if (! stall->held)
+        GTEST_SKIP() << stall->whyNot;
+    row (0).filesDropped (stall->path, 0, 0);
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return stall->isOpenWaiting(); }));
+
+    window().closeButtonPressed();
+    EXPECT_EQ (app->getSendMultiplePresetsWindow(), nullptr);
+    EXPECT_TRUE (stall->isOpenWaiting());
 }
 
 TEST_F (SendMultiplePresetsWindowTest, EveryElementSitsWhereTheLayoutPutsIt)
