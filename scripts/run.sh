@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts the editor; any arguments (a preset file) are passed on.
 set -euo pipefail
+caller="$PWD" # a relative preset path names a file from where the user is
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
@@ -11,4 +12,6 @@ if [ -z "$app" ]; then
     echo "The editor application is not built yet; the libraries were built in ./build."
     exit 0
 fi
+app="$PWD/$app"
+cd "$caller"
 exec "$app" "$@"
