@@ -37,8 +37,8 @@ TEST (PanelBounds, EveryPartSitsWhereThePanelPutsIt)
     {
         SCOPED_TRACE (c.type);
         PanelUser user (c.kind);
-        user.perform (juce::String ("pick TYPE=") + c.type);
         auto& panel = *user.panel;
+        perform (panel, juce::String ("pick TYPE=") + c.type);
         const auto pads = c.kind == Kind::pads;
 
         // The frame: TYPE row, common rows, bank selector.
@@ -72,7 +72,7 @@ TEST (PanelBounds, EveryPartSitsWhereThePanelPutsIt)
                    boxes.size() + findAll<NumberBoxParameterComponent> (*subMode).size());
         const auto boxTop = 50 + 22 * rows.size();
         for (int i = 0; i < boxes.size(); ++i)
-            EXPECT_EQ (boundsIn (panel, &user.box (boxes[i])),
+            EXPECT_EQ (boundsIn (panel, &box (panel, boxes[i])),
                        R (95, boxTop + 22 * i, i == 0 ? c.startWidth : 100, 18));
 
         auto* names = dynamic_cast<juce::ComboBox*> (subMode->getChildren().getLast());
