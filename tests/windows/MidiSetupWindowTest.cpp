@@ -83,22 +83,3 @@ TEST_F (MidiSetupWindowTest, ApplyAndOkOpenThePickedPortsCancelAndCloseKeepTheAp
         EXPECT_EQ (app->midiSetup != nullptr, c.windowStays);
     }
 }
-
-TEST_F (MidiSetupWindowTest, Layout)
-{
-    app->showMidiSetup();
-    auto& c = content();
-    const auto captions = childrenOf<juce::Label> (c);
-    expectLayout (c,
-                  { { &c, { 0, 0, 633, 275 } },
-                    { captions[0], { 20, 70, 285, 20 } },
-                    { &list (true), { 20, 95, 285, 100 } },
-                    { captions[1], { 325, 70, 285, 20 } },
-                    { &list (false), { 325, 95, 285, 100 } },
-                    { buttonNamed (c, "Cancel"), { 20, 220, 96, 25 } },
-                    { buttonNamed (c, "OK"), { 411, 220, 96, 25 } },
-                    { buttonNamed (c, "Apply"), { 514, 220, 96, 25 } } },
-                  "window-midi-setup");
-    EXPECT_EQ (captions[0]->getText() + captions[1]->getText(), "INPUTOUTPUT");
-    EXPECT_EQ (app->midiSetup->getName(), "MIDI Setup");
-}

@@ -120,14 +120,5 @@ protected:
         return childrenOf<juce::Button> (parent, name)[0];
     }
 
-    // Checks each element's bounds and renders `content` to `name`.png in the build folder.
-    using Layout = std::vector<std::pair<juce::Component*, juce::Rectangle<int>>>;
-    static void expectLayout (juce::Component& content, const Layout& layout, const char* name)
-    {
-        for (auto& [element, bounds] : layout)
-            EXPECT_EQ (element->getBounds(), bounds) << name << ": " << element->getName();
-        EXPECT_TRUE (viewtest::renderForReview (content, name));
-    }
-
     std::unique_ptr<WindowTestApplication> app;
 };
