@@ -16,13 +16,6 @@ struct MockNumberListener : NumberBoxComponent<int>::Listener
     MOCK_METHOD (void, numberBoxChanged, (NumberBoxComponent<int>*), (override));
 };
 
-// Types as the user does, then lets any late value notification arrive.
-void type (NumberBoxComponent<int>& box, const juce::String& keys)
-{
-    ASSERT_TRUE (viewtest::typeInto (box, keys));
-    testutil::runLoopFor (30);
-}
-
 // A 0..127 box at 5, bound to a parameter, with a strict listener.
 struct NumberBoxTyping : testing::Test
 {
@@ -52,7 +45,8 @@ TEST_F (NumberBoxTyping, RefusesOutOfRangeNumbersAndTellsEachAcceptedOneOnce)
         SCOPED_TRACE (keys);
         box->setValue (5, juce::dontSendNotification);
         EXPECT_CALL (listener, numberBoxChanged (box.get())).Times (calls);
-        type (*box, keys);
+        ASSERT_TRUE (viewtest::typeInto (*box, keys));
+        testutil::runLoopFor (30); // a late value notification would land now
         testing::Mock::VerifyAndClearExpectations (&listener);
         EXPECT_EQ (box->getValue(), settled);
         EXPECT_TRUE (box->getText() == juce::String (settled) &&
