@@ -30,7 +30,7 @@ protected:
     {
         juce::StringArray shown;
         for (int i = 0; i < content().getList().getModel()->getNumRows(); ++i)
-            shown.add (row (i)->getTitle() + ": " + childrenOf<juce::Label> (*row (i))[0]->getText());
+            shown.add (row (i)->getTitle() + ": " + aptest::findAll<juce::Label> (*row (i))[0]->getText());
         return shown;
     }
     juce::StringArray deviceList()
@@ -73,10 +73,10 @@ TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndEachGetO
     // An edit in one opened window reaches no other window and not the list, so Get on the same
     // row again opens what the device sent.
     for (int location : { 3, 20, 3 })
-        click (window(), *buttonNamed (*row (location), "Get"));
+        click (window(), *aptest::find<juce::Button> (*row (location), "Get"));
     ASSERT_EQ (app->openedPresets.size(), 3);
     ASSERT_TRUE (app->openedPresets[0]->setName ("Edited"));
-    click (window(), *buttonNamed (*row (3), "Get"));
+    click (window(), *aptest::find<juce::Button> (*row (3), "Get"));
     ASSERT_EQ (app->openedPresets.size(), 4);
     EXPECT_EQ (app->openedPresets[1]->getData(), presetAt (20)->getData());
     for (int i : { 2, 3 })
@@ -109,8 +109,8 @@ TEST_F (GetPresetWindowTest, DuringARefreshGetOpensThePresetsOfTheListedFetchAnd
     juce::StringArray shownNames;
     for (int location : rows)
     {
-        shownNames.add (childrenOf<juce::Label> (*row (location))[0]->getText());
-        click (window(), *buttonNamed (*row (location), "Get"));
+        shownNames.add (aptest::findAll<juce::Label> (*row (location))[0]->getText());
+        click (window(), *aptest::find<juce::Button> (*row (location), "Get"));
     }
     device.setReplyAllowance (-1);
     ASSERT_TRUE (fetched());
@@ -125,7 +125,7 @@ TEST_F (GetPresetWindowTest, DuringARefreshGetOpensThePresetsOfTheListedFetchAnd
 
     // Once the new fetch is complete, Get follows its names.
     EXPECT_EQ (listed(), deviceList());
-    click (window(), *buttonNamed (*row (3), "Get"));
+    click (window(), *aptest::find<juce::Button> (*row (3), "Get"));
     EXPECT_EQ (app->openedPresets.getLast()->getData(), presetAt (3)->getData());
 }
 
@@ -171,7 +171,8 @@ TEST_F (GetPresetWindowTest, AFetchThatFailsMidwayKeepsTheLastListAndTheNextSucc
     }
 }
 
-TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
+// A window opened while a closed one's request is still open waits for it before it fetches.
+TEST_F (GetPresetWindowTest, AFetchIgnoresARequestItDidNotMakeAndWaitsForAClosedWindowsOpenOne)
 {
     device.setReplyMode (QRX571Emulator::ReplyMode::never);
     app->showLoadFromHardwareWindow();
@@ -186,13 +187,10 @@ TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
     EXPECT_EQ (receivedByDevice(), std::vector<Bytes>{ presetRequest (5) });
     EXPECT_FALSE (window().isFetching());
     EXPECT_EQ (row (0), nullptr);
-}
 
-TEST_F (GetPresetWindowTest, AWindowOpenedWhileAClosedOnesRequestIsOpenListsEveryLocationRight)
-{
     device.setReplyDelay (300);
-    app->showLoadFromHardwareWindow();
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 2; }));
+    click (window(), content().getRefreshButton());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 3; }));
     window().closeButtonPressed(); // mid-fetch: its last request is still unanswered
 
     device.setReplyDelay (0);

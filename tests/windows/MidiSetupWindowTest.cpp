@@ -23,7 +23,7 @@ protected:
     {
         return dynamic_cast<MidiSetupComponent&> (*app->midiSetup->getContentComponent());
     }
-    juce::ListBox& list (bool input) { return *childrenOf<juce::ListBox> (content())[input ? 0 : 1]; }
+    juce::ListBox& list (bool input) { return *aptest::findAll<juce::ListBox> (content())[input ? 0 : 1]; }
 
     void pick (bool input, const juce::String& name)
     {
@@ -38,7 +38,7 @@ protected:
         if (name == "close")
             app->midiSetup->closeButtonPressed();
         else
-            click (*app->midiSetup, *buttonNamed (content(), name));
+            click (*app->midiSetup, *aptest::find<juce::Button> (content(), name));
     }
 };
 } // namespace

@@ -96,6 +96,17 @@ protected:
         return dynamic_cast<Row&> (*content().getList()->getComponentForRowNumber (number));
     }
 
+    // Whether the row takes a file drop, a main window's preset, a Browse and a Clear now.
+    std::vector<bool> takes (int number)
+    {
+        auto& r = row (number);
+        const juce::DragAndDropTarget::SourceDetails preset{ MainWindowDragDrop::dragDescription,
+                                                             nullptr,
+                                                             {} };
+        return { r.isInterestedInFileDrag ({}), r.isInterestedInDragSource (preset),
+                 r.getBrowseButton().isEnabled(), r.getClearButton().isEnabled() };
+    }
+
     bool clear (int rowNumber)
     {
         click (window(), row (rowNumber).getClearButton());
@@ -149,15 +160,13 @@ TEST_F (SendMultiplePresetsWindowTest,
     ASSERT_TRUE (testutil::runLoopUntil (
         [&]
         {
-            if (row (3).isInterestedInFileDrag ({}) ||
-                row (3).isInterestedInDragSource ({ {}, nullptr, {} }) ||
-                row (3).getBrowseButton().isEnabled() || sendEnabled())
+            if (takes (3) != std::vector<bool> (4, false) || sendEnabled())
                 neverEarly = neverEarly && allStored();
             return sendEnabled();
         }));
 
     EXPECT_TRUE (neverEarly);
-    EXPECT_TRUE (row (3).isInterestedInFileDrag ({}) && row (3).getClearButton().isEnabled());
+    EXPECT_EQ (takes (3), std::vector<bool> (4, true));
     EXPECT_EQ (content().getStatusLabel().getText(), "");
     expectRows (filled);
 }
@@ -267,24 +276,13 @@ TEST_F (SendMultiplePresetsWindowTest, NoRowChangesWhileABatchIsSent)
     device.setReplyMode (QRX571Emulator::ReplyMode::never); // the send waits out its time-out
     click (window(), content().getSendButton());
 
-    const auto file = writeFile ("late.qrx571", "Late");
-    const juce::DragAndDropTarget::SourceDetails fromMainWindow{ MainWindowDragDrop::dragDescription,
-                                                                 nullptr,
-                                                                 {} };
-    const auto open = [&]
-    {
-        auto& r = row (3);
-        return std::vector<bool>{ r.isInterestedInFileDrag (file.getFullPathName()),
-                                  r.isInterestedInDragSource (fromMainWindow),
-                                  r.getBrowseButton().isEnabled(), r.getClearButton().isEnabled() };
-    };
-    EXPECT_EQ (open(), std::vector<bool> (4, false));
-    answers.choose (file);
+    EXPECT_EQ (takes (3), std::vector<bool> (4, false));
+    answers.choose (writeFile ("late.qrx571", "Late"));
     click (window(), row (3).getBrowseButton());
     click (window(), row (3).getClearButton());
 
-    EXPECT_TRUE (testutil::runLoopUntil ([&] { return app->sendResults.size() == 1 && open()[3]; }));
-    EXPECT_EQ (open(), std::vector<bool> (4, true));
+    EXPECT_TRUE (testutil::runLoopUntil ([&] { return app->sendResults.size() == 1 && takes (3)[3]; }));
+    EXPECT_EQ (takes (3), std::vector<bool> (4, true));
     EXPECT_EQ (window().getSlotPreset (3), nullptr);
     EXPECT_TRUE (answers.seen.isEmpty());
 }
