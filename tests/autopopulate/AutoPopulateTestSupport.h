@@ -65,10 +65,7 @@ inline juce::ComboBox& comboOf (AutoPopulateParameter& row)
 
 // The panels' user belongs to the test suites' build alone: the benchmarks take only the finders.
 #ifdef QRX_BINARY_DIR
-#include "autopopulate/QRX5FaderAutoPopulateComponent.h"
-#include "autopopulate/QRX5KnobAutoPopulateComponent.h"
-#include "autopopulate/QRX5PadAutoPopulateComponent.h"
-#include "autopopulate/QRX5SwitchAutoPopulateComponent.h"
+#include "autopopulate/QRX571AutoPopulateComponent.h"
 #include "model/QRX571EditorPreset.h"
 #include "views/ViewTestSupport.h"
 
@@ -191,30 +188,15 @@ inline QRX571EditorPreset::Ptr filledPreset (Kind kind)
     return preset;
 }
 
-template <typename Panel, typename Control>
-std::unique_ptr<juce::Component> makePanel (Control (QRX571EditorPreset::*get) (int), QRX571EditorPreset& p)
-{
-    juce::ReferenceCountedArray<typename Control::ReferencedType> controls;
-    for (int i = 0; auto control = (p.*get) (i); ++i)
-        controls.add (control);
-    return std::make_unique<Panel> (controls);
-}
-
-// One panel of a kind on screen (a number box takes the keyboard focus only there).
+// One panel of a kind, in a tool on screen (a number box takes the keyboard focus only there).
 struct PanelUser
 {
     // settle: wait for the first sub-mode, as a user who looks at the panel does.
     explicit PanelUser (Kind k, bool settle = true)
         : kind (k)
     {
-        using P = QRX571EditorPreset;
-        panel = kind == Kind::pads     ? makePanel<QRX5PadAutoPopulateComponent> (&P::getPad, *preset)
-                : kind == Kind::knobs  ? makePanel<QRX5KnobAutoPopulateComponent> (&P::getKnob, *preset)
-                : kind == Kind::faders ? makePanel<QRX5FaderAutoPopulateComponent> (&P::getFader, *preset)
-                                       : makePanel<QRX5SwitchAutoPopulateComponent> (&P::getSwitch, *preset);
-        panel->setSize (633, 156);
-        panel->setVisible (true);
-        panel->addToDesktop (0);
+        tool->addToDesktop (0);
+        tool->setVisible (true);
         EXPECT_TRUE (! settle || testutil::deliverPostedMessages (1));
     }
 
@@ -236,7 +218,8 @@ struct PanelUser
 
     Kind kind;
     QRX571EditorPreset::Ptr preset = filledPreset (kind);
-    std::unique_ptr<juce::Component> panel;
+    std::unique_ptr<juce::Component> tool = std::make_unique<QRX571AutoPopulateComponent> (preset);
+    juce::Component* panel = findAll<AutoPopulatePanel> (*tool)[(int)kind];
 };
 } // namespace aptest
 #endif

@@ -141,7 +141,7 @@ TEST (PanelApply, PanelsGoSafelyWithNotificationsPending)
         // row that outlives its panel tells nobody of a choice.
         PanelUser user (kind, false);
         AutoPopulateParameter::Ptr typeRow = &row (*user.panel, "TYPE");
-        user.panel.reset();
+        user.tool.reset();
         EXPECT_TRUE (testutil::deliverPostedMessages (1));
         comboOf (*typeRow).setSelectedItemIndex (1, juce::sendNotificationSync);
         EXPECT_EQ (typeRow->getParentComponent(), nullptr);
@@ -154,7 +154,7 @@ TEST (PanelApply, PanelsGoSafelyWithNotificationsPending)
         box (*noteUser.panel, "START").setValue (3, juce::sendNotificationSync);
         auto& type = chooser (*noteUser.panel, "TYPE");
         type.setSelectedItemIndex (type.getSelectedItemIndex() == 0 ? 1 : 0, juce::sendNotificationAsync);
-        noteUser.panel.reset();
+        noteUser.tool.reset();
         EXPECT_TRUE (testutil::deliverPostedMessages (1));
     }
 }
