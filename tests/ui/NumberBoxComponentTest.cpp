@@ -15,25 +15,18 @@ struct MockNumberListener : NumberBoxComponent<int>::Listener
 {
     MOCK_METHOD (void, numberBoxChanged, (NumberBoxComponent<int>*), (override));
 };
-
-// A 0..127 box at 5, bound to a parameter, with a strict listener.
-struct NumberBoxTyping : testing::Test
-{
-    NumberBoxTyping()
-    {
-        box->getTextValue().referTo (parameter); // shows 5 at once
-        box->addListener (&listener);
-    }
-
-    juce::Value parameter{ juce::var (5) };
-    testing::StrictMock<MockNumberListener> listener;
-    std::unique_ptr<NumberBoxComponent<int>> box{ makeMidiNoteBox (nullptr) };
-    viewtest::OnScreen onScreen{ *box };
-};
 } // namespace
 
-TEST_F (NumberBoxTyping, RefusesOutOfRangeNumbersAndTellsEachAcceptedOneOnce)
+// A 0..127 box at 5, bound to a parameter, with a strict listener.
+TEST (NumberBoxTyping, RefusesOutOfRangeNumbersAndTellsEachAcceptedOneOnce)
 {
+    juce::Value parameter{ juce::var (5) };
+    testing::StrictMock<MockNumberListener> listener;
+    const std::unique_ptr<NumberBoxComponent<int>> box{ makeMidiNoteBox (nullptr) };
+    const viewtest::OnScreen onScreen{ *box };
+    box->getTextValue().referTo (parameter); // shows 5 at once
+    box->addListener (&listener);
+
     // Typed, then the number the box settles on, stored plain in the parameter, and listener calls.
     const std::tuple<const char*, int, int> cases[] = {
         { "128", 5, 0 }, { "-5", 5, 0 },  { "99999999999", 5, 0 }, { "127", 127, 1 },
