@@ -51,7 +51,7 @@ protected:
 };
 } // namespace
 
-TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndEachGetOpensACopyOfItsOwn)
+TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndEachGetOpensACopyOfTheListedFetch)
 {
     device.setReplyDelay (5);
     device.clearReceived();
@@ -82,13 +82,9 @@ TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndEachGetO
     for (int i : { 2, 3 })
         EXPECT_EQ (app->openedPresets[i]->getData(), presetAt (3)->getData()) << i;
     EXPECT_EQ (listed(), deviceList());
-}
 
-TEST_F (GetPresetWindowTest, DuringARefreshGetOpensThePresetsOfTheListedFetchAndNoLaterReplyChangesThem)
-{
-    app->showLoadFromHardwareWindow();
-    ASSERT_TRUE (fetched());
-
+    // During a refresh Get opens the presets of the listed fetch, and no later reply changes them.
+    app->openedPresets.clear();
     const int rows[] = { 1, 3, 7 }; // fetched again, awaited, not yet asked for
     juce::ReferenceCountedArray<QRX571EditorPreset> listedBefore;
     for (int location : rows)
