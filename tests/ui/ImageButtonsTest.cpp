@@ -7,11 +7,6 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-double now() { return juce::Time::getMillisecondCounterHiRes(); }
-} // namespace
-
 TEST (DragClickedButton, ClicksOnceAfterResting1000Ms)
 {
     const auto picture = viewtest::solidPicture (juce::Colours::grey, 21, 21);
@@ -21,10 +16,10 @@ TEST (DragClickedButton, ClicksOnceAfterResting1000Ms)
     button.onClick = [&] { ++clicks; };
     juce::Component source;
 
-    const auto start = now();
+    const auto start = juce::Time::getMillisecondCounterHiRes();
     button.itemDragEnter ({ juce::var ("Drag Drop Component"), &source, {} });
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return clicks > 0; }, 3000));
-    EXPECT_GE (now() - start, 1000.0);
+    EXPECT_GE (juce::Time::getMillisecondCounterHiRes() - start, 1000.0);
     testutil::runLoopFor (1200); // still over it: no second click
     EXPECT_EQ (clicks, 1);
 }

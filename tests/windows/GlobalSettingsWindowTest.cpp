@@ -3,46 +3,8 @@
 // and a setting the page cannot show goes back to the device unchanged.
 #include "WindowTestSupport.h"
 
-namespace
-{
+using GlobalSettingsWindowTest = WindowTest;
 using Id = QRX571GlobalSettings::SettingId;
-
-class GlobalSettingsWindowTest : public WindowTest
-{
-protected:
-    // Shows the window (a new one after a close) and waits until the page shows the device's values.
-    bool open()
-    {
-        app->showGlobalSettingsWindow();
-        return settled() && testutil::runLoopUntil (
-                                [&] { return chooser (Id::padGainId).getText() == value (Id::padGainId); });
-    }
-
-    QRX571GlobalSettingsComponent& page()
-    {
-        return dynamic_cast<QRX571GlobalSettingsComponent&> (
-            *app->getGlobalSettingsWindow()->getContentComponent());
-    }
-    juce::ComboBox& chooser (int id) { return *page().getChooser (id); }
-    juce::String value (int id) { return juce::String (device.getGlobalParameter (id)); }
-
-    // Presses a page button and waits until the device has taken every message and the engine
-    // has read the settings back.
-    bool press (juce::Button& button)
-    {
-        click (*app->getGlobalSettingsWindow(), button);
-        const auto done = settled();
-        testutil::runLoopFor (50);
-        return done;
-    }
-
-    long requestsReceived()
-    {
-        const auto all = receivedByDevice();
-        return std::count (all.begin(), all.end(), parameterRequest);
-    }
-};
-} // namespace
 
 // Each case sends the pad gains in turn from a new window, then Revert: the device holds the
 // settings it had before the last Send. Pad threshold 15 and note display 3 match no item of
@@ -50,6 +12,30 @@ protected:
 TEST_F (GlobalSettingsWindowTest,
         EveryShowReadsTheSettingsAndRevertGivesBackWhatTheDeviceHadBeforeTheLastSend)
 {
+    const auto page = [&]() -> QRX571GlobalSettingsComponent&
+    {
+        return dynamic_cast<QRX571GlobalSettingsComponent&> (
+            *app->getGlobalSettingsWindow()->getContentComponent());
+    };
+    const auto chooser = [&] (int id) -> juce::ComboBox& { return *page().getChooser (id); };
+    const auto value = [&] (int id) { return juce::String (device.getGlobalParameter (id)); };
+    // Shows the window (a new one after a close) and waits until the page shows the device's values.
+    const auto open = [&]
+    {
+        app->showGlobalSettingsWindow();
+        return settled() && testutil::runLoopUntil (
+                                [&] { return chooser (Id::padGainId).getText() == value (Id::padGainId); });
+    };
+    // Presses a page button and waits until the device has taken every message and the engine
+    // has read the settings back.
+    const auto press = [&] (juce::Button& button)
+    {
+        click (*app->getGlobalSettingsWindow(), button);
+        const auto done = settled();
+        testutil::runLoopFor (50);
+        return done;
+    };
+
     ASSERT_TRUE (device.setGlobalParameter (Id::padThresholdId, 15));
     ASSERT_TRUE (device.setGlobalParameter (Id::noteTypeId, 3));
     const std::vector<std::vector<const char*>> cases{ { "12" }, { "12", "17" } };
@@ -59,7 +45,8 @@ TEST_F (GlobalSettingsWindowTest,
         app->closeGlobalSettingsWindow();
         device.clearReceived();
         ASSERT_TRUE (open());
-        EXPECT_EQ (requestsReceived(), 1);
+        const auto received = receivedByDevice();
+        EXPECT_EQ (std::count (received.begin(), received.end(), parameterRequest), 1);
         for (int id : { Id::screenContrastId, Id::tapAverageId })
             EXPECT_EQ (chooser (id).getText(), value (id)) << id;
         for (int id : { Id::padThresholdId, Id::noteTypeId })

@@ -4,41 +4,23 @@
 
 #include "app/SendPresetWindow.h"
 
-namespace
-{
-class SendPresetWindowTest : public WindowTest
-{
-protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        makeSendButton (send);
-        window = new SendPresetWindow (preset, engine, new SendPresetComponent (send));
-        WindowTestApplication::show (*window);
-        device.clearReceived();
-    }
-
-    void TearDown() override
-    {
-        window = nullptr;
-        WindowTest::TearDown();
-    }
-
-    juce::ComboBox& chooser() { return *aptest::findAll<juce::ComboBox> (*window->getContentComponent())[0]; }
-    bool answered (size_t n = 1)
-    {
-        return testutil::runLoopUntil ([&] { return app->sendResults.size() >= n; });
-    }
-
-    QRX571EditorPreset::Ptr preset = namedPreset ("Mine");
-    ReferenceCountedImageButton::Ptr send;
-    SendPresetWindow::Ptr window;
-};
-} // namespace
+using SendPresetWindowTest = WindowTest;
 
 // Each choice sends the preset as it is at the click; only its own success closes the window.
 TEST_F (SendPresetWindowTest, EachChoiceSendsThePresetToItsLocationAndOnlyItsOwnSuccessCloses)
 {
+    const auto preset = namedPreset ("Mine");
+    ReferenceCountedImageButton::Ptr send;
+    makeSendButton (send);
+    const SendPresetWindow::Ptr window =
+        new SendPresetWindow (preset, engine, new SendPresetComponent (send));
+    WindowTestApplication::show (*window);
+    device.clearReceived();
+    const auto chooser = [&]() -> juce::ComboBox&
+    { return *aptest::findAll<juce::ComboBox> (*window->getContentComponent())[0]; };
+    const auto answered = [&] (size_t n)
+    { return testutil::runLoopUntil ([&] { return app->sendResults.size() >= n; }); };
+
     EXPECT_EQ (chooser().getText(), "RAM");
     EXPECT_EQ (chooser().getNumItems(), 21);
     chooser().setSelectedId (0, juce::dontSendNotification); // no location chosen sends nothing
@@ -59,7 +41,7 @@ TEST_F (SendPresetWindowTest, EachChoiceSendsThePresetToItsLocationAndOnlyItsOwn
 
         viewtest::pick (chooser(), choice);
         click (*window, *send);
-        ASSERT_TRUE (answered());
+        ASSERT_TRUE (answered (1));
 
         EXPECT_EQ (receivedByDevice(),
                    std::vector<Bytes>{ presetDump (location, bytesOf (preset->getData())) });
