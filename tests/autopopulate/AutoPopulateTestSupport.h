@@ -43,21 +43,12 @@ inline AutoPopulateParameter* findRow (juce::Component& root, const juce::String
     return nullptr;
 }
 
-// Clicks as the user does and waits until every listener of the button has heard it.
+// Clicks as the user does and waits until every listener of the button has heard it: the click
+// comes as a posted message, so it has landed once what was posted after it has.
 inline bool click (juce::Button& button)
 {
-    struct Heard : juce::Button::Listener
-    {
-        void buttonClicked (juce::Button*) override { heard = true; }
-        bool heard = false;
-    } last;
-
-    // Every listener hears the click in the same turn of the loop, so once this one has, all have.
-    button.addListener (&last);
     button.triggerClick();
-    const auto done = testutil::runLoopUntil ([&] { return last.heard; });
-    button.removeListener (&last);
-    return done;
+    return testutil::deliverPostedMessages (1);
 }
 
 inline juce::Button& enabledToggle (AutoPopulateParameter& row)
@@ -74,10 +65,7 @@ inline juce::ComboBox& comboOf (AutoPopulateParameter& row)
 
 // The panels' user belongs to the test suites' build alone: the benchmarks take only the finders.
 #ifdef QRX_BINARY_DIR
-#include "autopopulate/QRX5FaderAutoPopulateComponent.h"
-#include "autopopulate/QRX5KnobAutoPopulateComponent.h"
-#include "autopopulate/QRX5PadAutoPopulateComponent.h"
-#include "autopopulate/QRX5SwitchAutoPopulateComponent.h"
+#include "autopopulate/QRX571AutoPopulateComponent.h"
 #include "model/QRX571EditorPreset.h"
 #include "views/ViewTestSupport.h"
 
@@ -107,6 +95,66 @@ inline Writes run (const char* key, int firstIndex, int first, int n, int step =
 
 // v into the controls from..to.
 inline Writes same (const char* key, int from, int to, int v) { return run (key, from, v, to - from + 1, 0); }
+
+// A panel's row by its label, else its number box by name, else (for "NAMES") the note-name
+// chooser beside START, made last.
+inline AutoPopulateParameter& row (juce::Component& panel, const juce::String& label)
+{
+    auto* found = findRow (panel, label);
+    EXPECT_NE (found, nullptr) << label;
+    return *found;
+}
+
+inline NumberBoxComponent<int>& box (juce::Component& panel, const juce::String& name)
+{
+    if (auto* r = findRow (panel, name))
+        return dynamic_cast<NumberBoxParameterComponent&> (*r->getEditor()).getNumberBox();
+    auto* found = find<NumberBoxComponent<int>> (panel, name);
+    EXPECT_NE (found, nullptr) << name;
+    return *found;
+}
+
+inline juce::ComboBox& chooser (juce::Component& panel, const juce::String& name)
+{
+    return name == "NAMES" ? *findAll<juce::ComboBox> (panel).getLast() : comboOf (row (panel, name));
+}
+
+// Runs "enable ROW; pick ROW=ITEM; type BOX=NUMBER; see BOX=SHOWN; ..." in order on a panel
+// on screen, as the user clicks, picks, types and looks; "see" waits a moment for what follows
+// a change.
+inline void perform (juce::Component& panel, const juce::String& steps)
+{
+    for (auto step : juce::StringArray::fromTokens (steps, ";", {}))
+    {
+        step = step.trim();
+        const auto verb = step.upToFirstOccurrenceOf (" ", false, false);
+        const auto target =
+            step.fromFirstOccurrenceOf (" ", false, false).upToFirstOccurrenceOf ("=", false, false);
+        const auto argument = step.fromFirstOccurrenceOf ("=", false, false);
+        const auto shown = [&]
+        {
+            return target == "NAMES" ? chooser (panel, target).getText()
+                                     : juce::String (box (panel, target).getValue());
+        };
+        if (verb == "enable")
+            EXPECT_TRUE (click (enabledToggle (row (panel, target))));
+        else if (verb == "pick")
+            viewtest::pick (chooser (panel, target), argument);
+        else if (verb == "see")
+            EXPECT_TRUE (testutil::runLoopUntil ([&] { return shown() == argument; }, 500)) << step;
+        else
+            EXPECT_TRUE (verb == "type" && viewtest::typeInto (box (panel, target), argument)) << step;
+    }
+}
+
+// Ticks bank toggles by position, A = 0 (a second tick takes a bank off), then clicks "Apply".
+inline void tickAndApply (juce::Component& panel, std::initializer_list<int> banks)
+{
+    auto toggles = findAll<ImageToggleButton> (*findAll<ApplyToBanksComponent> (panel)[0]);
+    for (auto bank : banks)
+        EXPECT_TRUE (click (*toggles[bank]));
+    EXPECT_TRUE (click (*find<juce::Button> (panel, "Apply")));
+}
 
 enum class Kind
 {
@@ -140,102 +188,17 @@ inline QRX571EditorPreset::Ptr filledPreset (Kind kind)
     return preset;
 }
 
-template <typename Panel, typename Control>
-std::unique_ptr<juce::Component> makePanel (Control (QRX571EditorPreset::*get) (int), QRX571EditorPreset& p)
-{
-    juce::ReferenceCountedArray<typename Control::ReferencedType> controls;
-    for (int i = 0; auto control = (p.*get) (i); ++i)
-        controls.add (control);
-    return std::make_unique<Panel> (controls);
-}
-
-// One panel on screen (a number box takes the keyboard focus only there), driven as a user does.
+// One panel of a kind, in a tool on screen (a number box takes the keyboard focus only there).
 struct PanelUser
 {
     // settle: wait for the first sub-mode, as a user who looks at the panel does.
     explicit PanelUser (Kind k, bool settle = true)
         : kind (k)
     {
-        using P = QRX571EditorPreset;
-        panel = kind == Kind::pads     ? makePanel<QRX5PadAutoPopulateComponent> (&P::getPad, *preset)
-                : kind == Kind::knobs  ? makePanel<QRX5KnobAutoPopulateComponent> (&P::getKnob, *preset)
-                : kind == Kind::faders ? makePanel<QRX5FaderAutoPopulateComponent> (&P::getFader, *preset)
-                                       : makePanel<QRX5SwitchAutoPopulateComponent> (&P::getSwitch, *preset);
-        panel->setSize (633, 156);
-        panel->setVisible (true);
-        panel->addToDesktop (0);
-        if (settle)
-            flush();
+        tool->addToDesktop (0);
+        tool->setVisible (true);
+        EXPECT_TRUE (! settle || testutil::deliverPostedMessages (1));
     }
-
-    // Runs the message loop until everything posted so far has been handled.
-    static void flush()
-    {
-        auto done = std::make_shared<bool> (false);
-        juce::MessageManager::callAsync ([done] { *done = true; });
-        EXPECT_TRUE (testutil::runLoopUntil ([done] { return *done; }));
-    }
-
-    AutoPopulateParameter& row (const juce::String& label)
-    {
-        auto* found = findRow (*panel, label);
-        EXPECT_NE (found, nullptr) << label;
-        return *found;
-    }
-
-    // A row's number box, else a number box of that name under the rows.
-    NumberBoxComponent<int>& box (const juce::String& name)
-    {
-        if (auto* r = findRow (*panel, name))
-            return dynamic_cast<NumberBoxParameterComponent&> (*r->getEditor()).getNumberBox();
-        auto* found = find<NumberBoxComponent<int>> (*panel, name);
-        EXPECT_NE (found, nullptr) << name;
-        return *found;
-    }
-
-    // The chooser of a row, or "NAMES": the note-name chooser beside START, made last.
-    juce::ComboBox& chooser (const juce::String& name)
-    {
-        return name == "NAMES" ? *findAll<juce::ComboBox> (*panel).getLast() : comboOf (row (name));
-    }
-
-    juce::String shown (const juce::String& name)
-    {
-        return name == "NAMES" ? chooser (name).getText() : juce::String (box (name).getValue());
-    }
-
-    // Runs "enable ROW; pick ROW=ITEM; type BOX=NUMBER; see BOX=SHOWN; ..." in order, as the user
-    // clicks, picks, types and looks; "see" waits a moment for what follows a change.
-    void perform (const juce::String& steps)
-    {
-        for (auto step : juce::StringArray::fromTokens (steps, ";", {}))
-        {
-            step = step.trim();
-            const auto verb = step.upToFirstOccurrenceOf (" ", false, false);
-            const auto target =
-                step.fromFirstOccurrenceOf (" ", false, false).upToFirstOccurrenceOf ("=", false, false);
-            const auto argument = step.fromFirstOccurrenceOf ("=", false, false);
-            if (verb == "enable")
-                EXPECT_TRUE (click (enabledToggle (row (target))));
-            else if (verb == "pick")
-                viewtest::pick (chooser (target), argument);
-            else if (verb == "see")
-                EXPECT_TRUE (testutil::runLoopUntil ([&] { return shown (target) == argument; }, 500))
-                    << step;
-            else
-                EXPECT_TRUE (verb == "type" && viewtest::typeInto (box (target), argument)) << step;
-        }
-    }
-
-    // Ticks bank toggles by position, A = 0; a second tick takes a bank off.
-    void tick (std::initializer_list<int> banks)
-    {
-        auto toggles = findAll<ImageToggleButton> (*findAll<ApplyToBanksComponent> (*panel)[0]);
-        for (auto bank : banks)
-            EXPECT_TRUE (click (*toggles[bank]));
-    }
-
-    void apply() { EXPECT_TRUE (click (*find<juce::Button> (*panel, "Apply"))); }
 
     // Every control as it was filled, but for `written`.
     void expectOnly (const Writes& written)
@@ -255,7 +218,8 @@ struct PanelUser
 
     Kind kind;
     QRX571EditorPreset::Ptr preset = filledPreset (kind);
-    std::unique_ptr<juce::Component> panel;
+    std::unique_ptr<juce::Component> tool = std::make_unique<QRX571AutoPopulateComponent> (preset);
+    juce::Component* panel = findAll<AutoPopulatePanel> (*tool)[(int)kind];
 };
 } // namespace aptest
 #endif

@@ -77,10 +77,8 @@ TEST (PanelApply, WritesTheEnabledRowsIntoTheTickedBanks)
     {
         SCOPED_TRACE (juce::String (c.type) + ": " + c.steps);
         PanelUser user (c.kind);
-        user.perform (juce::String ("pick TYPE=") + c.type);
-        user.perform (c.steps);
-        user.tick (c.banks);
-        user.apply();
+        perform (*user.panel, juce::String ("pick TYPE=") + c.type + ";" + c.steps);
+        tickAndApply (*user.panel, c.banks);
         user.expectOnly (c.expected);
     }
 }
@@ -88,12 +86,12 @@ TEST (PanelApply, WritesTheEnabledRowsIntoTheTickedBanks)
 TEST (PanelApply, SwitchesOfferNoKeyStrokeAndOnlyAChromaticScale)
 {
     PanelUser user (Kind::switches);
-    auto& type = comboOf (user.row ("TYPE"));
+    auto& type = chooser (*user.panel, "TYPE");
     EXPECT_EQ (type.getNumItems(), 4);
     EXPECT_EQ (type.getItemText (3), "PROGRAM BANK");
 
-    user.perform ("pick TYPE=NOTE");
-    EXPECT_EQ (comboOf (user.row ("SCALE")).getNumItems(), 1);
+    perform (*user.panel, "pick TYPE=NOTE");
+    EXPECT_EQ (chooser (*user.panel, "SCALE").getNumItems(), 1);
 }
 
 // The rows shown before a switch stop hearing "Apply"; coming back brings fresh rows (off, on
@@ -110,28 +108,27 @@ TEST (PanelApply, ReplacedRowsNoLongerApplyAndReturningRowsStartOver)
     {
         SCOPED_TRACE (label);
         PanelUser user (kind);
-        user.perform (juce::String ("pick TYPE=") + type);
+        auto& panel = *user.panel;
+        perform (panel, juce::String ("pick TYPE=") + type + "; enable " + label);
 
-        AutoPopulateParameter::Ptr old = &user.row (label);
+        AutoPopulateParameter::Ptr old = &row (panel, label);
         const auto initialValue = old->getEditor()->getValue();
-        user.perform (juce::String ("enable ") + label);
         if (auto* combo = dynamic_cast<ComboBoxParameterComponent*> (old->getEditor()))
             combo->getComboBox().setSelectedItemIndex (1, juce::sendNotificationSync);
         else
-            user.perform (juce::String ("type ") + label + "=9");
-        user.perform (juce::String ("type START=5; pick TYPE=") + otherType);
-        EXPECT_FALSE (findAll<AutoPopulateParameter> (*user.panel).contains (old.get()));
-        user.tick ({ 0 });
-        user.apply();
+            perform (panel, juce::String ("type ") + label + "=9");
+        perform (panel, juce::String ("type START=5; pick TYPE=") + otherType);
+        EXPECT_FALSE (findAll<AutoPopulateParameter> (panel).contains (old.get()));
+        tickAndApply (panel, { 0 });
         user.expectOnly ({});
 
-        user.perform (juce::String ("pick TYPE=") + type);
-        auto& fresh = user.row (label);
+        perform (panel, juce::String ("pick TYPE=") + type);
+        auto& fresh = row (panel, label);
         EXPECT_NE (&fresh, old.get());
         EXPECT_FALSE (enabledToggle (fresh).getToggleState());
         EXPECT_EQ (fresh.getEditor()->getValue(), initialValue);
-        EXPECT_EQ (user.box ("START").getValue(), 0);
-        user.apply();
+        EXPECT_EQ (box (panel, "START").getValue(), 0);
+        tickAndApply (panel, {});
         user.expectOnly ({});
     }
 }
@@ -143,9 +140,9 @@ TEST (PanelApply, PanelsGoSafelyWithNotificationsPending)
         // Gone straight after it is made, its first TYPE notification still on the way; a TYPE
         // row that outlives its panel tells nobody of a choice.
         PanelUser user (kind, false);
-        AutoPopulateParameter::Ptr typeRow = &user.row ("TYPE");
-        user.panel.reset();
-        PanelUser::flush();
+        AutoPopulateParameter::Ptr typeRow = &row (*user.panel, "TYPE");
+        user.tool.reset();
+        EXPECT_TRUE (testutil::deliverPostedMessages (1));
         comboOf (*typeRow).setSelectedItemIndex (1, juce::sendNotificationSync);
         EXPECT_EQ (typeRow->getParentComponent(), nullptr);
 
@@ -153,11 +150,11 @@ TEST (PanelApply, PanelsGoSafelyWithNotificationsPending)
             continue;
         // Gone with a note name still to be shown and a TYPE switch still to come.
         PanelUser noteUser (kind);
-        noteUser.perform ("pick TYPE=NOTE");
-        noteUser.box ("START").setValue (3, juce::sendNotificationSync);
-        auto& type = comboOf (noteUser.row ("TYPE"));
+        perform (*noteUser.panel, "pick TYPE=NOTE");
+        box (*noteUser.panel, "START").setValue (3, juce::sendNotificationSync);
+        auto& type = chooser (*noteUser.panel, "TYPE");
         type.setSelectedItemIndex (type.getSelectedItemIndex() == 0 ? 1 : 0, juce::sendNotificationAsync);
-        noteUser.panel.reset();
-        PanelUser::flush();
+        noteUser.tool.reset();
+        EXPECT_TRUE (testutil::deliverPostedMessages (1));
     }
 }

@@ -15,32 +15,18 @@ struct MockNumberListener : NumberBoxComponent<int>::Listener
 {
     MOCK_METHOD (void, numberBoxChanged, (NumberBoxComponent<int>*), (override));
 };
-
-// Types as the user does, then lets any late value notification arrive.
-void type (NumberBoxComponent<int>& box, const juce::String& keys)
-{
-    ASSERT_TRUE (viewtest::typeInto (box, keys));
-    testutil::runLoopFor (30);
-}
-
-// A 0..127 box at 5, bound to a parameter, with a strict listener.
-struct NumberBoxTyping : testing::Test
-{
-    NumberBoxTyping()
-    {
-        box->getTextValue().referTo (parameter); // shows 5 at once
-        box->addListener (&listener);
-    }
-
-    juce::Value parameter{ juce::var (5) };
-    testing::StrictMock<MockNumberListener> listener;
-    std::unique_ptr<NumberBoxComponent<int>> box{ makeMidiNoteBox (nullptr) };
-    viewtest::OnScreen onScreen{ *box };
-};
 } // namespace
 
-TEST_F (NumberBoxTyping, RefusesOutOfRangeNumbersAndTellsEachAcceptedOneOnce)
+// A 0..127 box at 5, bound to a parameter, with a strict listener.
+TEST (NumberBoxTyping, RefusesOutOfRangeNumbersAndTellsEachAcceptedOneOnce)
 {
+    juce::Value parameter{ juce::var (5) };
+    testing::StrictMock<MockNumberListener> listener;
+    const std::unique_ptr<NumberBoxComponent<int>> box{ makeMidiNoteBox (nullptr) };
+    const viewtest::OnScreen onScreen{ *box };
+    box->getTextValue().referTo (parameter); // shows 5 at once
+    box->addListener (&listener);
+
     // Typed, then the number the box settles on, stored plain in the parameter, and listener calls.
     const std::tuple<const char*, int, int> cases[] = {
         { "128", 5, 0 }, { "-5", 5, 0 },  { "99999999999", 5, 0 }, { "127", 127, 1 },
@@ -52,7 +38,8 @@ TEST_F (NumberBoxTyping, RefusesOutOfRangeNumbersAndTellsEachAcceptedOneOnce)
         SCOPED_TRACE (keys);
         box->setValue (5, juce::dontSendNotification);
         EXPECT_CALL (listener, numberBoxChanged (box.get())).Times (calls);
-        type (*box, keys);
+        ASSERT_TRUE (viewtest::typeInto (*box, keys));
+        testutil::runLoopFor (30); // a late value notification would land now
         testing::Mock::VerifyAndClearExpectations (&listener);
         EXPECT_EQ (box->getValue(), settled);
         EXPECT_TRUE (box->getText() == juce::String (settled) &&

@@ -6,40 +6,29 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
 // Pad 17 of the default preset, on a solid picture.
-class PadViewTest : public testing::Test
+TEST (PadViewTest, ShowsTheLinesOfItsTypeAndFollowsTheModel)
 {
-protected:
-    void TearDown() override { view->releaseComponent(); }
-
-    // Sets the parameters and waits for the view's lines to read `expected`.
-    bool showsAfter (std::initializer_list<std::pair<const char*, int>> settings,
-                     const juce::StringArray& expected)
-    {
-        for (auto [name, value] : settings)
-            pad->setParameterValue (name, juce::Value (value));
-        return testutil::runLoopUntil ([&] { return texts() == expected; }, 2000);
-    }
-
-    juce::StringArray texts() const
+    auto preset = makeDefaultPreset();
+    auto pad = preset->getPad (16);
+    const auto picture = viewtest::solidPicture (juce::Colours::darkgrey, 98, 101);
+    PadView::Ptr view = new PadView (pad.get(), "17", picture, picture, picture);
+    const auto texts = [&]
     {
         juce::StringArray result;
         for (const auto& line : view->getTextLines())
             result.add (line.text);
         return result;
-    }
+    };
+    // Sets the parameters and waits for the view's lines to read `expected`.
+    const auto showsAfter =
+        [&] (std::initializer_list<std::pair<const char*, int>> settings, const juce::StringArray& expected)
+    {
+        for (auto [name, value] : settings)
+            pad->setParameterValue (name, juce::Value (value));
+        return testutil::runLoopUntil ([&] { return texts() == expected; }, 2000);
+    };
 
-    QRX571EditorPreset::Ptr preset = makeDefaultPreset();
-    QRX5Pad::Ptr pad = preset->getPad (16);
-    juce::Image picture = viewtest::solidPicture (juce::Colours::darkgrey, 98, 101);
-    PadView::Ptr view = new PadView (pad.get(), "17", picture, picture, picture);
-};
-} // namespace
-
-TEST_F (PadViewTest, ShowsTheLinesOfItsTypeAndFollowsTheModel)
-{
     EXPECT_EQ (view->getBounds(), juce::Rectangle<int> (0, 0, 98, 101));
     EXPECT_EQ (texts(), juce::StringArray ("NOTE:52 (E3)", "MOM", "MIDI CH:COM", "17"));
     EXPECT_TRUE (showsAfter ({ { "MIDI Note", 60 }, { "Note Toggle Mode", 1 }, { "MIDI Channel", 3 } },
@@ -66,4 +55,5 @@ TEST_F (PadViewTest, ShowsTheLinesOfItsTypeAndFollowsTheModel)
             type == 0 ? juce::StringArray ("NOTE:60 (C4)", triggerLine, channelLine, "17")
                       : juce::StringArray ("PROG:9", channelLine, "17")))
             << texts().joinIntoString (" | ");
+    view->releaseComponent();
 }

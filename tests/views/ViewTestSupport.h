@@ -38,29 +38,22 @@ inline void pick (juce::ComboBox& box, const juce::String& itemText)
             box.setSelectedId (box.getItemId (i), juce::sendNotificationSync);
 }
 
-// Holds a component in a window of its own on the desktop while it lives, for what only happens on
-// screen: the keyboard goes only to a component that is showing.
+// Holds a component on the desktop while it lives, for what only happens on screen: the keyboard
+// goes only to a component that is showing.
 class OnScreen
 {
 public:
     explicit OnScreen (juce::Component& content)
         : shown (content)
     {
-        window.setBounds (content.getBounds().withPosition (50, 50));
-        window.addAndMakeVisible (content);
-        window.addToDesktop (0);
-        window.setVisible (true);
+        shown.addToDesktop (0);
+        shown.setVisible (true);
     }
 
-    ~OnScreen()
-    {
-        window.removeChildComponent (&shown);
-        window.removeFromDesktop();
-    }
+    ~OnScreen() { shown.removeFromDesktop(); }
 
 private:
     juce::Component& shown;
-    juce::Component window;
 };
 
 // Types into a number box as the user does: a click opens the editor with the number selected,

@@ -30,7 +30,7 @@ protected:
     {
         juce::StringArray shown;
         for (int i = 0; i < content().getList().getModel()->getNumRows(); ++i)
-            shown.add (row (i)->getTitle() + ": " + childrenOf<juce::Label> (*row (i))[0]->getText());
+            shown.add (row (i)->getTitle() + ": " + aptest::findAll<juce::Label> (*row (i))[0]->getText());
         return shown;
     }
     juce::StringArray deviceList()
@@ -51,7 +51,7 @@ protected:
 };
 } // namespace
 
-TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpensWhatTheDeviceHolds)
+TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndEachGetOpensACopyOfTheListedFetch)
 {
     device.setReplyDelay (5);
     device.clearReceived();
@@ -70,54 +70,21 @@ TEST_F (GetPresetWindowTest, AFetchListsEveryLocationOnceRefreshWaitsAndGetOpens
     EXPECT_EQ (listed(), deviceList());
     EXPECT_TRUE (content().getRefreshButton().isEnabled());
 
-    for (int location : { 3, 20 })
-        click (window(), *buttonNamed (*row (location), "Get"));
-    ASSERT_EQ (app->openedPresets.size(), 2);
-    EXPECT_EQ (app->openedPresets[0]->getData(), presetAt (3)->getData());
-    EXPECT_EQ (app->openedPresets[1]->getData(), presetAt (20)->getData());
-
-    auto& aRow = *row (1);
-    expectLayout (content(),
-                  { { &content(), { 0, 0, 633, 275 } },
-                    { &content().getList(), { 20, 50, 600, 150 } },
-                    { &content().getRefreshButton(), { 500, 210, 96, 25 } },
-                    { buttonNamed (aRow, "Get"), { 475, 2, 96, 25 } } },
-                  "window-load-from-hardware");
-    EXPECT_EQ (aRow.getHeight(), 24);
-    EXPECT_EQ (childrenOf<juce::Label> (aRow)[0]->getRight(), 475); // the name sits left of Get
-    EXPECT_EQ (window().getName(), "Load Preset");
-}
-
-// Every Get opens a copy of its own: an edit in one window reaches no other window and not the
-// list, so Get on the same row again opens what the device sent.
-TEST_F (GetPresetWindowTest, EachGetOpensItsOwnCopyAndNoEditReachesTheList)
-{
-    app->showLoadFromHardwareWindow();
-    ASSERT_TRUE (fetched());
-
-    click (window(), *buttonNamed (*row (0), "Get"));
-    click (window(), *buttonNamed (*row (0), "Get"));
-    ASSERT_EQ (app->openedPresets.size(), 2);
-    auto& first = *app->openedPresets[0];
-    auto& second = *app->openedPresets[1];
-    EXPECT_NE (&first, &second);
-    EXPECT_EQ (bytesOf (second.getData()), bytesOf (presetAt (0)->getData()));
-
-    ASSERT_TRUE (first.setName ("Edited"));
-    EXPECT_EQ (second.getName().trimEnd(), "RAM");
-    EXPECT_EQ (bytesOf (second.getData()), bytesOf (presetAt (0)->getData()));
-
-    click (window(), *buttonNamed (*row (0), "Get"));
+    // An edit in one opened window reaches no other window and not the list, so Get on the same
+    // row again opens what the device sent.
+    for (int location : { 3, 20, 3 })
+        click (window(), *aptest::find<juce::Button> (*row (location), "Get"));
     ASSERT_EQ (app->openedPresets.size(), 3);
-    EXPECT_EQ (bytesOf (app->openedPresets[2]->getData()), bytesOf (presetAt (0)->getData()));
+    ASSERT_TRUE (app->openedPresets[0]->setName ("Edited"));
+    click (window(), *aptest::find<juce::Button> (*row (3), "Get"));
+    ASSERT_EQ (app->openedPresets.size(), 4);
+    EXPECT_EQ (app->openedPresets[1]->getData(), presetAt (20)->getData());
+    for (int i : { 2, 3 })
+        EXPECT_EQ (app->openedPresets[i]->getData(), presetAt (3)->getData()) << i;
     EXPECT_EQ (listed(), deviceList());
-}
 
-TEST_F (GetPresetWindowTest, DuringARefreshGetOpensThePresetsOfTheListedFetchAndNoLaterReplyChangesThem)
-{
-    app->showLoadFromHardwareWindow();
-    ASSERT_TRUE (fetched());
-
+    // During a refresh Get opens the presets of the listed fetch, and no later reply changes them.
+    app->openedPresets.clear();
     const int rows[] = { 1, 3, 7 }; // fetched again, awaited, not yet asked for
     juce::ReferenceCountedArray<QRX571EditorPreset> listedBefore;
     for (int location : rows)
@@ -138,8 +105,8 @@ TEST_F (GetPresetWindowTest, DuringARefreshGetOpensThePresetsOfTheListedFetchAnd
     juce::StringArray shownNames;
     for (int location : rows)
     {
-        shownNames.add (childrenOf<juce::Label> (*row (location))[0]->getText());
-        click (window(), *buttonNamed (*row (location), "Get"));
+        shownNames.add (aptest::findAll<juce::Label> (*row (location))[0]->getText());
+        click (window(), *aptest::find<juce::Button> (*row (location), "Get"));
     }
     device.setReplyAllowance (-1);
     ASSERT_TRUE (fetched());
@@ -154,7 +121,7 @@ TEST_F (GetPresetWindowTest, DuringARefreshGetOpensThePresetsOfTheListedFetchAnd
 
     // Once the new fetch is complete, Get follows its names.
     EXPECT_EQ (listed(), deviceList());
-    click (window(), *buttonNamed (*row (3), "Get"));
+    click (window(), *aptest::find<juce::Button> (*row (3), "Get"));
     EXPECT_EQ (app->openedPresets.getLast()->getData(), presetAt (3)->getData());
 }
 
@@ -200,7 +167,8 @@ TEST_F (GetPresetWindowTest, AFetchThatFailsMidwayKeepsTheLastListAndTheNextSucc
     }
 }
 
-TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
+// A window opened while a closed one's request is still open waits for it before it fetches.
+TEST_F (GetPresetWindowTest, AFetchIgnoresARequestItDidNotMakeAndWaitsForAClosedWindowsOpenOne)
 {
     device.setReplyMode (QRX571Emulator::ReplyMode::never);
     app->showLoadFromHardwareWindow();
@@ -215,13 +183,10 @@ TEST_F (GetPresetWindowTest, AFetchThatStoppedIgnoresARequestItDidNotMake)
     EXPECT_EQ (receivedByDevice(), std::vector<Bytes>{ presetRequest (5) });
     EXPECT_FALSE (window().isFetching());
     EXPECT_EQ (row (0), nullptr);
-}
 
-TEST_F (GetPresetWindowTest, AWindowOpenedWhileAClosedOnesRequestIsOpenListsEveryLocationRight)
-{
     device.setReplyDelay (300);
-    app->showLoadFromHardwareWindow();
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 2; }));
+    click (window(), content().getRefreshButton());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return device.getNumReceived() >= 3; }));
     window().closeButtonPressed(); // mid-fetch: its last request is still unanswered
 
     device.setReplyDelay (0);

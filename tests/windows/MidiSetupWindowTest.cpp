@@ -2,49 +2,35 @@
 // for the picked ones; rows and buttons are clicked with the mouse.
 #include "WindowTestSupport.h"
 
-namespace
+using MidiSetupWindowTest = WindowTest;
+
+TEST_F (MidiSetupWindowTest, ApplyAndOkOpenThePickedPortsCancelAndCloseKeepTheApplied)
 {
-const juce::String remote = QRX571Emulator::portName;
-
-class MidiSetupWindowTest : public WindowTest
-{
-protected:
-    void SetUp() override
+    const juce::String remote = QRX571Emulator::portName;
+    for (auto* name : { "Synth", "Twin", "Twin" })
     {
-        WindowTest::SetUp();
-        for (auto* name : { "Synth", "Twin", "Twin" })
-        {
-            layer->addInput (name);
-            layer->addOutput (name, [] (const juce::MidiMessage&) {});
-        }
+        layer->addInput (name);
+        layer->addOutput (name, [] (const juce::MidiMessage&) {});
     }
-
-    MidiSetupComponent& content()
-    {
-        return dynamic_cast<MidiSetupComponent&> (*app->midiSetup->getContentComponent());
-    }
-    juce::ListBox& list (bool input) { return *childrenOf<juce::ListBox> (content())[input ? 0 : 1]; }
-
-    void pick (bool input, const juce::String& name)
+    const auto content = [&]() -> MidiSetupComponent&
+    { return dynamic_cast<MidiSetupComponent&> (*app->midiSetup->getContentComponent()); };
+    const auto list = [&] (bool input) -> juce::ListBox&
+    { return *aptest::findAll<juce::ListBox> (content())[input ? 0 : 1]; };
+    const auto pick = [&] (bool input, const juce::String& name)
     {
         const int row =
             dynamic_cast<MidiDeviceListBoxModel*> (list (input).getModel())->getNames().indexOf (name);
         click (*app->midiSetup, list (input), list (input).getRowPosition (row, true));
-    }
-
+    };
     // "close" is the title bar's close button.
-    void press (const juce::String& name)
+    const auto press = [&] (const juce::String& name)
     {
         if (name == "close")
             app->midiSetup->closeButtonPressed();
         else
-            click (*app->midiSetup, *buttonNamed (content(), name));
-    }
-};
-} // namespace
+            click (*app->midiSetup, *aptest::find<juce::Button> (content(), name));
+    };
 
-TEST_F (MidiSetupWindowTest, ApplyAndOkOpenThePickedPortsCancelAndCloseKeepTheApplied)
-{
     struct Case
     {
         const char* what;
@@ -82,23 +68,4 @@ TEST_F (MidiSetupWindowTest, ApplyAndOkOpenThePickedPortsCancelAndCloseKeepTheAp
         EXPECT_EQ (manager->getOpenOutputNames(), c.openOutputs);
         EXPECT_EQ (app->midiSetup != nullptr, c.windowStays);
     }
-}
-
-TEST_F (MidiSetupWindowTest, Layout)
-{
-    app->showMidiSetup();
-    auto& c = content();
-    const auto captions = childrenOf<juce::Label> (c);
-    expectLayout (c,
-                  { { &c, { 0, 0, 633, 275 } },
-                    { captions[0], { 20, 70, 285, 20 } },
-                    { &list (true), { 20, 95, 285, 100 } },
-                    { captions[1], { 325, 70, 285, 20 } },
-                    { &list (false), { 325, 95, 285, 100 } },
-                    { buttonNamed (c, "Cancel"), { 20, 220, 96, 25 } },
-                    { buttonNamed (c, "OK"), { 411, 220, 96, 25 } },
-                    { buttonNamed (c, "Apply"), { 514, 220, 96, 25 } } },
-                  "window-midi-setup");
-    EXPECT_EQ (captions[0]->getText() + captions[1]->getText(), "INPUTOUTPUT");
-    EXPECT_EQ (app->midiSetup->getName(), "MIDI Setup");
 }

@@ -22,22 +22,20 @@ using Filled = std::map<int, juce::String>;
 // Whoever opens the file waits in open(), as on a stalled network or USB disk, until the lease
 // taken here is lifted (or the system's lease-break time, 45 s, runs out). Where leases are
 // switched off or the file system has none, `held` is false and `whyNot` says why.
-class StalledOpen
+struct StalledOpen
 {
-public:
     explicit StalledOpen (const juce::File& file)
         : path (file.getFullPathName())
-        , fd (::open (path.toRawUTF8(), O_RDONLY))
     {
         held = fd >= 0 && fcntl (fd, F_SETLEASE, F_WRLCK) == 0;
-        const auto error = errno;
-        if (! held)
-            whyNot = "no kernel file lease on " + path + ": " + juce::String (std::strerror (error));
+        whyNot = held ? juce::String()
+                      : "no kernel file lease on " + path + ": " + juce::String (std::strerror (errno));
     }
     ~StalledOpen()
     {
         lift();
         ::close (fd);
+        std::signal (SIGIO, previousSigio);
     }
     bool isOpenWaiting() const { return fcntl (fd, F_GETLEASE) != F_WRLCK; }
     void lift()
@@ -48,20 +46,11 @@ public:
     }
 
     const juce::String path;
+    // The system tells the lease's holder by SIGIO, which would end the run.
+    void (*const previousSigio) (int) = std::signal (SIGIO, SIG_IGN);
+    const int fd = ::open (path.toRawUTF8(), O_RDONLY);
     bool held;
     juce::String whyNot;
-
-private:
-    int fd;
-    struct IgnoreSigio // the system tells the lease's holder by SIGIO, which would end the run
-    {
-        IgnoreSigio()
-            : previous (std::signal (SIGIO, SIG_IGN))
-        {
-        }
-        ~IgnoreSigio() { std::signal (SIGIO, previous); }
-        void (*previous) (int);
-    } ignoreSigio;
 };
 
 // The ids of the reader's worker threads running now, less those in `known`. A worker goes by
@@ -75,13 +64,6 @@ std::set<juce::String> workerThreads (const std::set<juce::String>& known = {})
             task.getFile().getChildFile ("comm").loadFileAsString().trimEnd() == "Dragged Files P")
             ids.insert (task.getFile().getFileName());
     return ids;
-}
-
-// Every worker but those in `known` has ended, and whatever it posted has been delivered.
-bool workersDone (const std::set<juce::String>& known)
-{
-    return testutil::runLoopUntil ([&] { return workerThreads (known).empty(); }, 20000) &&
-           testutil::deliverPostedMessages();
 }
 
 class SendMultiplePresetsWindowTest : public WindowTest
@@ -112,6 +94,17 @@ protected:
     {
         content().getList()->scrollToEnsureRowIsOnscreen (number);
         return dynamic_cast<Row&> (*content().getList()->getComponentForRowNumber (number));
+    }
+
+    // Whether the row takes a file drop, a main window's preset, a Browse and a Clear now.
+    std::vector<bool> takes (int number)
+    {
+        auto& r = row (number);
+        const juce::DragAndDropTarget::SourceDetails preset{ MainWindowDragDrop::dragDescription,
+                                                             nullptr,
+                                                             {} };
+        return { r.isInterestedInFileDrag ({}), r.isInterestedInDragSource (preset),
+                 r.getBrowseButton().isEnabled(), r.getClearButton().isEnabled() };
     }
 
     bool clear (int rowNumber)
@@ -167,31 +160,35 @@ TEST_F (SendMultiplePresetsWindowTest,
     ASSERT_TRUE (testutil::runLoopUntil (
         [&]
         {
-            if (row (3).isInterestedInFileDrag ({}) ||
-                row (3).isInterestedInDragSource ({ {}, nullptr, {} }) ||
-                row (3).getBrowseButton().isEnabled() || sendEnabled())
+            if (takes (3) != std::vector<bool> (4, false) || sendEnabled())
                 neverEarly = neverEarly && allStored();
             return sendEnabled();
         }));
 
     EXPECT_TRUE (neverEarly);
-    EXPECT_TRUE (row (3).isInterestedInFileDrag ({}) && row (3).getClearButton().isEnabled());
+    EXPECT_EQ (takes (3), std::vector<bool> (4, true));
     EXPECT_EQ (content().getStatusLabel().getText(), "");
     expectRows (filled);
 }
 
 // A main window's preset on row 5 (a snapshot), a browsed file on row 2, a cleared row 7 showing
-// the default preset it will send, three files and an invalid one dropped on row 19 (filling 19
-// and 20, no gap, the invalid one reported), then Send: the device holds each, and the window says
-// so once and closes.
+// the default preset it will send, and three presets dropped on row 19 among two files that are
+// none (filling 19 and 20, no gap). A browsed file that is no preset leaves row 3 empty. Each browse
+// or drop with a file that is no preset is reported once. Then Send: the device holds each row,
+// and the window says so once and closes.
 TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsOnceAndCloses)
 {
     apptest::DesktopAnswers answers;
+    const auto notes = writeFile ("notes.txt", nullptr, Bytes (13, 'a'));
+    answers.choose (notes);
+    click (window(), row (3).getBrowseButton());
+    ASSERT_TRUE (
+        testutil::runLoopUntil ([&] { return ! app->messages.isEmpty() && ! window().isReading(); }));
     answers.choose (writeFile ("chosen.qrx571", "Chosen"));
     row (2).getBrowseButton().triggerClick();
     ASSERT_TRUE (
         testutil::runLoopUntil ([&] { return window().getSlotPreset (2) != nullptr && sendEnabled(); }));
-    EXPECT_EQ (answers.seen, juce::StringArray ("Select Preset file to load"));
+    EXPECT_EQ (answers.seen, juce::StringArray ("Select Preset file to load", "Select Preset file to load"));
 
     auto edited = namedPreset ("Dragged");
     const auto snapshot = bytesOf (edited->getData());
@@ -203,10 +200,13 @@ TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsO
     edited->setName ("Later");
 
     ASSERT_TRUE (clear (7));
-    juce::StringArray paths;
-    for (auto* name : { "Nineteen", (const char*)nullptr, "Twenty", "Past The Last" })
-        paths.add (
-            writeFile (juce::String (paths.size()) + ".qrx571", name, Bytes (1083, 0x42)).getFullPathName());
+    Bytes noise (1083); // a preset file's size
+    juce::Random (571).fillBitsRandomly (noise.data(), noise.size());
+    juce::StringArray paths (writeFile ("19.qrx571", "Nineteen").getFullPathName(),
+                             writeFile ("noise.qrx571", nullptr, noise).getFullPathName(),
+                             notes.getFullPathName());
+    for (auto* name : { "Twenty", "Past The Last" })
+        paths.add (writeFile (juce::String (name) + ".qrx571", name).getFullPathName());
     ASSERT_TRUE (row (19).isInterestedInFileDrag (paths)); // dropped as JUCE drops files
     row (19).filesDropped (paths, 10, 10);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return sendEnabled(); }));
@@ -218,8 +218,8 @@ TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsO
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return shown == nullptr; }));
     ASSERT_TRUE (testutil::deliverPostedMessages()); // no second report
 
-    EXPECT_EQ (app->messages,
-               juce::StringArray ("Error Opening File.", "Preset Sucessfully Sent to device."));
+    EXPECT_EQ (app->messages, juce::StringArray ("Error Opening File.", "Error Opening File.",
+                                                 "Preset Sucessfully Sent to device."));
     EXPECT_EQ (device.getPresetImage (2), bytesOf (namedPreset ("Chosen")->getData()));
     EXPECT_EQ (device.getPresetImage (5), snapshot);
     EXPECT_EQ (device.getPresetImage (7), bytesOf (makeDefaultPreset()->getData()));
@@ -227,8 +227,11 @@ TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsO
 }
 
 // Acknowledgements are made up here, the device staying silent, so each case decides which
-// sends are acknowledged; whatever is left times out. The device answers oldest first.
-TEST_F (SendMultiplePresetsWindowTest, OnlyEveryOneOfItsOwnSendsAcknowledgedClosesTheWindow)
+// sends are acknowledged; whatever is left times out. The device answers oldest first. Until
+// every send of the batch is answered no row can change: no drop is taken, Browse and Clear are
+// off; then the rows are the user's again.
+TEST_F (SendMultiplePresetsWindowTest,
+        OnlyEveryOneOfItsOwnSendsAcknowledgedClosesTheWindowAndNoRowChangesMeanwhile)
 {
     struct Case
     {
@@ -257,6 +260,7 @@ TEST_F (SendMultiplePresetsWindowTest, OnlyEveryOneOfItsOwnSendsAcknowledgedClos
         for (int clicks = c.sendTwice ? 2 : 1; --clicks >= 0;)
             click (window(), content().getSendButton());
         ASSERT_TRUE (settled());
+        EXPECT_EQ (takes (5), std::vector<bool> (4, false));
         for (int i = 0; i < c.acknowledgements; ++i)
             inject (acknowledgement);
 
@@ -264,89 +268,18 @@ TEST_F (SendMultiplePresetsWindowTest, OnlyEveryOneOfItsOwnSendsAcknowledgedClos
         ASSERT_TRUE (testutil::runLoopUntil ([&] { return app->sendResults.size() == answered + sends; }));
         EXPECT_EQ (app->getSendMultiplePresetsWindow() == nullptr, c.closes);
         EXPECT_EQ (app->messages.size(), c.closes ? 1 : 0);
+        EXPECT_TRUE (c.closes ||
+                     testutil::runLoopUntil ([&] { return takes (5) == std::vector<bool> (4, true); }));
     }
-}
-
-// A file that can't be read as a preset, browsed or dropped, takes no row and is reported once
-// per browse or drop; the readable files of the same drop still fill consecutive rows.
-TEST_F (SendMultiplePresetsWindowTest, UnreadableFilesFillNoRowAndAreReportedOncePerBrowseOrDrop)
-{
-    const auto notes = writeFile ("notes.txt", nullptr, Bytes (13, 'a'));
-    Bytes noise (1083);
-    juce::Random (571).fillBitsRandomly (noise.data(), noise.size());
-    const auto random = writeFile ("random.qrx571", nullptr, noise);
-    const auto a = writeFile ("a.qrx571", "A"), b = writeFile ("b.qrx571", "B");
-    struct Case
-    {
-        const char* what;
-        juce::Array<juce::File> files; // one is browsed for, more are dropped
-        Filled filled;
-    } cases[] = {
-        { "a 13-byte text file browsed", { notes }, {} },
-        { "1083 bytes that are no preset browsed", { random }, {} },
-        { "both dropped between two presets", { a, notes, random, b }, { { 9, "A" }, { 10, "B" } } }
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE (c.what);
-        show();
-        app->messages.clear();
-        const auto before = workerThreads();
-        apptest::DesktopAnswers answers;
-        juce::StringArray paths;
-        for (const auto& file : c.files)
-            paths.add (file.getFullPathName());
-        if (c.files.size() == 1)
-        {
-            answers.choose (c.files[0]);
-            click (window(), row (9).getBrowseButton());
-        }
-        else
-            row (9).filesDropped (paths, 10, 10);
-
-        EXPECT_TRUE (testutil::runLoopUntil (
-            [&] { return ! app->messages.isEmpty() && ! window().isReading() && answers.allAnswered(); }));
-        ASSERT_TRUE (workersDone (before)); // no second report
-        EXPECT_EQ (app->messages, juce::StringArray ("Error Opening File."));
-        expectRows (c.filled);
-    }
-}
-
-// Once Send is pressed no row can change until every send of the batch is answered: no drop is
-// taken, Browse and Clear are off. Then the rows are the user's again.
-TEST_F (SendMultiplePresetsWindowTest, NoRowChangesWhileABatchIsSent)
-{
-    apptest::DesktopAnswers answers;
-    ASSERT_TRUE (clear (1));
-    device.setReplyMode (QRX571Emulator::ReplyMode::never); // the send waits out its time-out
-    click (window(), content().getSendButton());
-
-    const auto file = writeFile ("late.qrx571", "Late");
-    const juce::DragAndDropTarget::SourceDetails fromMainWindow{ MainWindowDragDrop::dragDescription,
-                                                                 nullptr,
-                                                                 {} };
-    const auto open = [&]
-    {
-        auto& r = row (3);
-        return std::vector<bool>{ r.isInterestedInFileDrag (file.getFullPathName()),
-                                  r.isInterestedInDragSource (fromMainWindow),
-                                  r.getBrowseButton().isEnabled(), r.getClearButton().isEnabled() };
-    };
-    EXPECT_EQ (open(), std::vector<bool> (4, false));
-    answers.choose (file);
-    click (window(), row (3).getBrowseButton());
-    click (window(), row (3).getClearButton());
-
-    EXPECT_TRUE (testutil::runLoopUntil ([&] { return app->sendResults.size() == 1 && open()[3]; }));
-    EXPECT_EQ (open(), std::vector<bool> (4, true));
-    EXPECT_EQ (window().getSlotPreset (3), nullptr);
-    EXPECT_TRUE (answers.seen.isEmpty());
 }
 
 // The worker is stuck opening a file. Closing the window, or showing it again, waits for nothing
 // of the worker's: it returns with the worker still stuck in that open. Showing it again empties
-// the rows for good: once the file opens, the worker ends having filled none.
-TEST_F (SendMultiplePresetsWindowTest, AStalledReadNeitherHoldsUpACloseNorFillsRowsAfterAReset)
+// the rows for good: once the file opens, the worker ends having filled none. Last, the program
+// quits with a worker still stuck (its file stays leased to the end on purpose): in a Debug build
+// JUCE's leak check at exit then fails the run for anything it counts that the worker still holds
+// (see JuceAssertionLogger).
+TEST_F (SendMultiplePresetsWindowTest, AStalledReadHoldsUpNoCloseAndFillsNoRowsAfterAReset)
 {
     for (const bool close : { true, false })
     {
@@ -368,42 +301,14 @@ TEST_F (SendMultiplePresetsWindowTest, AStalledReadNeitherHoldsUpACloseNorFillsR
         EXPECT_EQ (workerThreads (before), worker);
 
         stall.lift();
-        ASSERT_TRUE (workersDone (before));
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return workerThreads (before).empty(); }, 20000));
+        ASSERT_TRUE (testutil::deliverPostedMessages());
         if (! close)
             expectRows ({});
     }
-}
 
-// Quitting while the worker is stuck opening a file: the window goes, then the rest of the
-// program and JUCE, and the process exits with the worker still stuck (its file stays leased to
-// the end on purpose). In a Debug build JUCE's leak check at exit then fails the run for anything
-// it counts that the worker still holds (see JuceAssertionLogger).
-TEST_F (SendMultiplePresetsWindowTest, QuittingDuringAStalledReadLeavesNothingForTheLeakCheckAtExit)
-{
-    static StalledOpen* const stall = new StalledOpen (writeFile ("stuck.qrx571", "Stuck"));
-    if (! stall->held)
-        GTEST_SKIP() << stall->whyNot;
-    row (0).filesDropped (stall->path, 0, 0);
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return stall->isOpenWaiting(); }));
-
+    static StalledOpen* const stuckToTheEnd = new StalledOpen (writeFile ("stuck.qrx571", "Stuck"));
+    row (0).filesDropped (stuckToTheEnd->path, 0, 0);
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return stuckToTheEnd->isOpenWaiting(); }));
     window().closeButtonPressed();
-    EXPECT_EQ (app->getSendMultiplePresetsWindow(), nullptr);
-    EXPECT_TRUE (stall->isOpenWaiting());
-}
-
-TEST_F (SendMultiplePresetsWindowTest, EveryElementSitsWhereTheLayoutPutsIt)
-{
-    window().storePresetInSlot (namedPreset ("Kick Set"), 1);
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return row (1).getNameLabel().getText() == "Kick Set"; }));
-    auto& r = row (1);
-    EXPECT_EQ (r.getHeight(), 24);
-    EXPECT_EQ (r.getNameLabel().getRight(), 475);
-    EXPECT_EQ (window().getTitle(), "Send Multiple Presets");
-    expectLayout (content(),
-                  { { &content(), { 0, 0, 633, 225 } },
-                    { content().getList(), { 20, 35, 600, 150 } },
-                    { &content().getSendButton(), { 525, 195, 96, 25 } },
-                    { &r.getBrowseButton(), { 475, 2, 74, 20 } },
-                    { &r.getClearButton(), { 554, 5, 14, 13 } } },
-                  "window-send-multiple-presets");
 }

@@ -3,6 +3,7 @@
 // in-process ports, and clicks made with the mouse.
 #pragma once
 
+#include "autopopulate/AutoPopulateTestSupport.h"
 #include "engine/EngineTestSupport.h"
 #include "views/TestApplication.h"
 #include "views/ViewTestSupport.h"
@@ -103,30 +104,6 @@ protected:
             window.getLocalPoint (&target, (area.isEmpty() ? target.getLocalBounds() : area).getCentre());
         viewtest::mouse (window, centre.toFloat(), true);
         viewtest::mouse (window, centre.toFloat(), false);
-    }
-
-    // The children of type T, else (`name` given) the first so named.
-    template <typename T>
-    static juce::Array<T*> childrenOf (juce::Component& parent, const juce::String& name = {})
-    {
-        juce::Array<T*> found;
-        for (auto* c : parent.getChildren())
-            if (auto* t = dynamic_cast<T*> (c); t != nullptr && (name.isEmpty() || c->getName() == name))
-                found.add (t);
-        return found;
-    }
-    static juce::Button* buttonNamed (juce::Component& parent, const juce::String& name)
-    {
-        return childrenOf<juce::Button> (parent, name)[0];
-    }
-
-    // Checks each element's bounds and renders `content` to `name`.png in the build folder.
-    using Layout = std::vector<std::pair<juce::Component*, juce::Rectangle<int>>>;
-    static void expectLayout (juce::Component& content, const Layout& layout, const char* name)
-    {
-        for (auto& [element, bounds] : layout)
-            EXPECT_EQ (element->getBounds(), bounds) << name << ": " << element->getName();
-        EXPECT_TRUE (viewtest::renderForReview (content, name));
     }
 
     std::unique_ptr<WindowTestApplication> app;
