@@ -113,14 +113,14 @@ class Desktop:
         self.point(x, y)
         self.xdotool("click", button)
 
-    def click_until(self, x, y, shows="^menu$", wait=2.0, tries=4):
-        """Clicks at (x, y) until a window named `shows` is on screen, by default a popup (a menu,
-        a chooser's list): a click can land before the window under it has seen the pointer
-        arrive, and a person then clicks again."""
+    def click_until(self, x, y, shows="^menu$", wait=2.0, tries=4, gone=False):
+        """Clicks at (x, y) until a window named `shows` is on screen (or, with `gone`, no longer
+        is), by default a popup (a menu, a chooser's list): a click can land before the window
+        under it has seen the pointer arrive, and a person then clicks again."""
         for attempt in range(tries):
             self.click(x, y)
             try:
-                return self.find_window(shows, wait)
+                return self.wait_gone(shows, wait) if gone else self.find_window(shows, wait)
             except AssertionError:
                 if attempt == tries - 1:
                     raise
@@ -197,15 +197,10 @@ class Desktop:
         found.sort()
         return found[nth][2:0:-1] if len(found) > nth else None
 
+    def locate(self, phrase, wid="root", timeout=20.0, nth=0):
+        """Where the phrase shows, once it does (see find_text)."""
+        return wait_until(lambda: self.find_text(phrase, wid, nth), timeout, "'%s' on screen" % phrase)
+
     def click_text(self, phrase, wid="root", timeout=20.0, nth=0):
         """Clicks the words a person reads on screen."""
-        x, y = wait_until(lambda: self.find_text(phrase, wid, nth), timeout,
-                          "'%s' on screen" % phrase)
-        self.click(x, y)
-
-
-    def start(self, executable, args, state_file):
-        """The editor as a user starts it, the device stood in for by the emulator."""
-        env = dict(self.env, QRX571_EMULATOR="1", QRX571_EMULATOR_STATE=state_file)
-        return subprocess.Popen([executable] + list(args), env=env, stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
+        self.click(*self.locate(phrase, wid, timeout, nth))

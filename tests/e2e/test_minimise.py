@@ -23,8 +23,7 @@ class FixedSizeWindows(EditorTestCase):
 
     def test_a_minimised_window_cannot_be_resized_once_restored(self):
         d = self.desktop
-        self.start()
-        window = self.main_window()
+        window = self.open_editor()
         d.wait_for_text("PRESET:", window)
         self.assertEqual(d.geometry(window)[2:], (940, 745))
 
