@@ -46,9 +46,8 @@ inline Bytes parameterData (int number, int value)
              0xF7 };
 }
 
-class DeviceTest : public ::testing::Test
+struct DeviceTest : ::testing::Test
 {
-protected:
     void SetUp() override { device.start(); }
     void TearDown() override
     {

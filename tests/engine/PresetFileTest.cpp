@@ -23,9 +23,8 @@ struct AsUnprivilegedUser
     bool bound; // whether permissions now bind
 };
 
-class PresetFileTest : public EngineTest
+struct PresetFileTest : EngineTest
 {
-protected:
     void SetUp() override
     {
         EngineTest::SetUp();

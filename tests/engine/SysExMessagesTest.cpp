@@ -7,9 +7,8 @@
 
 namespace
 {
-class SysExMessagesTest : public EngineTest
+struct SysExMessagesTest : EngineTest
 {
-protected:
     SysExMessages::Kind kindOf (int size, const Bytes& start) const
     {
         Bytes b ((size_t)size, 0x00);

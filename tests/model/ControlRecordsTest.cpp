@@ -6,18 +6,12 @@ using namespace modeltest;
 
 namespace
 {
-juce::Array<juce::uint8> bytes (std::initializer_list<int> values)
-{
-    juce::Array<juce::uint8> out;
-    for (auto v : values)
-        out.add (static_cast<juce::uint8> (v));
-    return out;
-}
+using Bytes = juce::Array<juce::uint8>;
 
 // The smallest valid record of a kind: every field at its minimum, BPM 30.
-juce::Array<juce::uint8> minimalRecord (const Kind& k)
+Bytes minimalRecord (const Kind& k)
 {
-    juce::Array<juce::uint8> record;
+    Bytes record;
     record.insertMultiple (0, 0, k.size);
     for (auto& f : k.fields)
         record.set (f.byte, static_cast<juce::uint8> (f.minimum));
@@ -62,7 +56,9 @@ TEST (ControlRecords, EveryFieldSitsInItsByteWithItsRange)
 TEST (ControlRecords, TransportBpmIsJoinedBeforeTestingAndReservedBytesAreZeroed)
 {
     QRX5Transport::Ptr t = new QRX5Transport();
-    auto withBpm = [] (int high, int low) { return bytes ({ high, low, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0 }); };
+    auto withBpm = [] (juce::uint8 high, juce::uint8 low) {
+        return Bytes ({ high, low, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0 });
+    };
     EXPECT_FALSE (t->validate (withBpm (0, 29)));
     EXPECT_FALSE (t->validate (withBpm (2, 45)));
     EXPECT_TRUE (t->validate (withBpm (2, 44)));
@@ -71,8 +67,8 @@ TEST (ControlRecords, TransportBpmIsJoinedBeforeTestingAndReservedBytesAreZeroed
     EXPECT_EQ (valueOf (*t, "BPM"), 200);
     EXPECT_EQ (t->getData(), withBpm (1, 72));
 
-    ASSERT_TRUE (t->setFromData (bytes ({ 0, 120, 1, 7, 1, 99, 75, 0xff, 0x80, 2, 3, 4, 4 })));
-    EXPECT_EQ (t->getData(), bytes ({ 0, 120, 1, 7, 1, 99, 75, 0, 0, 0, 0, 0, 4 }));
+    ASSERT_TRUE (t->setFromData (Bytes ({ 0, 120, 1, 7, 1, 99, 75, 0xff, 0x80, 2, 3, 4, 4 })));
+    EXPECT_EQ (t->getData(), Bytes ({ 0, 120, 1, 7, 1, 99, 75, 0, 0, 0, 0, 0, 4 }));
 
     QRX5Switch::Ptr sw = new QRX5Switch();
     auto record = minimalRecord (switchKind);

@@ -1,15 +1,10 @@
-#include "model/QRX5Transport.h"
+#include "ModelLayouts.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace
-{
-juce::Value val (int v) { return juce::Value (juce::var (v)); }
-
-int valueOf (const MEditorControl& c, const char* name) { return c.getParameterValue (name).getValue(); }
-} // namespace
+using namespace modeltest;
 
 TEST (MEditorControl, SetKeepsToTheFirstRegisteredRangeAndUnknownNamesAreInert)
 {
