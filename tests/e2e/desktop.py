@@ -21,12 +21,12 @@ def wait_until(condition, timeout=20.0, what="condition"):
 
 
 class Desktop:
-    def __init__(self, shots_dir, size="1280x1024x24"):
+    def __init__(self, shots_dir):
         self.shots_dir = shots_dir
         os.makedirs(shots_dir, exist_ok=True)
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -48,10 +48,9 @@ class Desktop:
         return check and "_NET_WM_NAME" in self.xprop(check.group(1), "_NET_WM_NAME")
 
     def close(self):
-        self.wm.kill()
-        self.wm.wait()
-        self.xvfb.kill()
-        self.xvfb.wait()
+        for process in (self.wm, self.xvfb):
+            process.kill()
+            process.wait()
 
     def _run(self, args, check=True):
         result = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=120)
@@ -75,9 +74,7 @@ class Desktop:
                           lambda: "a window named /%s/ (have %s)" % (pattern, self.windows()))
 
     def wait_gone(self, pattern, timeout=20.0):
-        regex = re.compile(pattern)
-        wait_until(lambda: not any(regex.search(n) for _, n in self.windows()), timeout,
-                   "no window named /%s/" % pattern)
+        wait_until(lambda: not self.shown(pattern), timeout, "no window named /%s/" % pattern)
 
     def xprop(self, wid, *props):
         return self._run(["xprop"] + (["-root"] if wid == "root" else ["-id", str(wid)]) + list(props),

@@ -14,13 +14,12 @@ namespace
 // Root ignores file permissions; for the length of a scope it acts as "nobody" instead.
 struct AsUnprivilegedUser
 {
-    AsUnprivilegedUser() { bound = geteuid() != 0 || seteuid (65534) == 0; }
     ~AsUnprivilegedUser()
     {
         if (getuid() == 0) [[maybe_unused]]
             auto r = seteuid (0);
     }
-    bool bound; // whether permissions now bind
+    bool bound = geteuid() != 0 || seteuid (65534) == 0; // whether permissions now bind
 };
 
 struct PresetFileTest : EngineTest

@@ -19,7 +19,7 @@ struct SysExMessagesTest : EngineTest
 };
 } // namespace
 
-TEST_F (SysExMessagesTest, RecognitionComparesOnlyWhatTheRulesName)
+TEST_F (SysExMessagesTest, RecognitionComparesOnlyWhatTheRulesNameAndParameterDataReadsPastItsValues)
 {
     using K = SysExMessages::Kind;
     struct Case
@@ -47,10 +47,7 @@ TEST_F (SysExMessagesTest, RecognitionComparesOnlyWhatTheRulesName)
     };
     for (auto& c : cases)
         EXPECT_EQ (kindOf (c.size, c.start), c.kind) << "case " << (&c - cases);
-}
 
-TEST_F (SysExMessagesTest, ParameterDataReadsPastItsValuesAsTheF7ThenZero)
-{
     // Count 3 from parameter 1, but only one value before F7: 5 lands, 247 and 0 are refused.
     const Bytes shortData{ 0xF0, 0x47, 0x00, 0x35, 0x34, 0x00, 0x04, 0x03, 0x00, 0x01, 0x05, 0xF7 };
     const auto messages = engine->getSysExMessages();
