@@ -10,10 +10,11 @@
 
 namespace
 {
-MidiManager::Ptr managerWithPorts (std::shared_ptr<VirtualMidiPortLayer> layer, int numPorts)
+void poll (benchmark::State& state)
 {
+    auto layer = std::make_shared<VirtualMidiPortLayer>();
     MidiManager::Ptr manager = new MidiManager (layer);
-    for (int i = 0; i < numPorts; ++i)
+    for (int i = 0; i < state.range (0); ++i)
     {
         const auto name = "Port " + juce::String (i);
         layer->addInput (name);
@@ -21,12 +22,6 @@ MidiManager::Ptr managerWithPorts (std::shared_ptr<VirtualMidiPortLayer> layer, 
         manager->openInputDevice (name);
         manager->openOutputDevice (name);
     }
-    return manager;
-}
-
-void poll (benchmark::State& state)
-{
-    auto manager = managerWithPorts (std::make_shared<VirtualMidiPortLayer>(), (int)state.range (0));
     manager->stopTimer(); // polled by hand below
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state)

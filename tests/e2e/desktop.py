@@ -21,12 +21,12 @@ def wait_until(condition, timeout=20.0, what="condition"):
 
 
 class Desktop:
-    def __init__(self, shots_dir, size="1280x1024x24"):
+    def __init__(self, shots_dir):
         self.shots_dir = shots_dir
         os.makedirs(shots_dir, exist_ok=True)
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -48,10 +48,9 @@ class Desktop:
         return check and "_NET_WM_NAME" in self.xprop(check.group(1), "_NET_WM_NAME")
 
     def close(self):
-        self.wm.kill()
-        self.wm.wait()
-        self.xvfb.kill()
-        self.xvfb.wait()
+        for process in (self.wm, self.xvfb):
+            process.kill()
+            process.wait()
 
     def _run(self, args, check=True):
         result = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=120)
@@ -75,9 +74,7 @@ class Desktop:
                           lambda: "a window named /%s/ (have %s)" % (pattern, self.windows()))
 
     def wait_gone(self, pattern, timeout=20.0):
-        regex = re.compile(pattern)
-        wait_until(lambda: not any(regex.search(n) for _, n in self.windows()), timeout,
-                   "no window named /%s/" % pattern)
+        wait_until(lambda: not self.shown(pattern), timeout, "no window named /%s/" % pattern)
 
     def xprop(self, wid, *props):
         return self._run(["xprop"] + (["-root"] if wid == "root" else ["-id", str(wid)]) + list(props),
@@ -113,14 +110,14 @@ class Desktop:
         self.point(x, y)
         self.xdotool("click", button)
 
-    def click_until(self, x, y, shows="^menu$", wait=2.0, tries=4):
-        """Clicks at (x, y) until a window named `shows` is on screen, by default a popup (a menu,
-        a chooser's list): a click can land before the window under it has seen the pointer
-        arrive, and a person then clicks again."""
+    def click_until(self, x, y, shows="^menu$", wait=2.0, tries=4, gone=False):
+        """Clicks at (x, y) until a window named `shows` is on screen (or, with `gone`, no longer
+        is), by default a popup (a menu, a chooser's list): a click can land before the window
+        under it has seen the pointer arrive, and a person then clicks again."""
         for attempt in range(tries):
             self.click(x, y)
             try:
-                return self.find_window(shows, wait)
+                return self.wait_gone(shows, wait) if gone else self.find_window(shows, wait)
             except AssertionError:
                 if attempt == tries - 1:
                     raise
@@ -197,15 +194,10 @@ class Desktop:
         found.sort()
         return found[nth][2:0:-1] if len(found) > nth else None
 
+    def locate(self, phrase, wid="root", timeout=20.0, nth=0):
+        """Where the phrase shows, once it does (see find_text)."""
+        return wait_until(lambda: self.find_text(phrase, wid, nth), timeout, "'%s' on screen" % phrase)
+
     def click_text(self, phrase, wid="root", timeout=20.0, nth=0):
         """Clicks the words a person reads on screen."""
-        x, y = wait_until(lambda: self.find_text(phrase, wid, nth), timeout,
-                          "'%s' on screen" % phrase)
-        self.click(x, y)
-
-
-    def start(self, executable, args, state_file):
-        """The editor as a user starts it, the device stood in for by the emulator."""
-        env = dict(self.env, QRX571_EMULATOR="1", QRX571_EMULATOR_STATE=state_file)
-        return subprocess.Popen([executable] + list(args), env=env, stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
+        self.click(*self.locate(phrase, wid, timeout, nth))

@@ -8,6 +8,7 @@ import json
 import os
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import unittest
@@ -36,8 +37,16 @@ class EditorTestCase(unittest.TestCase):
         self.tmp.cleanup()
 
     def start(self, *args):
-        self.programs.append(self.desktop.start(EDITOR, args, self.state_file))
+        """The editor as a user starts it, the device stood in for by the emulator."""
+        env = dict(self.desktop.env, QRX571_EMULATOR="1", QRX571_EMULATOR_STATE=self.state_file)
+        self.programs.append(subprocess.Popen([EDITOR] + list(args), env=env, stdout=subprocess.DEVNULL,
+                                              stderr=subprocess.DEVNULL))
         return self.programs[-1]
+
+    def open_editor(self):
+        """Starts the editor with no file; its first window."""
+        self.start()
+        return self.main_window()
 
     def device(self):
         with open(self.state_file) as f:
@@ -49,16 +58,8 @@ class EditorTestCase(unittest.TestCase):
         clicks again while the menu stays."""
         d = self.desktop
         d.activate(window)
-        d.click_until(*wait_until(lambda: d.find_text(menu, window), 20, "'%s' in the menu bar" % menu))
-        x, y = wait_until(lambda: d.find_text(item), 20, "'%s' in the menu" % item)
-        for attempt in range(3):
-            d.click(x, y)
-            try:
-                d.wait_gone("^menu$", timeout=3)
-                break
-            except AssertionError:
-                if attempt == 2:
-                    raise
+        d.click_until(*d.locate(menu, window))
+        d.click_until(*d.locate(item), wait=3, tries=3, gone=True)
         return d.find_window(opens)
 
     def choose(self, window, x, y, steps):
@@ -88,13 +89,26 @@ class EditorTestCase(unittest.TestCase):
         wait_until(lambda: self.device()["received"] >= received + 20, 20, "the device to take the settings")
         return self.device()["globals"]
 
-    def main_window(self, title="QRX571 Editor Untitled 1"):
-        return self.desktop.find_window("^" + re.escape(title) + "$")
+    @staticmethod
+    def untitled(number):
+        return "^QRX571 Editor Untitled %d$" % number
+
+    def main_window(self, number=1):
+        return self.desktop.find_window(self.untitled(number))
+
+    def open_windows(self, count):
+        """The first main window and `count` - 1 more, each opened with Ctrl+N from the one before."""
+        windows = [self.main_window()]
+        for number in range(2, count + 1):
+            self.desktop.activate(windows[-1])
+            self.desktop.key("ctrl+n")
+            windows.append(self.main_window(number))
+        return windows
 
     def rename_preset(self, window, name):
         d = self.desktop
         d.activate(window)
-        x, y = wait_until(lambda: d.find_text("PRESET:", window), 20, "the preset name's caption")
+        x, y = d.locate("PRESET:", window)
         d.click(x + 70, y)  # the name box stands right of its caption
         d.key("ctrl+a")
         d.type(name)
@@ -111,6 +125,16 @@ class EditorTestCase(unittest.TestCase):
         d.type(path)
         d.screenshot("chooser", chooser)
         d.click_in(chooser, width - 55, height - 24)
+
+    def save_as(self, name):
+        """Saves as `name` through the open file chooser; the file's bytes, once the window bears
+        its name."""
+        self.save_in_chooser(os.path.join(self.tmp.name, name))
+        self.desktop.find_window("QRX571 Editor " + name)
+        with open(os.path.join(self.tmp.name, name + ".qrx571"), "rb") as f:
+            dump = f.read()
+        self.assertEqual((len(dump), dump[0], dump[-1]), (1083, 0xF0, 0xF7))
+        return dump
 
     def answer(self, title, text, button):
         """Waits for the message box with that title and text and presses its button."""

@@ -9,15 +9,6 @@ from editor_case import EditorTestCase, main
 
 
 class ClosingManyWindows(EditorTestCase):
-    def open_windows(self, count):
-        d = self.desktop
-        windows = [self.main_window()]
-        for number in range(2, count + 1):
-            d.activate(windows[-1])
-            d.key("ctrl+n")
-            windows.append(self.main_window("QRX571 Editor Untitled %d" % number))
-        return windows
-
     def close_at_once(self, windows):
         """A close request to each window through the window manager, all sent together."""
         closers = [subprocess.Popen(["wmctrl", "-i", "-c", str(w)], env=self.desktop.env) for w in windows]
@@ -37,9 +28,6 @@ class ClosingManyWindows(EditorTestCase):
         d.click_text(button, box)
         wait_until(lambda: box not in [w for w, _ in d.windows()], 20, "question about Untitled %d gone" % number)
         return number
-
-    def untitled(self, number):
-        return "^QRX571 Editor Untitled %d$" % number
 
     def test_twenty_windows_closed_at_once_then_answered_no_one_by_one(self):
         d = self.desktop

@@ -12,12 +12,9 @@ class WindowsAndFiles(EditorTestCase):
     def test_twenty_new_windows_cascade_at_full_size(self):
         d = self.desktop
         self.start()
-        windows = [self.main_window()]
-        size = lambda: d.geometry(windows[-1])[2:]
-        for number in range(2, 21):
-            d.activate(windows[-1])
-            d.key("ctrl+n")
-            windows.append(self.main_window("QRX571 Editor Untitled %d" % number))
+        windows = self.open_windows(20)
+        for number, window in enumerate(windows, 1):
+            size = lambda: d.geometry(window)[2:]
             # The surface and the menu bar over it, never the 128 x 128 a window manager gives a
             # window whose size it wasn't told before the map.
             wait_until(lambda: size() == (940, 745), 10, lambda: "Untitled %d at 940 x 745, not %s" % (number, size()))
@@ -45,12 +42,7 @@ class WindowsAndFiles(EditorTestCase):
 
         # A name typed without the extension gets it.
         self.menu(window, "File", "Save As", "Select filename to save")
-        self.save_in_chooser(os.path.join(self.tmp.name, "Live"))
-        target = os.path.join(self.tmp.name, "Live.qrx571")
-        d.find_window("QRX571 Editor Live")
-        with open(target, "rb") as f:
-            dump = f.read()
-        self.assertEqual((len(dump), dump[0], dump[-1], b"LIVE1" in dump), (1083, 0xF0, 0xF7, True))
+        self.assertIn(b"LIVE1", self.save_as("Live"))
 
         # The preset differs from the default, so quitting asks about saving it: Cancel stays.
         for button in ("Cancel", "No"):
@@ -60,7 +52,7 @@ class WindowsAndFiles(EditorTestCase):
             self.assertEqual(program.poll(), None if button == "Cancel" else program.wait(20))
         self.assertEqual(program.returncode, 0)
 
-        self.start(target)
+        self.start(os.path.join(self.tmp.name, "Live.qrx571"))
         window = d.find_window("Live")
         d.wait_for_text("LIVE1", window)
         d.screenshot("reopened", window)
@@ -68,10 +60,7 @@ class WindowsAndFiles(EditorTestCase):
     def test_window_closed_during_its_own_save_as(self):
         d = self.desktop
         program = self.start()
-        first = self.main_window()
-        d.activate(first)
-        d.key("ctrl+n")
-        second = self.main_window("QRX571 Editor Untitled 2")
+        first, second = self.open_windows(2)
         self.rename_preset(second, "GONE")
         d.key("ctrl+s")
         d.wait_for_text("Select filename", d.find_window("Select filename to save"))
@@ -89,8 +78,7 @@ class WindowsAndFiles(EditorTestCase):
 class Device(EditorTestCase):
     def test_send_to_slot_7_then_load_it_back(self):
         d = self.desktop
-        self.start()
-        window = self.main_window()
+        window = self.open_editor()
         self.rename_preset(window, "SLOT7")
         sender = self.menu(window, "File", "Send To Hardware", "^Send Preset$")
         d.wait_for_text("hardware as", sender)
@@ -127,14 +115,13 @@ class Device(EditorTestCase):
             d.xdotool("click", 4)
         d.screenshot("slot-7-in-list", loader)
         d.click(x + 540, row()[1])  # its Get button, right of the slot's number
-        opened = d.find_window("QRX571 Editor Untitled 2")
+        opened = self.main_window(2)
         d.wait_for_text("SLOT7", opened)
         d.screenshot("slot-7-opened", opened)
 
     def test_global_settings_send(self):
         d = self.desktop
-        self.start()
-        window = self.main_window()
+        window = self.open_editor()
         settings = self.open_global_settings(window)
         d.screenshot("global-settings-loaded", settings)
 
@@ -146,8 +133,7 @@ class Device(EditorTestCase):
 
     def test_batch_browse_of_a_file_that_is_no_preset(self):
         d = self.desktop
-        self.start()
-        window = self.main_window()
+        window = self.open_editor()
         batch = self.menu(window, "Tools", "Send Multiple Presets", "^Send Multiple Presets$")
         d.wait_for_text("RAM", batch)
         junk = os.path.join(self.tmp.name, "notes.qrx571")
@@ -161,11 +147,10 @@ class Device(EditorTestCase):
 class Tools(EditorTestCase):
     def test_emptied_note_then_auto_populate_major_scale_over_bank_a(self):
         d = self.desktop
-        self.start()
-        window = self.main_window()
+        window = self.open_editor()
         # An emptied number box takes back its number, as an out-of-range one does.
         d.activate(window)
-        x, y = wait_until(lambda: d.find_text("MIDI NOTE:", window), 20, "Pad 1's MIDI NOTE")
+        x, y = d.locate("MIDI NOTE:", window)
         d.click(x + 110, y)  # the box right of its caption
         d.key("ctrl+a", "BackSpace")
         wait_until(lambda: not re.search(r"MIDI NOTE:\s*36", d.read_text(window)), 20, "an empty note box")
@@ -173,7 +158,7 @@ class Tools(EditorTestCase):
         shows_36 = lambda text: re.search(r"MIDI NOTE:\s*36\b", text) and re.search(r"^NOTE:36 C2$", text, re.M)
         wait_until(lambda: shows_36(d.read_text(window)), 20, "36 in the box and on pad 1")
         # After a still moment the first click on a chooser opens its list, and the list stays.
-        x, y = wait_until(lambda: d.find_text("TYPE:", window), 20, "Pad 1's TYPE")
+        x, y = d.locate("TYPE:", window)
         time.sleep(3.5)  # the stillness is the case itself, not a wait for the program
         d.click(x + 180, y)
         d.find_window("^menu$", 5)

@@ -10,11 +10,10 @@ from editor_case import EditorTestCase, main
 class LoadFromHardware(EditorTestCase):
     def test_an_edit_after_get_reaches_no_other_window_nor_the_list(self):
         d = self.desktop
-        self.start()
-        loader = self.menu(self.main_window(), "File", "Load From Hardware", "^Load Preset$")
+        loader = self.menu(self.open_editor(), "File", "Load From Hardware", "^Load Preset$")
         d.wait_for_text("Slot 01", loader, timeout=60)  # the names show once all 21 are fetched
         d.screenshot("listed", loader)
-        _, y = wait_until(lambda: d.find_text("RAM", loader), 20, "the RAM row")
+        _, y = d.locate("RAM", loader)
         left = d.geometry(loader)[0]
         opened = []
 
@@ -23,8 +22,7 @@ class LoadFromHardware(EditorTestCase):
             # RAM row's Get button, right of its name, again if nothing came of it.
             d.activate(loader)
             wait_until(lambda: d.stacking()[-1] == int(loader), 10, "the list on top")
-            title = "^QRX571 Editor Untitled %d$" % (len(opened) + 2)
-            opened.append(d.click_until(left + 540, y, title, wait=5))
+            opened.append(d.click_until(left + 540, y, self.untitled(len(opened) + 2), wait=5))
             d.wait_for_text(r"\bRAM\b", opened[-1])
             return opened[-1]
 

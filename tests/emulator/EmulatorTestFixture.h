@@ -46,9 +46,8 @@ inline Bytes parameterData (int number, int value)
              0xF7 };
 }
 
-class DeviceTest : public ::testing::Test
+struct DeviceTest : ::testing::Test
 {
-protected:
     void SetUp() override { device.start(); }
     void TearDown() override
     {
@@ -60,8 +59,6 @@ protected:
     {
         manager->openInputDevice (QRX571Emulator::portName);
         manager->openOutputDevice (QRX571Emulator::portName);
-        ASSERT_EQ (manager->getOpenInputNames(), manager->getOpenOutputNames());
-        ASSERT_EQ (manager->getNumOpenInputs(), 1);
     }
 
     bool settled()

@@ -4,9 +4,8 @@
 
 namespace
 {
-class EmulatorTest : public DeviceTest
+struct EmulatorTest : DeviceTest
 {
-protected:
     void SetUp() override
     {
         DeviceTest::SetUp();

@@ -3,7 +3,8 @@
 
 #include "model/QRX571GlobalSettings.h"
 
-// Also: what the device received, byte for byte, and a listener taken off hears no more.
+// Also: a listener taken off hears no more. (What the device receives, byte for byte, is checked
+// through the Send Preset and Load From Hardware windows.)
 TEST_F (EngineTest, SendAndRequestSucceedWithNoTimeOutAfter)
 {
     RecordingEngineListener removed;
@@ -22,8 +23,6 @@ TEST_F (EngineTest, SendAndRequestSucceedWithNoTimeOutAfter)
     EXPECT_EQ (results.outcomes, (Outcomes{ { 's', 2, sent.get() }, { 'r', 2, nullptr } }));
     EXPECT_EQ (removed.outcomes.size(), 1u);
     EXPECT_EQ (fetched->getData(), sent->getData());
-    EXPECT_EQ (receivedByDevice(),
-               (std::vector<Bytes>{ presetDump (3, bytesOf (sent->getData())), presetRequest (3) }));
 }
 
 TEST_F (EngineTest, NoPortsGiveResultZeroAndSendNothing)

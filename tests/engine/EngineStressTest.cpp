@@ -9,9 +9,8 @@
 namespace
 {
 // Stray acknowledgements and parameter data from a thread of its own, until it is destroyed.
-class Noise
+struct Noise
 {
-public:
     Noise (VirtualMidiPortLayer& layer, VirtualMidiPortLayer::PortId port, int count)
         : thread (
               [&layer, port, count, this]
@@ -29,7 +28,6 @@ public:
         thread.join();
     }
 
-private:
     std::atomic<bool> stopping{ false };
     std::thread thread;
 };

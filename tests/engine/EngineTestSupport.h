@@ -7,9 +7,8 @@
 #include "model/QRX571EditorPreset.h"
 
 // The engine with the test-only time-out seam and the reply path opened up.
-class TestEngine : public QRX571EditorEngine
+struct TestEngine : QRX571EditorEngine
 {
-public:
     using Ptr = juce::ReferenceCountedObjectPtr<TestEngine>;
     using QRX571EditorEngine::QRX571EditorEngine;
     using QRX5EditorEngine::handleSysExReply;
@@ -19,30 +18,27 @@ public:
 // Kind ('s'end, 'r'equest, 'o'pen, 'w'rite), code and preset of each result in turn.
 using Outcomes = std::vector<std::tuple<char, int, QRX5EditorPreset*>>;
 
-class RecordingEngineListener : public QRX5EditorEngine::Listener
+struct RecordingEngineListener : QRX5EditorEngine::Listener
 {
-public:
     void sendPresetResult (QRX5EditorPreset::Ptr p, int r) override { note ('s', r, p.get()); }
     void requestPresetResult (int r) override { note ('r', r); }
     void openPresetFileResult (int r) override { note ('o', r); }
     void savePresetFileResult (int r) override { note ('w', r); }
 
-    Outcomes outcomes;
-    std::vector<double> times;
-    bool allOnMessageThread = true;
-
-private:
     void note (char kind, int code, QRX5EditorPreset* preset = nullptr)
     {
         outcomes.push_back ({ kind, code, preset });
         times.push_back (juce::Time::getMillisecondCounterHiRes());
         allOnMessageThread = allOnMessageThread && juce::MessageManager::existsAndIsCurrentThread();
     }
+
+    Outcomes outcomes;
+    std::vector<double> times;
+    bool allOnMessageThread = true;
 };
 
-class EngineTest : public DeviceTest
+struct EngineTest : DeviceTest
 {
-protected:
     static constexpr int shortTimeoutMs = 250;
 
     void SetUp() override

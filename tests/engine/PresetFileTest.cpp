@@ -14,18 +14,16 @@ namespace
 // Root ignores file permissions; for the length of a scope it acts as "nobody" instead.
 struct AsUnprivilegedUser
 {
-    AsUnprivilegedUser() { bound = geteuid() != 0 || seteuid (65534) == 0; }
     ~AsUnprivilegedUser()
     {
         if (getuid() == 0) [[maybe_unused]]
             auto r = seteuid (0);
     }
-    bool bound; // whether permissions now bind
+    bool bound = geteuid() != 0 || seteuid (65534) == 0; // whether permissions now bind
 };
 
-class PresetFileTest : public EngineTest
+struct PresetFileTest : EngineTest
 {
-protected:
     void SetUp() override
     {
         EngineTest::SetUp();

@@ -7,9 +7,8 @@
 
 namespace
 {
-class SysExMessagesTest : public EngineTest
+struct SysExMessagesTest : EngineTest
 {
-protected:
     SysExMessages::Kind kindOf (int size, const Bytes& start) const
     {
         Bytes b ((size_t)size, 0x00);
@@ -20,7 +19,7 @@ protected:
 };
 } // namespace
 
-TEST_F (SysExMessagesTest, RecognitionComparesOnlyWhatTheRulesName)
+TEST_F (SysExMessagesTest, RecognitionComparesOnlyWhatTheRulesNameAndParameterDataReadsPastItsValues)
 {
     using K = SysExMessages::Kind;
     struct Case
@@ -48,10 +47,7 @@ TEST_F (SysExMessagesTest, RecognitionComparesOnlyWhatTheRulesName)
     };
     for (auto& c : cases)
         EXPECT_EQ (kindOf (c.size, c.start), c.kind) << "case " << (&c - cases);
-}
 
-TEST_F (SysExMessagesTest, ParameterDataReadsPastItsValuesAsTheF7ThenZero)
-{
     // Count 3 from parameter 1, but only one value before F7: 5 lands, 247 and 0 are refused.
     const Bytes shortData{ 0xF0, 0x47, 0x00, 0x35, 0x34, 0x00, 0x04, 0x03, 0x00, 0x01, 0x05, 0xF7 };
     const auto messages = engine->getSysExMessages();

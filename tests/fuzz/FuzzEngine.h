@@ -10,10 +10,21 @@
 class FuzzEngine : public QRX571EditorEngine, public QRX5EditorEngine::Listener
 {
 public:
-    explicit FuzzEngine (MidiManager::Ptr m)
-        : QRX571EditorEngine (m)
+    // One engine and one preset for the whole run: making them per input would cost more than the input.
+    static FuzzEngine& get()
     {
-        addListener (this);
+        static juce::ReferenceCountedObjectPtr<FuzzEngine> engine = []
+        {
+            juce::MessageManager::getInstance();
+            auto layer = std::make_shared<VirtualMidiPortLayer>();
+            layer->addInput ("Device");
+            layer->addOutput ("Device", [] (const juce::MidiMessage&) {});
+            MidiManager::Ptr manager = new MidiManager (layer);
+            manager->openInputDevice ("Device");
+            manager->openOutputDevice ("Device");
+            return new FuzzEngine (manager);
+        }();
+        return *engine;
     }
 
     void feed (const juce::uint8* data, int size)
@@ -34,29 +45,13 @@ public:
     }
 
     int lastResult = -1;
-};
-
-// One engine and one preset for the whole run: making them per input would cost more than the input.
-struct FuzzRig
-{
-    static FuzzRig& get()
-    {
-        static FuzzRig rig;
-        return rig;
-    }
-
-    FuzzRig()
-    {
-        juce::MessageManager::getInstance();
-        layer->addInput ("Device");
-        layer->addOutput ("Device", [] (const juce::MidiMessage&) {});
-        manager->openInputDevice ("Device");
-        manager->openOutputDevice ("Device");
-    }
-
-    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
-    MidiManager::Ptr manager = new MidiManager (layer);
-    juce::ReferenceCountedObjectPtr<FuzzEngine> engine = new FuzzEngine (manager);
     QRX571EditorPreset::Ptr preset = new QRX571EditorPreset();
     juce::Array<juce::uint8> image = preset->getData(); // the preset's image after the last input
+
+private:
+    explicit FuzzEngine (MidiManager::Ptr m)
+        : QRX571EditorEngine (m)
+    {
+        addListener (this);
+    }
 };

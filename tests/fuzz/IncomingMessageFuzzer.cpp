@@ -4,11 +4,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
-    auto& rig = FuzzRig::get();
-    auto& engine = *rig.engine;
+    auto& engine = FuzzEngine::get();
     engine.lastResult = -1;
-    engine.requestPreset (0, rig.preset);
-    engine.sendPreset (0, rig.preset);
+    engine.requestPreset (0, engine.preset);
+    engine.sendPreset (0, engine.preset);
 
     juce::Array<juce::uint8> framed (data, (int)juce::jmin<size_t> (size, 1 << 16));
     engine.feed (framed.getRawDataPointer(), framed.size());
@@ -16,9 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
     framed.add (0xf7);
     engine.feed (framed.getRawDataPointer(), framed.size());
 
-    const auto after = rig.preset->getData();
-    FuzzEngine::require ((engine.lastResult == 2 || after == rig.image) && rig.preset->validate (after));
-    rig.image = after;
+    const auto after = engine.preset->getData();
+    FuzzEngine::require ((engine.lastResult == 2 || after == engine.image) &&
+                         engine.preset->validate (after));
+    engine.image = after;
 
     // Whatever the input left waiting is answered, so nothing piles up between runs.
     const auto dump = engine.getSysExMessages().presetDumpBytes (0, after);

@@ -4,8 +4,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
-    auto& rig = FuzzRig::get();
-    auto& engine = *rig.engine;
+    auto& engine = FuzzEngine::get();
     static const auto file = juce::File::createTempFile ("qrx571");
     file.replaceWithData (data, size);
     if (size == 0)
@@ -13,14 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 
     engine.lastResult = -1;
     const bool valid = engine.loadPresetFile (file);
-    engine.openPresetFile (file, rig.preset);
+    engine.openPresetFile (file, engine.preset);
     engine.feed (nullptr, 0); // runs the queued result
 
-    const auto after = rig.preset->getData();
+    const auto after = engine.preset->getData();
     FuzzEngine::require (engine.lastResult == (valid ? 2 : 0));
-    FuzzEngine::require (valid ? size == (size_t)engine.getDumpSize() && rig.preset->validate (after)
-                               : after == rig.image);
-    rig.image = after;
+    FuzzEngine::require (valid ? size == (size_t)engine.getDumpSize() && engine.preset->validate (after)
+                               : after == engine.image);
+    engine.image = after;
     file.deleteFile();
     return 0;
 }

@@ -9,11 +9,8 @@ namespace
 const juce::String device ("QRX571 Remote");
 const auto note = juce::MidiMessage::noteOn (1, 60, (juce::uint8)100);
 
-class MidiManagerTest : public ::testing::Test
+struct MidiManagerTest : ::testing::Test
 {
-protected:
-    void TearDown() override { manager = nullptr; } // its ports go before the layer
-
     // A receiver counting what an output port is sent (on the sending thread: this one).
     static VirtualMidiPortLayer::Receiver counter (int& count)
     {
@@ -34,9 +31,9 @@ protected:
 
     int numOpen() const { return manager->getNumOpenInputs() + manager->getNumOpenOutputs(); }
 
+    RecordingMidiListener listener; // outlives the manager, whose ports go before the layer
     std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
     MidiManager::Ptr manager = new MidiManager (layer);
-    RecordingMidiListener listener;
     VirtualMidiPortLayer::PortId in = 0, out = 0;
     int sent = 0;
 };
@@ -52,8 +49,6 @@ TEST_F (MidiManagerTest, OpensEveryPortOfTheNameOnceAndUsesEach)
     layer->addOutput (device, counter (sent2));
 
     // Listeners are called on the input thread, each once however often it was added.
-    bool onMessageThread = false;
-    listener.onMessage = [&] { onMessageThread |= juce::MessageManager::existsAndIsCurrentThread(); };
     for (auto* l : { &listener, &listener, static_cast<RecordingMidiListener*> (nullptr) })
         manager->addListener (l);
 
@@ -70,7 +65,7 @@ TEST_F (MidiManagerTest, OpensEveryPortOfTheNameOnceAndUsesEach)
     layer->sendFromInput (in2, note);
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return listener.numMessages() == 2 && layer->isIdle(); }));
     EXPECT_NE (listener.getMessages()[0].first, listener.getMessages()[1].first);
-    EXPECT_FALSE (onMessageThread);
+    EXPECT_FALSE (listener.heardOnMessageThread);
 
     manager->closeOutputDevice (device);
     manager->closeInputDevice (device);

@@ -3,20 +3,16 @@
 
 #include "midi/MidiManager.h"
 
-#include <functional>
+#include <atomic>
 #include <mutex>
 
-class RecordingMidiListener : public MidiManager::Listener
+struct RecordingMidiListener : MidiManager::Listener
 {
-public:
     void handleIncomingMidiMessage (MidiInputPort* source, const juce::MidiMessage& message) override
     {
-        {
-            const std::lock_guard<std::mutex> guard (mutex);
-            messages.push_back ({ source, message });
-        }
-        if (onMessage)
-            onMessage();
+        heardOnMessageThread = heardOnMessageThread || juce::MessageManager::existsAndIsCurrentThread();
+        const std::lock_guard<std::mutex> guard (mutex);
+        messages.push_back ({ source, message });
     }
 
     // One entry per call, the names of a call joined with "|"; message thread only.
@@ -34,7 +30,7 @@ public:
     }
     size_t numMessages() const { return getMessages().size(); }
 
-    std::function<void()> onMessage; // set before messages flow
+    std::atomic<bool> heardOnMessageThread{ false };
 
 private:
     mutable std::mutex mutex;

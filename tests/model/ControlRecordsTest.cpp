@@ -6,18 +6,12 @@ using namespace modeltest;
 
 namespace
 {
-juce::Array<juce::uint8> bytes (std::initializer_list<int> values)
-{
-    juce::Array<juce::uint8> out;
-    for (auto v : values)
-        out.add (static_cast<juce::uint8> (v));
-    return out;
-}
+using Bytes = juce::Array<juce::uint8>;
 
 // The smallest valid record of a kind: every field at its minimum, BPM 30.
-juce::Array<juce::uint8> minimalRecord (const Kind& k)
+Bytes minimalRecord (const Kind& k)
 {
-    juce::Array<juce::uint8> record;
+    Bytes record;
     record.insertMultiple (0, 0, k.size);
     for (auto& f : k.fields)
         record.set (f.byte, static_cast<juce::uint8> (f.minimum));
@@ -30,7 +24,7 @@ juce::Array<juce::uint8> minimalRecord (const Kind& k)
 // A fresh record holds every field at its minimum; each field by name, byte and both ends of
 // its range, through the record alone; a refused record (out of range, or a byte short or long)
 // changes nothing.
-TEST (ControlRecords, EveryFieldSitsInItsByteWithItsRange)
+TEST (ControlRecords, EveryFieldSitsInItsByteWithItsRangeBpmIsJoinedBeforeTestingAndReservedBytesAreZeroed)
 {
     for (auto* k : allKinds)
         for (auto& f : k->fields)
@@ -57,22 +51,21 @@ TEST (ControlRecords, EveryFieldSitsInItsByteWithItsRange)
                 EXPECT_FALSE (control->validate (*bad) || control->setFromData (*bad));
             EXPECT_EQ (control->getData(), kept);
         }
-}
 
-TEST (ControlRecords, TransportBpmIsJoinedBeforeTestingAndReservedBytesAreZeroed)
-{
     QRX5Transport::Ptr t = new QRX5Transport();
-    auto withBpm = [] (int high, int low) { return bytes ({ high, low, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0 }); };
-    EXPECT_FALSE (t->validate (withBpm (0, 29)));
-    EXPECT_FALSE (t->validate (withBpm (2, 45)));
-    EXPECT_TRUE (t->validate (withBpm (2, 44)));
+    auto bpm = [] (juce::uint8 h, juce::uint8 l) {
+        return Bytes ({ h, l, 0, 0, 0, 1, 50, 0, 0, 0, 0, 0, 0 });
+    };
+    EXPECT_FALSE (t->validate (bpm (0, 29)));
+    EXPECT_FALSE (t->validate (bpm (2, 45)));
+    EXPECT_TRUE (t->validate (bpm (2, 44)));
 
-    ASSERT_TRUE (t->setFromData (withBpm (0, 200))); // not a 7-bit pair, but joins to 200
+    ASSERT_TRUE (t->setFromData (bpm (0, 200))); // not a 7-bit pair, but joins to 200
     EXPECT_EQ (valueOf (*t, "BPM"), 200);
-    EXPECT_EQ (t->getData(), withBpm (1, 72));
+    EXPECT_EQ (t->getData(), bpm (1, 72));
 
-    ASSERT_TRUE (t->setFromData (bytes ({ 0, 120, 1, 7, 1, 99, 75, 0xff, 0x80, 2, 3, 4, 4 })));
-    EXPECT_EQ (t->getData(), bytes ({ 0, 120, 1, 7, 1, 99, 75, 0, 0, 0, 0, 0, 4 }));
+    ASSERT_TRUE (t->setFromData (Bytes ({ 0, 120, 1, 7, 1, 99, 75, 0xff, 0x80, 2, 3, 4, 4 })));
+    EXPECT_EQ (t->getData(), Bytes ({ 0, 120, 1, 7, 1, 99, 75, 0, 0, 0, 0, 0, 4 }));
 
     QRX5Switch::Ptr sw = new QRX5Switch();
     auto record = minimalRecord (switchKind);

@@ -1,17 +1,12 @@
-#include "model/QRX5Transport.h"
+#include "ModelLayouts.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace
-{
-juce::Value val (int v) { return juce::Value (juce::var (v)); }
+using namespace modeltest;
 
-int valueOf (const MEditorControl& c, const char* name) { return c.getParameterValue (name).getValue(); }
-} // namespace
-
-TEST (MEditorControl, SetKeepsToTheFirstRegisteredRangeAndUnknownNamesAreInert)
+TEST (MEditorControl, SetKeepsToTheFirstRegisteredRangeSharedAndBoundValuesSkipItAndUnknownNamesAreInert)
 {
     QRX5Transport c;                                    // "BPM" 30..300 from 30
     c.addParameter ("BPM", val (10), val (0), val (5)); // a second registration is discarded
@@ -44,20 +39,17 @@ TEST (MEditorControl, SetKeepsToTheFirstRegisteredRangeAndUnknownNamesAreInert)
     juce::Value target (juce::var (42));
     EXPECT_FALSE (c.bindParameter ("Nope", target, true));
     EXPECT_EQ (static_cast<int> (target.getValue()), 42);
-}
 
-TEST (MEditorControl, SharedAndBoundValuesSkipTheRangeTestAndOutliveTheControl)
-{
     juce::Value widget;
     {
-        QRX5Transport::Ptr c = new QRX5Transport();
-        c->getParameterValue ("BPM") = 5000;
-        EXPECT_EQ (valueOf (*c, "BPM"), 5000);
+        QRX5Transport::Ptr t = new QRX5Transport();
+        t->getParameterValue ("BPM") = 5000;
+        EXPECT_EQ (valueOf (*t, "BPM"), 5000);
 
-        ASSERT_TRUE (c->bindParameter ("GATE", widget, true));
+        ASSERT_TRUE (t->bindParameter ("GATE", widget, true));
         widget = 999;
-        EXPECT_EQ (valueOf (*c, "GATE"), 999);
-        c->setParameterValue ("GATE", val (12));
+        EXPECT_EQ (valueOf (*t, "GATE"), 999);
+        t->setParameterValue ("GATE", val (12));
         EXPECT_EQ (static_cast<int> (widget.getValue()), 12);
     }
     widget = 99;

@@ -4,14 +4,6 @@
 
 using namespace modeltest;
 
-namespace
-{
-juce::String nameIn (const juce::Array<juce::uint8>& image)
-{
-    return juce::String::createStringFromData (image.getRawDataPointer(), 8);
-}
-} // namespace
-
 TEST (PresetImage, NameRulesAndAccessorsOutOfRange)
 {
     QRX571EditorPreset::Ptr preset = new QRX571EditorPreset();
@@ -37,6 +29,6 @@ TEST (PresetImage, NameRulesAndAccessorsOutOfRange)
     EXPECT_EQ (field.toString(), "        ");
     field = juce::String::fromUTF8 ("Caf\xc3\xa9 au lait");
     EXPECT_EQ (preset->getName(), field.toString());
-    EXPECT_EQ (nameIn (preset->getData()), "Caf? au ");
+    EXPECT_EQ (juce::String::createStringFromData (preset->getData().getRawDataPointer(), 8), "Caf? au ");
     EXPECT_TRUE (preset->validate (preset->getData()));
 }

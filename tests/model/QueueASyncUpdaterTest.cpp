@@ -52,7 +52,7 @@ struct Recording : ListenerUpdater
 };
 } // namespace
 
-TEST (QueueASyncUpdater, SyncRunsAtOnceAndADestroyedOwnerRunsNothingPending)
+TEST (QueueASyncUpdater, SyncRunsAtOnceAndADestroyedOwnerRunsNothingPendingNorWhenItsOwnDrainReleasesIt)
 {
     Log log;
     {
@@ -67,6 +67,21 @@ TEST (QueueASyncUpdater, SyncRunsAtOnceAndADestroyedOwnerRunsNothingPending)
     EXPECT_EQ (liveUpdaters, 0);
     testutil::runLoopFor (50);
     EXPECT_EQ (log.size(), 1u);
+
+    // An owner whose last references sit in its own pending updaters: the drain that releases them
+    // destroys the owner, and must not touch the queue afterwards.
+    log.clear();
+    bool destroyed = false;
+    {
+        juce::ReferenceCountedObjectPtr<Owner> owner = new Owner();
+        owner->destroyed = &destroyed;
+        for (int i : { 1, 2 })
+            owner->queue (new Recording (log, *owner, i, [keep = owner] {}), juce::sendNotificationAsync);
+    }
+    EXPECT_FALSE (destroyed) << "the pending updaters keep it alive";
+
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return destroyed; }, 2000));
+    EXPECT_EQ (log, (Log{ { 1, 1 }, { 2, 1 } }));
 }
 
 // A burst runs later, in order, and what a drain queues waits for the next pass; an update that
@@ -91,22 +106,4 @@ TEST (QueueASyncUpdater, AnUpdateThatRunsANestedLoopRunsOnceAndKeepsTheOrder)
     testutil::runLoopFor (30);
     EXPECT_EQ (log, (Log{ { 1, 1 }, { 2, 2 }, { 3, 2 }, { 4, 2 }, { 5, 3 } }));
     EXPECT_EQ (liveUpdaters, 0);
-}
-
-// An owner whose last references sit in its own pending updaters: the drain that releases them
-// destroys the owner, and must not touch the queue afterwards.
-TEST (QueueASyncUpdater, AnOwnerReleasedByItsOwnDrainIsDestroyedSafely)
-{
-    Log log;
-    bool destroyed = false;
-    {
-        juce::ReferenceCountedObjectPtr<Owner> owner = new Owner();
-        owner->destroyed = &destroyed;
-        for (int i : { 1, 2 })
-            owner->queue (new Recording (log, *owner, i, [keep = owner] {}), juce::sendNotificationAsync);
-    }
-    EXPECT_FALSE (destroyed) << "the pending updaters keep it alive";
-
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return destroyed; }, 2000));
-    EXPECT_EQ (log, (Log{ { 1, 1 }, { 2, 1 } }));
 }

@@ -27,44 +27,33 @@ namespace
 {
 using Clock = std::chrono::steady_clock;
 
-struct Sample
-{
-    double milliseconds = 0;
-    long peakKilobytes = 0;
-};
-
 bool waitForMap (Display* display, Clock::time_point deadline)
 {
-    const int fd = ConnectionNumber (display);
-
     for (;;)
     {
         while (XPending (display) > 0)
         {
             XEvent event;
             XNextEvent (display, &event);
-
             if (event.type == MapNotify && ! event.xmap.override_redirect)
                 return true;
         }
-
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds> (deadline - Clock::now()).count();
-
         if (left <= 0)
             return false;
-
-        pollfd p{ fd, POLLIN, 0 };
+        pollfd p{ ConnectionNumber (display), POLLIN, 0 };
         poll (&p, 1, (int)left);
     }
 }
 
-bool runOnce (Display* display, const std::string& program, Sample& sample)
+// Starts the program and answers the time to its first window, in milliseconds (negative if none
+// came within 30 s), and its peak resident memory in MB.
+std::pair<double, double> runOnce (Display* display, const std::string& program)
 {
     XSync (display, True); // drop what earlier runs left behind
     const auto start = Clock::now();
     const pid_t child = fork();
-
     if (child == 0)
     {
         // What the program prints (ALSA's complaints on a machine without sound) is not ours to show.
@@ -73,13 +62,11 @@ bool runOnce (Display* display, const std::string& program, Sample& sample)
             dup2 (devNull, STDOUT_FILENO);
             dup2 (devNull, STDERR_FILENO);
         }
-
         execl (program.c_str(), program.c_str(), (char*)nullptr);
         _exit (127);
     }
-
     const bool mapped = waitForMap (display, start + std::chrono::seconds (30));
-    sample.milliseconds = std::chrono::duration<double, std::milli> (Clock::now() - start).count();
+    const double milliseconds = std::chrono::duration<double, std::milli> (Clock::now() - start).count();
 
     // Let it settle as a user would see it, then end it and read its high-water mark.
     usleep (500 * 1000);
@@ -87,68 +74,50 @@ bool runOnce (Display* display, const std::string& program, Sample& sample)
     int status = 0;
     rusage usage{};
     wait4 (child, &status, 0, &usage);
-    sample.peakKilobytes = usage.ru_maxrss;
-    return mapped;
+    return { mapped ? milliseconds : -1, usage.ru_maxrss / 1024.0 };
 }
 
 double median (std::vector<double> values)
 {
     std::sort (values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
+    return values[values.size() / 2];
 }
 } // namespace
 
 int main (int argc, char** argv)
 {
-    if (argc < 3)
-    {
-        std::fprintf (stderr, "usage: %s <runs> <label>=<program> ...\n", argv[0]);
-        return 2;
-    }
-
     Display* display = XOpenDisplay (nullptr);
-
-    if (display == nullptr)
+    if (argc < 3 || display == nullptr)
     {
-        std::fprintf (stderr, "no X display\n");
+        std::fprintf (stderr, "usage, on an X display: %s <runs> <label>=<program> ...\n", argv[0]);
         return 2;
     }
-
     internWindowManagerAtoms();
-
     XSelectInput (display, DefaultRootWindow (display), SubstructureNotifyMask);
 
     const int runs = std::max (1, std::atoi (argv[1]));
-    std::vector<std::pair<std::string, std::string>> programs;
-
+    std::vector<std::pair<std::string, std::string>> programs; // label, program
     for (int i = 2; i < argc; ++i)
     {
         const std::string arg = argv[i];
-        const auto eq = arg.find ('=');
-        programs.emplace_back (arg.substr (0, eq), eq == std::string::npos ? arg : arg.substr (eq + 1));
+        programs.emplace_back (arg.substr (0, arg.find ('=')), arg.substr (arg.find ('=') + 1));
     }
 
     std::map<std::string, std::vector<double>> times, memory;
-
     for (int run = 0; run < runs; ++run)
-    {
         for (auto& [label, program] : programs)
         {
-            Sample sample;
-
-            if (! runOnce (display, program, sample))
+            const auto [milliseconds, megabytes] = runOnce (display, program);
+            if (milliseconds < 0)
             {
                 std::fprintf (stderr, "%s showed no window within 30 s\n", label.c_str());
                 return 1;
             }
-
-            times[label].push_back (sample.milliseconds);
-            memory[label].push_back (sample.peakKilobytes / 1024.0);
+            times[label].push_back (milliseconds);
+            memory[label].push_back (megabytes);
         }
-    }
 
     std::printf ("%-12s %8s %16s %16s\n", "program", "runs", "first map (ms)", "peak RSS (MB)");
-
     for (auto& [label, program] : programs)
         std::printf ("%-12s %8d %16.1f %16.1f\n", label.c_str(), runs, median (times[label]),
                      median (memory[label]));
@@ -161,7 +130,6 @@ int main (int argc, char** argv)
                      median (times[first]) / median (times[base]),
                      median (memory[first]) - median (memory[base]));
     }
-
     XCloseDisplay (display);
     return 0;
 }

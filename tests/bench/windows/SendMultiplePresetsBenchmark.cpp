@@ -40,7 +40,6 @@ void sendMultiplePresets (benchmark::State& state)
 struct GapTimer : juce::Timer
 {
     GapTimer() { startTimer (5); }
-    ~GapTimer() override { stopTimer(); }
     void timerCallback() override
     {
         const auto now = juce::Time::getMillisecondCounterHiRes();

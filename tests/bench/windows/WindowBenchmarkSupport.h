@@ -1,8 +1,9 @@
-// What the window benchmarks share: the emulated device with the program's engine beside it, an
-// application for getApp that counts its messages, and the message loop run as the program runs it.
+// What the window benchmarks share: the emulated device on in-process ports, as fast as it answers
+// or paced like a DIN cable, with the program's MIDI manager open on it and its engine beside it; an
+// application for getApp that counts its messages; and the message loop run as the program runs it.
 #pragma once
 
-#include "bench/DeviceRig.h"
+#include "emulator/QRX571Emulator.h"
 #include "views/TestApplication.h"
 
 #include <functional>
@@ -23,10 +24,24 @@ public:
     int messages = 0;
 };
 
-struct Rig : DeviceRig
+struct Rig
 {
-    using DeviceRig::DeviceRig;
-    ~Rig() { app = nullptr, manager = nullptr; }
+    explicit Rig (bool dinPacing)
+    {
+        device.start();
+        device.setDinPacing (dinPacing);
+        manager->openInputDevice (QRX571Emulator::portName);
+        manager->openOutputDevice (QRX571Emulator::portName);
+    }
+    ~Rig()
+    {
+        app = nullptr, manager = nullptr;
+        device.stop();
+    }
+
+    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
+    QRX571Emulator device{ layer };
+    MidiManager::Ptr manager = new MidiManager (layer);
     std::unique_ptr<Application> app = TestApplication::make<Application> (new QRX571EditorEngine (manager));
 };
 
