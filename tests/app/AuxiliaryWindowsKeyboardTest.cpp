@@ -40,20 +40,6 @@ protected:
         return shown;
     }
 
-    // Clicks each spot, presses the keys and checks that nothing the window shows changed.
-    static void expectNothingChanges (juce::Component& window, const std::vector<Spot>& spots,
-                                      std::initializer_list<juce::KeyPress> keys)
-    {
-        const auto before = settingsIn (window);
-        for (const auto& [what, at] : spots)
-        {
-            clickAt (window, at);
-            press (window, keys);
-            EXPECT_EQ (settingsIn (window), before) << what;
-            EXPECT_TRUE (window.hasKeyboardFocus (false)) << what;
-        }
-    }
-
     // Clicks the button and waits until the device has taken `count` more messages and dealt with them.
     bool clickAndWaitForTheDevice (juce::Button& button, int count)
     {
@@ -79,7 +65,7 @@ TEST_F (AuxiliaryWindowsKeyboardTest, GlobalSettingsSendsOnlyWhatTheUserChoseAnd
     auto spots = captionsIn (page);
     spots.push_back (bareSpot ("the banner", page, { 316, 14 }));
     spots.push_back (bareSpot ("the background", page, { 316, 200 }));
-    expectNothingChanges (window, spots, { down, down, down });
+    expectNothingChanges (window, spots, { down, down, down }, [&] { return settingsIn (window); });
     ASSERT_TRUE (clickAndWaitForTheDevice (page.getSendButton(), 20)); // each setting, then a request
     EXPECT_EQ (device().getGlobalParameters(), before);
 
@@ -102,12 +88,12 @@ TEST_F (AuxiliaryWindowsKeyboardTest, SendPresetSendsToTheLocationTheUserChose)
     auto spots = captionsIn (content);
     spots.push_back (bareSpot ("the banner", content, { 200, 19 }));
     spots.push_back (bareSpot ("the background", content));
-    expectNothingChanges (window, spots, { down, down, letter ('5') });
+    expectNothingChanges (window, spots, { down, down, letter ('5') }, [&] { return settingsIn (window); });
 
     answers.press ("OK");
     click (dynamic_cast<SendPresetComponent&> (content).getSendButton());
     const auto sent = mainWindow().getPreset()->getData();
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return answers.allAnswered(); }));
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
     EXPECT_EQ (answers.seen, juce::StringArray ("QRX571 Editor. Preset Sucessfully Sent to device."));
     EXPECT_TRUE (device().getPresetImage (0) == std::vector<juce::uint8> (sent.begin(), sent.end()));
 }
@@ -132,7 +118,7 @@ TEST_F (AuxiliaryWindowsKeyboardTest, AutoPopulateKeepsItsChoicesAfterClicksOnHe
     spots.push_back (bareSpot ("the background", tool, { 5, 5 }));
     EXPECT_GT (spots.size(), 30u);
     const auto before = mainWindow().getPreset()->getData();
-    expectNothingChanges (window, spots, { down, up, up, enter });
+    expectNothingChanges (window, spots, { down, up, up, enter }, [&] { return settingsIn (window); });
     EXPECT_EQ (mainWindow().getPreset()->getData(), before);
 
     // Tab reaches the pads' TYPE chooser first, and the keys then change it.
@@ -156,18 +142,13 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
                              bareSpot ("the banner", *loader.getContentComponent()) };
     for (auto& s : captionsIn (slot2()))
         spots.push_back (s);
-    for (const auto& [what, at] : spots)
-    {
-        clickAt (loader, at);
-        press (loader, { up, up, enter, letter (' ') });
-        EXPECT_EQ (app->getWindowManager()->getNumWindows(), 1) << what;
-    }
+    expectNothingChanges (loader, spots, { up, up, enter, letter (' ') }, [this] { return numWindows(); });
     click (*buttonIn (slot2(), "Get"));
-    ASSERT_EQ (app->getWindowManager()->getNumWindows(), 2);
+    ASSERT_EQ (numWindows(), 2);
     EXPECT_EQ (mainWindow (1).getPreset()->getName(), "Slot 02 ");
     activate (loader);
     press (loader, { enter, letter (' ') });
-    EXPECT_EQ (app->getWindowManager()->getNumWindows(), 2);
+    EXPECT_EQ (numWindows(), 2);
 
     // Send Multiple Presets: Browse opens a chooser only for the row clicked.
     app->showSendMultiplePresetsWindow();
@@ -182,13 +163,7 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
             spots.push_back (spot ("the banner", *picture));
     for (auto& s : captionsIn (row2()))
         spots.push_back (s);
-    for (const auto& [what, at] : spots)
-    {
-        clickAt (batch, at);
-        press (batch, { up, up, enter, letter (' ') });
-        EXPECT_TRUE (answers.seen.isEmpty()) << what;
-    }
-
+    expectNothingChanges (batch, spots, { up, up, enter, letter (' ') }, [this] { return answers.seen; });
     const auto file = juce::File::createTempFile (".qrx571");
     ASSERT_TRUE (app->getEngine()->savePresetFile (file, mainWindow (1).getPreset()));
     answers.choose (file);

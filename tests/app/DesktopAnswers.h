@@ -3,14 +3,29 @@
 // what each box said, so a test can check the question that was asked.
 #pragma once
 
+#include "support/RunLoop.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <algorithm>
 #include <deque>
 #include <functional>
 
 namespace apptest
 {
+// The first component of type Child inside `parent`, at any depth, that `matches`.
+template <typename Child>
+Child* findChild (juce::Component& parent, std::function<bool (Child&)> matches)
+{
+    for (auto* child : parent.getChildren())
+    {
+        if (auto* c = dynamic_cast<Child*> (child); c != nullptr && matches (*c))
+            return c;
+        if (auto* found = findChild<Child> (*child, matches))
+            return found;
+    }
+    return nullptr;
+}
+
 class DesktopAnswers : private juce::Timer
 {
 public:
@@ -34,6 +49,10 @@ public:
     }
 
     bool allAnswered() const { return answers.empty(); }
+    bool waitUntilAllAnswered()
+    {
+        return testutil::runLoopUntil ([this] { return allAnswered(); });
+    }
 
     // What each box said (title, ". ", message) and each chooser's title, in order.
     juce::StringArray seen;
@@ -51,22 +70,9 @@ private:
         return nullptr;
     }
 
-    template <typename Child>
-    static Child* find (juce::Component& parent, std::function<bool (Child&)> matches)
-    {
-        for (auto* child : parent.getChildren())
-        {
-            if (auto* c = dynamic_cast<Child*> (child); c != nullptr && matches (*c))
-                return c;
-            if (auto* found = find<Child> (*child, matches))
-                return found;
-        }
-        return nullptr;
-    }
-
     static bool press (juce::Component& box, const juce::String& text)
     {
-        auto* button = find<juce::TextButton> (box, [&] (auto& b) { return b.getButtonText() == text; });
+        auto* button = findChild<juce::TextButton> (box, [&] (auto& b) { return b.getButtonText() == text; });
         if (button != nullptr)
             button->triggerClick();
         return button != nullptr;
@@ -79,7 +85,7 @@ private:
             return;
 
         const bool isChooser = dynamic_cast<juce::FileChooserDialogBox*> (box) != nullptr;
-        if (std::none_of (seenBoxes.begin(), seenBoxes.end(), [box] (auto& b) { return b == box; }))
+        if (! seenBoxes.contains (box))
         {
             seenBoxes.add (box);
             seen.add (isChooser ? box->getName() : box->getDescription());
@@ -105,7 +111,7 @@ private:
 
         if (isChooser && text.isNotEmpty())
         {
-            if (auto* name = find<juce::TextEditor> (*box, [] (auto&) { return true; }))
+            if (auto* name = findChild<juce::TextEditor> (*box, [] (auto&) { return true; }))
                 name->setText (text, true);
             if (! press (*box, "Save"))
                 press (*box, "Open");

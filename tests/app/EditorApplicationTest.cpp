@@ -1,60 +1,23 @@
 // The editor application made in the test process, on the device emulator's ports; the tests
 // answer its boxes and choosers on the desktop. (Its happy paths are the end-to-end suite's.)
 #include "CloseRequests.h"
-#include "DesktopAnswers.h"
+#include "EditorTest.h"
 #include "app/AboutWindow.h"
 #include "app/CommandIds.h"
 #include "app/DocumentOpener.h"
 #include "app/MidiSetupWindow.h"
-#include "app/QRX571EditorApplication.h"
 #include "app/SendMultiplePresetsListModel.h"
 #include "app/SendMultiplePresetsWindow.h"
-#include "app/WindowManager.h"
 #include "model/DefaultPreset.h"
-#include "support/RunLoop.h"
 #include "ui/EditorStrings.h"
-#include "views/TestApplication.h"
-#include "views/ViewTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <map>
 
 namespace
 {
-// The real application; only the end of the message loop is counted instead of carried out,
-// since the tests share one loop.
-class EditorUnderTest : public QRX571EditorApplication
-{
-public:
-    int quits = 0;
-
-protected:
-    void quitApplication() override { ++quits; }
-};
-
-class EditorApplicationTest : public ::testing::Test
+class EditorApplicationTest : public apptest::EditorTest
 {
 protected:
-    void TearDown() override
-    {
-        if (app != nullptr)
-            app->shutdown();
-        app.reset();
-        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
-        testutil::runLoopFor (30);
-    }
-
-    void start()
-    {
-        setenv (QRX571EditorApplication::emulatorVariable, "1", 1);
-        app = TestApplication::make<EditorUnderTest>();
-        app->initialise ({});
-    }
-
-    int numWindows() const { return app->getWindowManager()->getNumWindows(); }
-    MainWindow& window (int index) const { return *app->getWindowManager()->getWindows()[index]; }
     MainWindow* windowNumbered (int n) const
     {
         for (auto* w : app->getWindowManager()->getWindows())
@@ -70,8 +33,6 @@ protected:
         return names;
     }
 
-    void invoke (juce::CommandID command) { app->getCommandManager()->invokeDirectly (command, false); }
-
     // A preset file named presetName, written as the editor writes one.
     juce::File presetFile (const juce::String& fileName, const juce::String& presetName)
     {
@@ -85,12 +46,6 @@ protected:
     }
 
     bool isShowing (juce::Component* c) const { return c != nullptr && c->isOnDesktop() && c->isVisible(); }
-
-    bool waitForAnswers (apptest::DesktopAnswers& a)
-    {
-        return testutil::runLoopUntil ([&a] { return a.allAnswered(); });
-    }
-    bool waitForAnswers() { return waitForAnswers (answers); }
 
     // Whether the program's message with this text is on screen now.
     static bool isMessageShowing (const juce::String& text)
@@ -106,14 +61,11 @@ protected:
     // The key with the command modifier, pressed in the window once it has the keyboard focus.
     static void pressCommandKey (MainWindow& window, char key)
     {
-        window.toFront (true);
-        ASSERT_TRUE (testutil::runLoopUntil ([&] { return window.hasKeyboardFocus (true); }));
-        window.getPeer()->handleKeyPress (juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0));
+        activate (window);
+        press (window, { juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0) });
     }
 
     juce::File folder = juce::File::createTempFile ("app-test");
-    apptest::DesktopAnswers answers;
-    std::unique_ptr<EditorUnderTest> app;
 
     EditorApplicationTest() { folder.createDirectory(); }
     ~EditorApplicationTest() override { folder.deleteRecursively(); }
@@ -121,22 +73,24 @@ protected:
 
 juce::String titled (const juce::String& name) { return "QRX571 Editor " + name; }
 
-// Quit asks each window in turn, closing those answered "No", and stops at "Cancel".
+// Ctrl+W asks about and closes only the focused window. Quit asks each window in turn, closing
+// those answered "No", and stops at "Cancel".
 TEST_F (EditorApplicationTest,
-        UntitledNumbersCountEveryWindowEverMadeTheCascadeCountsTheOpenOnesAndQuitStopsAtCancel)
+        UntitledNumbersCountEveryWindowEverMadeTheCascadeTheOpenOnesAndQuitStopsAtCancel)
 {
     start();
     invoke (CommandIds::newPreset);
-    EXPECT_EQ (window (0).getPosition(), juce::Point<int> (30, 75));
-    EXPECT_EQ (window (1).getPosition(), juce::Point<int> (45, 90));
+    EXPECT_EQ (mainWindow (0).getPosition(), juce::Point<int> (30, 75));
+    EXPECT_EQ (mainWindow (1).getPosition(), juce::Point<int> (45, 90));
 
     answers.press ("No");
-    window (0).closeButtonPressed();
+    pressCommandKey (mainWindow (0), 'w');
+    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1"));
     invoke (CommandIds::newPreset);
     invoke (CommandIds::newPreset);
     EXPECT_EQ (titles(),
                juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3"), titled ("Untitled 4")));
-    EXPECT_EQ (window (1).getPosition(), juce::Point<int> (45, 90));
+    EXPECT_EQ (mainWindow (1).getPosition(), juce::Point<int> (45, 90));
 
     answers.seen.clear();
     answers.press ("No");
@@ -160,7 +114,7 @@ TEST_F (EditorApplicationTest, ClosingTheLastWindowQuitsAndQuitWithNoWindowAsksN
     EXPECT_TRUE (isBringAllToFrontActive());
 
     answers.press ("No");
-    window (0).closeButtonPressed();
+    mainWindow (0).closeButtonPressed();
     EXPECT_EQ (numWindows(), 0);
     EXPECT_EQ (app->quits, 1);
     EXPECT_FALSE (isBringAllToFrontActive());
@@ -172,17 +126,6 @@ TEST_F (EditorApplicationTest, ClosingTheLastWindowQuitsAndQuitWithNoWindowAsksN
     // The application's own commands still work with no window.
     invoke (CommandIds::newPreset);
     EXPECT_EQ (numWindows(), 1);
-}
-
-TEST_F (EditorApplicationTest, CtrlWAsksAndClosesOnlyTheFocusedWindow)
-{
-    start();
-    invoke (CommandIds::newPreset);
-    answers.press ("No");
-    pressCommandKey (window (0), 'w');
-
-    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1"));
-    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2")));
 }
 
 TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpensMidiSetupFirst)
@@ -238,14 +181,15 @@ TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpen
 TEST_F (EditorApplicationTest, YesThatSavesNothingKeepsTheWindowAndItsEdits)
 {
     start();
-    window (0).getPreset()->setName ("Edited");
+    mainWindow (0).getPreset()->setName ("Edited");
     const auto onDisk = presetFile ("Other.qrx571", "Other");
     ASSERT_TRUE (folder.getChildFile ("plain").create());
     const auto unwritable = folder.getChildFile ("plain").getChildFile ("Live.qrx571"); // even for root
 
-    const std::function<void()> ways[] = { [&] { window (0).closeButtonPressed(); },
-                                           [&] { window (0).openFile (onDisk); },
-                                           [&] { invoke (CommandIds::quit); }, [&] { window (0).saveAs(); } };
+    const std::function<void()> ways[] = { [&] { mainWindow (0).closeButtonPressed(); },
+                                           [&] { mainWindow (0).openFile (onDisk); },
+                                           [&] { invoke (CommandIds::quit); },
+                                           [&] { mainWindow (0).saveAs(); } };
     for (const auto& chosen : { juce::File(), unwritable })
         for (const auto& closeOrOpenOrQuitOrSaveAs : ways)
         {
@@ -257,11 +201,11 @@ TEST_F (EditorApplicationTest, YesThatSavesNothingKeepsTheWindowAndItsEdits)
             EXPECT_EQ (isMessageShowing (EditorStrings::errorSavingFile), chosen == unwritable);
             if (chosen == unwritable)
                 answers.press ("OK");
-            ASSERT_TRUE (waitForAnswers());
+            ASSERT_TRUE (answers.waitUntilAllAnswered());
             ASSERT_EQ (numWindows(), 1);
-            EXPECT_EQ (window (0).getPreset()->getName(), "Edited");
-            EXPECT_EQ (window (0).getName(), titled ("Untitled 1"));
-            EXPECT_EQ (window (0).getFilePath(), "");
+            EXPECT_EQ (mainWindow (0).getPreset()->getName(), "Edited");
+            EXPECT_EQ (mainWindow (0).getName(), titled ("Untitled 1"));
+            EXPECT_EQ (mainWindow (0).getFilePath(), "");
             EXPECT_EQ (app->quits, 0);
         }
 }
@@ -281,7 +225,7 @@ TEST_F (EditorApplicationTest, SaveAsAddsTheExtensionBeforeAskingToOverwrite)
 
     for (const auto& row : rows)
     {
-        window (0).getPreset()->setName (row.presetName);
+        mainWindow (0).getPreset()->setName (row.presetName);
         answers.seen.clear();
         answers.choose (typed);
         for (const auto& answer : row.overwriteAnswers)
@@ -290,7 +234,7 @@ TEST_F (EditorApplicationTest, SaveAsAddsTheExtensionBeforeAskingToOverwrite)
             if (answer == "Cancel")
                 answers.choose (typed);
         }
-        EXPECT_TRUE (window (0).saveAs());
+        EXPECT_TRUE (mainWindow (0).saveAs());
 
         answers.seen.removeString (EditorStrings::selectFilenameToSave); // the questions are left
         EXPECT_EQ (answers.seen.size(), row.overwriteAnswers.size());
@@ -301,8 +245,8 @@ TEST_F (EditorApplicationTest, SaveAsAddsTheExtensionBeforeAskingToOverwrite)
         live.loadFileAsData (written);
         presetFile ("Expected.qrx571", row.presetName).loadFileAsData (expected);
         EXPECT_EQ (written, expected);
-        EXPECT_EQ (window (0).getName(), titled ("Live"));
-        EXPECT_EQ (window (0).getFilePath(), live.getFullPathName());
+        EXPECT_EQ (mainWindow (0).getName(), titled ("Live"));
+        EXPECT_EQ (mainWindow (0).getFilePath(), live.getFullPathName());
     }
 }
 
@@ -360,7 +304,7 @@ TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlo
         invoke (CommandIds::newPreset);
         {
             apptest::DesktopAnswers a;
-            c.run (&window (0), &window (1), a);
+            c.run (&mainWindow (0), &mainWindow (1), a);
             EXPECT_EQ (a.seen, c.seen);
         }
         EXPECT_EQ (titles(), c.left);
@@ -369,10 +313,10 @@ TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlo
         if (! c.left.isEmpty())
         {
             answers.press ("No"); // the window left still works
-            window (0).closeButtonPressed();
+            mainWindow (0).closeButtonPressed();
             EXPECT_EQ (app->quits, 1);
         }
-        TearDown();
+        stop();
     }
 }
 
@@ -384,7 +328,7 @@ TEST_F (EditorApplicationTest, TheLastMessageIsReadBeforeTheProgramQuits)
     invoke (CommandIds::sendMultiplePresets);
     juce::Component::SafePointer<SendMultiplePresetsWindow> batch (app->getSendMultiplePresetsWindow());
     answers.press ("No");
-    window (0).closeButtonPressed();
+    mainWindow (0).closeButtonPressed();
     ASSERT_EQ (app->quits, 0);
 
     using Row = SendMultiplePresetsWindow::PresetListBoxModel::PresetListRowComponent;
@@ -411,27 +355,27 @@ TEST_F (EditorApplicationTest, AWindowTakesAFileOnlyWhenItLoaded)
     const auto before = users.loadFileAsString();
 
     // Opening into an unedited default window asks nothing.
-    window (0).openFile (good);
+    mainWindow (0).openFile (good);
     EXPECT_TRUE (answers.seen.isEmpty());
-    EXPECT_EQ (window (0).getName(), titled ("Good.qrx571"));
+    EXPECT_EQ (mainWindow (0).getName(), titled ("Good.qrx571"));
 
     app->openFileInNewWindow (users);
     testutil::runLoopFor (40);
     EXPECT_EQ (answers.seen, juce::StringArray ("QRX571 Editor. " + EditorStrings::errorOpeningFile));
-    EXPECT_EQ (window (1).getName(), titled ("Untitled 2"));
+    EXPECT_EQ (mainWindow (1).getName(), titled ("Untitled 2"));
 
     // Saving that window asks where, instead of writing the default preset over the file.
     answers.press ("OK");
-    ASSERT_TRUE (waitForAnswers());
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
     answers.choose ({});
-    window (1).save();
-    ASSERT_TRUE (waitForAnswers());
+    mainWindow (1).save();
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
     EXPECT_EQ (users.loadFileAsString(), before);
 
     answers.press ("No");
-    window (0).openFile (users);
-    EXPECT_EQ (window (0).getName(), titled ("Good.qrx571"));
-    EXPECT_EQ (window (0).getFilePath(), good.getFullPathName());
+    mainWindow (0).openFile (users);
+    EXPECT_EQ (mainWindow (0).getName(), titled ("Good.qrx571"));
+    EXPECT_EQ (mainWindow (0).getFilePath(), good.getFullPathName());
 }
 
 TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsTheProgramRunning)
@@ -445,7 +389,7 @@ TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsThe
                juce::Rectangle<int> (501, 275)); // not squeezed
 
     answers.press ("No");
-    window (0).closeButtonPressed();
+    mainWindow (0).closeButtonPressed();
     EXPECT_EQ (app->quits, 0) << "the About window is still on screen";
 
     viewtest::mouse (*about, { 250.0f, 40.0f }, true);
@@ -566,7 +510,7 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
             windowsLeft -= c.answers[i] == "No";
         }
         c.requests();
-        ASSERT_TRUE (waitForAnswers (a));
+        ASSERT_TRUE (a.waitUntilAllAnswered());
         ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == (int)c.left.size(); }));
         testutil::deliverPostedMessages();
 
@@ -575,7 +519,7 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
             left.add (titled ("Untitled " + juce::String (n)));
         EXPECT_EQ (titles(), left);
         EXPECT_EQ (app->quits, c.quits);
-        TearDown();
+        stop();
     }
 }
 
@@ -589,18 +533,18 @@ TEST_F (EditorApplicationTest, TheOpenChooserKeepsTheProgramRunningUntilItIsAnsw
         SCOPED_TRACE (chosen.getFileName());
         start();
         int quitsWhileChoosing = -1;
-        answers.meanwhile ([this] { window (0).closeButtonPressed(); });
+        answers.meanwhile ([this] { mainWindow (0).closeButtonPressed(); });
         answers.press ("No");
         answers.meanwhile ([&] { quitsWhileChoosing = app->quits; });
         answers.choose (chosen);
-        pressCommandKey (window (0), 'o');
+        pressCommandKey (mainWindow (0), 'o');
 
         EXPECT_TRUE (answers.allAnswered());
         EXPECT_EQ (quitsWhileChoosing, 0);
         EXPECT_EQ (app->quits, chosen == juce::File() ? 1 : 0);
         EXPECT_EQ (titles(),
                    chosen == juce::File() ? juce::StringArray() : juce::StringArray (titled ("Good.qrx571")));
-        TearDown();
+        stop();
     }
 }
 
@@ -659,7 +603,7 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
         {
             EXPECT_TRUE (testutil::runLoopUntil ([&] { return isMessageShowing (message); }));
             answers.press ("OK");
-            EXPECT_TRUE (waitForAnswers());
+            EXPECT_TRUE (answers.waitUntilAllAnswered());
         }
     }
     guide.deleteFile();

@@ -1,21 +1,11 @@
-// What the keyboard tests share: the real editor on its built-in device, clicks made through a
-// window's peer on the spots a user clicks, keys pressed as on a keyboard (they go wherever the
-// program has put the keyboard focus), and a control's picture with and without the keys.
+// What the keyboard tests share: the spots a user clicks in a window, keys as the keyboard gives
+// them (they go wherever the program has put the keyboard focus), and a control's picture with and
+// without the keys.
 #pragma once
 
-#include "DesktopAnswers.h"
-#include "app/MainContentComponent.h"
-#include "app/MainWindow.h"
-#include "app/QRX571EditorApplication.h"
-#include "app/WindowManager.h"
+#include "EditorTest.h"
 #include "emulator/QRX571Emulator.h"
-#include "support/RunLoop.h"
-#include "views/TestApplication.h"
-#include "views/ViewTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -23,45 +13,12 @@ namespace focustest
 {
 using Spot = std::pair<juce::String, juce::Point<int>>; // what a user clicks, where in its window
 
-class KeyboardFocusTest : public ::testing::Test
+class KeyboardFocusTest : public apptest::EditorTest
 {
 protected:
-    // The real program; only the end of the message loop is left out, as the tests share one.
-    class Editor : public QRX571EditorApplication
-    {
-    protected:
-        void quitApplication() override {}
-    };
+    void SetUp() override { start(); }
 
-    void SetUp() override
-    {
-        setenv (QRX571EditorApplication::emulatorVariable, "1", 1);
-        app = TestApplication::make<Editor>();
-        app->initialise ({});
-    }
-
-    void TearDown() override
-    {
-        juce::PopupMenu::dismissAllActiveMenus();
-        app->shutdown();
-        app.reset();
-        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
-        testutil::deliverPostedMessages();
-    }
-
-    MainWindow& mainWindow (int index = 0) const { return *app->getWindowManager()->getWindows()[index]; }
-    MainContentComponent& surface() const
-    {
-        return dynamic_cast<MainContentComponent&> (*mainWindow().getContentComponent());
-    }
     QRX571Emulator& device() const { return *app->getEmulator(); }
-
-    // Brings the window to the front with the keyboard, as a click on its title bar does.
-    static void activate (juce::Component& window)
-    {
-        window.toFront (true);
-        ASSERT_TRUE (testutil::runLoopUntil ([&] { return window.hasKeyboardFocus (true); }));
-    }
 
     static Spot spot (const juce::String& what, juce::Component& target, juce::Point<int> at)
     {
@@ -112,27 +69,23 @@ protected:
     // The first button so named anywhere inside `parent`.
     static juce::Button* buttonIn (juce::Component& parent, const juce::String& name)
     {
-        for (auto* child : parent.getChildren())
-        {
-            if (auto* button = dynamic_cast<juce::Button*> (child);
-                button != nullptr && button->getName() == name)
-                return button;
-            if (auto* found = buttonIn (*child, name))
-                return found;
-        }
-        return nullptr;
+        return apptest::findChild<juce::Button> (parent, [&] (auto& b) { return b.getName() == name; });
     }
 
-    static void clickAt (juce::Component& window, juce::Point<int> at)
+    // Clicks each spot and presses the keys there: what `state` reads (what the program keeps or
+    // shows) stays as it was, and the window keeps the keys.
+    template <typename State>
+    static void expectNothingChanges (juce::Component& window, const std::vector<Spot>& spots,
+                                      std::initializer_list<juce::KeyPress> keys, State state)
     {
-        viewtest::mouse (window, at.toFloat(), true);
-        viewtest::mouse (window, at.toFloat(), false);
-        testutil::deliverPostedMessages();
-    }
-    static void click (juce::Component& target)
-    {
-        const auto s = spot ({}, target);
-        clickAt (*target.getTopLevelComponent(), s.second);
+        const auto before = state();
+        for (const auto& [what, at] : spots)
+        {
+            clickAt (window, at);
+            press (window, keys);
+            EXPECT_EQ (state(), before) << what;
+            EXPECT_TRUE (window.hasKeyboardFocus (false)) << what;
+        }
     }
 
     // Opens the chooser's list with a click and closes it again: the chooser was picked with the
@@ -144,14 +97,6 @@ protected:
         ASSERT_TRUE (chooser.hasKeyboardFocus (false));
     }
 
-    // Keys as the keyboard gives them: to the window's peer, which hands them to whatever has
-    // the keyboard focus; then whatever they changed has landed.
-    static void press (juce::Component& window, std::initializer_list<juce::KeyPress> keys)
-    {
-        for (const auto& key : keys)
-            window.getPeer()->handleKeyPress (key);
-        testutil::deliverPostedMessages();
-    }
     static juce::KeyPress letter (char c) { return juce::KeyPress (c, 0, (juce::juce_wchar)c); }
     static inline const juce::KeyPress up = juce::KeyPress (juce::KeyPress::upKey),
                                        down = juce::KeyPress (juce::KeyPress::downKey),
@@ -188,8 +133,5 @@ protected:
                     return true;
         return false;
     }
-
-    apptest::DesktopAnswers answers;
-    std::unique_ptr<Editor> app;
 };
 } // namespace focustest

@@ -1,33 +1,17 @@
 // A window that goes while one of its chooser lists or menus is open takes the list with it, before
 // its components and their looks go: nothing is left on screen, and no list draws with a look
 // that is gone (JUCE's assertion in the Debug builds).
-#include "DesktopAnswers.h"
+#include "EditorTest.h"
 #include "app/AutoPopToolWindow.h"
 #include "app/CommandIds.h"
 #include "app/GlobalSettingsWindow.h"
-#include "app/MainContentComponent.h"
-#include "app/QRX571EditorApplication.h"
 #include "app/SendPresetWindow.h"
-#include "app/WindowManager.h"
-#include "support/RunLoop.h"
 #include "ui/CommonParametersLCDView.h"
-#include "views/TestApplication.h"
-#include "views/ViewTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <functional>
-#include <optional>
 
 namespace
 {
-class EditorUnderTest : public QRX571EditorApplication
-{
-protected:
-    void quitApplication() override {}
-};
-
 // Each open list or menu is a window of its own on the desktop, named "menu".
 bool isMenuOpen (bool orClosing)
 {
@@ -38,70 +22,14 @@ bool isMenuOpen (bool orClosing)
     return false;
 }
 
-juce::ComboBox* firstChooser (juce::Component& parent)
+juce::ComboBox& firstChooser (juce::Component& parent)
 {
-    for (auto* child : parent.getChildren())
-    {
-        if (auto* box = dynamic_cast<juce::ComboBox*> (child); box != nullptr && box->isShowing())
-            return box;
-        if (auto* found = firstChooser (*child))
-            return found;
-    }
-    return nullptr;
+    return *apptest::findChild<juce::ComboBox> (parent, [] (auto& box) { return box.isShowing(); });
 }
 
-// A click where the user sees `target`, at `at` in it (its centre by default).
-void click (juce::Component* target, int button = juce::ModifierKeys::leftButtonModifier,
-            std::optional<juce::Point<int>> at = {})
-{
-    ASSERT_NE (target, nullptr);
-    auto& window = *target->getTopLevelComponent();
-    const auto position = window.getLocalPoint (target, at.value_or (target->getLocalBounds().getCentre()));
-    for (const bool down : { true, false })
-        viewtest::mouse (window, position.toFloat(), down, button);
-}
-
-struct Case
-{
-    const char* name;
-    std::function<void()> openList;
-    std::function<void()> closeWindow;
-};
-
-class OpenMenusTest : public ::testing::Test
+class OpenMenusTest : public apptest::EditorTest
 {
 protected:
-    void start()
-    {
-        setenv (QRX571EditorApplication::emulatorVariable, "1", 1);
-        app = TestApplication::make<EditorUnderTest>();
-        app->initialise ({});
-    }
-
-    void stop()
-    {
-        app->shutdown();
-        app.reset();
-        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
-        testutil::runLoopUntil ([] { return ! isMenuOpen (true); }, 1000);
-    }
-
-    void TearDown() override
-    {
-        if (app != nullptr)
-            stop();
-    }
-
-    MainWindow& mainWindow() const { return *app->getWindowManager()->getWindows()[0]; }
-    MainContentComponent& surface() const
-    {
-        return dynamic_cast<MainContentComponent&> (*mainWindow().getContentComponent());
-    }
-    void invokeOnMainWindow (juce::CommandID command)
-    {
-        mainWindow().invoke (juce::ApplicationCommandTarget::InvocationInfo (command), false);
-    }
-
     // The main window closed as the user does, answered No on the desktop.
     std::function<void()> closeMainWindowBy (std::function<void (MainWindow&)> how)
     {
@@ -109,12 +37,9 @@ protected:
         {
             answers.press ("No");
             how (mainWindow());
-            EXPECT_TRUE (testutil::runLoopUntil ([&] { return answers.allAnswered(); }));
+            EXPECT_TRUE (answers.waitUntilAllAnswered());
         };
     }
-
-    apptest::DesktopAnswers answers;
-    std::unique_ptr<EditorUnderTest> app;
 };
 
 // Every kind of window that opens lists or menus (the others open none): a list opened by a real
@@ -136,18 +61,22 @@ TEST_F (OpenMenusTest, AWindowThatGoesClosesItsOpenListsAndMenusFirst)
         click (firstChooser (*mainWindow().getSendPresetWindow()));
     };
 
-    const Case cases[] = {
+    const struct
+    {
+        const char* name;
+        std::function<void()> openList, closeWindow;
+    } cases[] = {
         { "a display's chooser, main window closed", [this] { click (firstChooser (surface())); }, titleBar },
         { "the menu bar's File menu, main window closed",
           [this]
           {
-              click (mainWindow().getMenuBarComponent(), juce::ModifierKeys::leftButtonModifier,
-                     juce::Point<int> (12, 10));
+              auto& menuBar = *mainWindow().getMenuBarComponent();
+              clickAt (mainWindow(), mainWindow().getLocalPoint (&menuBar, juce::Point<int> (12, 10)));
           },
           titleBar },
         { "the name box's own menu, main window closed",
           [this] {
-              click (&surface().getCommonParametersView()->getNameEditor(),
+              click (surface().getCommonParametersView()->getNameEditor(),
                      juce::ModifierKeys::rightButtonModifier);
           },
           titleBar },
@@ -160,7 +89,7 @@ TEST_F (OpenMenusTest, AWindowThatGoesClosesItsOpenListsAndMenusFirst)
         { "Global Settings' chooser, window closed",
           [this]
           {
-              app->getCommandManager()->invokeDirectly (CommandIds::globalSettingsEditor, false);
+              invoke (CommandIds::globalSettingsEditor);
               click (firstChooser (*app->getGlobalSettingsWindow()));
           },
           [this] { app->getGlobalSettingsWindow()->closeButtonPressed(); } },

@@ -1,6 +1,7 @@
 // Every window of the program on screen, read from the X server by a window manager that the test
 // stands in for: the size hints it reads whenever it maps or configures a window, and where the
 // window lies in the stacking order.
+#include "EditorTest.h"
 #include "WindowManagerStandIn.h"
 #include "app/AboutWindow.h"
 #include "app/AutoPopToolWindow.h"
@@ -8,28 +9,14 @@
 #include "app/GetPresetWindow.h"
 #include "app/GlobalSettingsWindow.h"
 #include "app/MidiSetupWindow.h"
-#include "app/QRX571EditorApplication.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/SendPresetWindow.h"
-#include "app/WindowManager.h"
-#include "support/RunLoop.h"
-#include "views/TestApplication.h"
-#include "views/ViewTestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 
 namespace
 {
-class EditorUnderTest : public QRX571EditorApplication
-{
-protected:
-    void quitApplication() override {}
-};
-
 // A window of the program: how it is shown, and the window itself once shown.
 struct Row
 {
@@ -38,29 +25,10 @@ struct Row
     std::function<juce::Component*()> window;
 };
 
-class WindowPlacementTest : public ::testing::Test
+class WindowPlacementTest : public apptest::EditorTest
 {
 protected:
-    void SetUp() override
-    {
-        setenv (QRX571EditorApplication::emulatorVariable, "1", 1);
-        app = TestApplication::make<EditorUnderTest>();
-        app->initialise ({});
-    }
-
-    void TearDown() override
-    {
-        app->shutdown();
-        app.reset();
-        testutil::runLoopFor (30);
-    }
-
-    MainWindow& mainWindow() const { return *app->getWindowManager()->getWindows()[0]; }
-    void invoke (juce::CommandID command) { app->getCommandManager()->invokeDirectly (command, false); }
-    void invokeOnMainWindow (juce::CommandID command)
-    {
-        mainWindow().invoke (juce::ApplicationCommandTarget::InvocationInfo (command), false);
-    }
+    void SetUp() override { start(); }
 
     // Every window of the program, each shown by its command.
     std::vector<Row> everyWindow()
@@ -130,7 +98,6 @@ protected:
     }
 
     WindowManagerStandIn server;
-    std::unique_ptr<EditorUnderTest> app;
 };
 
 // Whatever happens to a window, the window manager finds its size as its minimum and maximum, so
@@ -187,13 +154,12 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
 
     // On X11 a change of style makes a new window.
     for (const auto& row : rows)
-    {
-        auto* window = row.window();
-        window->setAlwaysOnTop (! window->isAlwaysOnTop());
-        ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (*window); })) << row.name;
-        window->setAlwaysOnTop (! window->isAlwaysOnTop());
-        ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (*window); })) << row.name;
-    }
+        for (int i = 0; i < 2; ++i)
+        {
+            auto* window = row.window();
+            window->setAlwaysOnTop (! window->isAlwaysOnTop());
+            ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (*window); })) << row.name;
+        }
     EXPECT_EQ (wrongHints (rows), "") << "after a style change";
 
     for (const auto& row : rows)
@@ -204,8 +170,7 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
         if (auto* document = dynamic_cast<juce::DocumentWindow*> (window))
             document->closeButtonPressed();
         else
-            for (const bool down : { true, false }) // the About window goes on a click
-                viewtest::mouse (*window, { 250.0f, 40.0f }, down);
+            clickAt (*window, { 250, 40 }); // the About window goes on a click
         row.show();
     }
     ASSERT_TRUE (waitForEach (rows, [&] (auto& window) { return server.isMapped (window); }));
@@ -216,18 +181,13 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
 TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMainWindow)
 {
     ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
-    const Row rows[] = {
-        { "Send To Hardware", [&] { invokeOnMainWindow (CommandIds::sendToHardware); },
-          [&] { return mainWindow().getSendPresetWindow(); } },
-        { "Auto Populate Tool", [&] { invokeOnMainWindow (CommandIds::autoPopulateTool); },
-          [&] { return mainWindow().getAutoPopToolWindow(); } },
-        { "MIDI Setup", [&] { invoke (CommandIds::midiSetup); }, [&] { return app->getMidiSetupWindow(); } },
-    };
     auto above = [&] (juce::Component& upper, juce::Component& lower)
     { return server.runUntil ([&] { return server.isAbove (upper, lower); }, 3000); };
 
-    for (const auto& row : rows)
+    for (const auto& row : everyWindow())
     {
+        if (! juce::StringArray ("Send To Hardware", "Auto Populate Tool", "MIDI Setup").contains (row.name))
+            continue;
         row.show();
         auto& tool = *row.window();
         ASSERT_TRUE (above (tool, mainWindow())) << row.name;
