@@ -1,7 +1,7 @@
 // The editor application made in the test process, on the device emulator's ports; the tests
 // answer its boxes and choosers on the desktop. (Its happy paths are the end-to-end suite's.)
-#include "CloseRequests.h"
 #include "EditorTest.h"
+#include "WindowManagerStandIn.h"
 #include "app/AboutWindow.h"
 #include "app/CommandIds.h"
 #include "app/DocumentOpener.h"
@@ -73,12 +73,18 @@ protected:
 
 juce::String titled (const juce::String& name) { return "QRX571 Editor " + name; }
 
-// Ctrl+W asks about and closes only the focused window. Quit asks each window in turn, closing
-// those answered "No", and stops at "Cancel".
-TEST_F (EditorApplicationTest,
-        UntitledNumbersCountEveryWindowEverMadeTheCascadeTheOpenOnesAndQuitStopsAtCancel)
+// Untitled numbers count every window ever made, the cascade only the open ones, and Ctrl+W asks
+// about and closes only the focused window. With no window left the program quits; a quit then asks
+// nothing, Bring All To Front is off, and the program's own commands still work.
+TEST_F (EditorApplicationTest, NewWindowsAreNumberedAndCascadedCtrlWClosesTheFocusedOneAndNoWindowQuits)
 {
     start();
+    auto isBringAllToFrontActive = [this]
+    {
+        juce::ApplicationCommandInfo info (CommandIds::bringAllToFront);
+        app->getCommandInfo (CommandIds::bringAllToFront, info);
+        return (info.flags & juce::ApplicationCommandInfo::isDisabled) == 0;
+    };
     invoke (CommandIds::newPreset);
     EXPECT_EQ (mainWindow (0).getPosition(), juce::Point<int> (30, 75));
     EXPECT_EQ (mainWindow (1).getPosition(), juce::Point<int> (45, 90));
@@ -91,39 +97,18 @@ TEST_F (EditorApplicationTest,
     EXPECT_EQ (titles(),
                juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3"), titled ("Untitled 4")));
     EXPECT_EQ (mainWindow (1).getPosition(), juce::Point<int> (45, 90));
-
-    answers.seen.clear();
-    answers.press ("No");
-    answers.press ("Cancel");
-    invoke (CommandIds::quit);
-    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 2",
-                                                "Save Document. Save Preset: Untitled 3"));
-    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 3"), titled ("Untitled 4")));
-    EXPECT_EQ (app->quits, 0);
-}
-
-TEST_F (EditorApplicationTest, ClosingTheLastWindowQuitsAndQuitWithNoWindowAsksNothing)
-{
-    start();
-    auto isBringAllToFrontActive = [this]
-    {
-        juce::ApplicationCommandInfo info (CommandIds::bringAllToFront);
-        app->getCommandInfo (CommandIds::bringAllToFront, info);
-        return (info.flags & juce::ApplicationCommandInfo::isDisabled) == 0;
-    };
     EXPECT_TRUE (isBringAllToFrontActive());
 
-    answers.press ("No");
-    mainWindow (0).closeButtonPressed();
+    for (int i = 0; i < 3; ++i)
+        answers.press ("No");
+    invoke (CommandIds::quit);
     EXPECT_EQ (numWindows(), 0);
     EXPECT_EQ (app->quits, 1);
     EXPECT_FALSE (isBringAllToFrontActive());
 
     invoke (CommandIds::quit);
     EXPECT_EQ (app->quits, 2);
-    EXPECT_EQ (answers.seen.size(), 1);
-
-    // The application's own commands still work with no window.
+    EXPECT_EQ (answers.seen.size(), 4);
     invoke (CommandIds::newPreset);
     EXPECT_EQ (numWindows(), 1);
 }
@@ -413,7 +398,7 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
         juce::Array<juce::Component*> windows;
         for (auto n : numbers)
             windows.add (windowNumbered (n));
-        apptest::sendCloseRequests (windows);
+        WindowManagerStandIn::sendCloseRequests (windows);
         testutil::deliverPostedMessages();
     };
     // Each window's close button, pressed in messages posted together.

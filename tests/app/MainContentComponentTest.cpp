@@ -49,14 +49,9 @@ protected:
 
     juce::Array<ControlView*> toggledViews() const
     {
-        juce::Array<ControlView*> views, toggled;
-        for (int i = 0; i < 16; ++i)
-            views.add (surface->getPadView (i));
-        for (int i = 0; i < 4; ++i)
-            views.addArray (
-                { surface->getKnobView (i), surface->getFaderView (i), surface->getSwitchView (i) });
-        for (auto* view : views)
-            if (view->getToggleState())
+        juce::Array<ControlView*> toggled;
+        for (auto* child : surface->getChildren())
+            if (auto* view = dynamic_cast<ControlView*> (child); view != nullptr && view->getToggleState())
                 toggled.add (view);
         return toggled;
     }
@@ -309,11 +304,8 @@ TEST_F (SurfaceTest, ClosingTheWindowWithANumberBeingTypedFreesTheEditorBeforeTh
     ASSERT_NE (box.getCurrentTextEditor(), nullptr);
     box.getCurrentTextEditor()->insertTextAtCaret ("42");
 
-    // JUCE tells of a look deleted while a component still uses it on the error output of a
-    // debug build (the sanitizer runs); AddressSanitizer watches the memory itself.
-    testing::internal::CaptureStderr();
+    // A look deleted while a component still uses it is a JUCE assertion, which fails the test in
+    // the Debug builds (the sanitizer runs); AddressSanitizer watches the memory itself.
     surface.reset();
-    testutil::runLoopFor (20);
-    const auto told = testing::internal::GetCapturedStderr();
-    EXPECT_EQ (told.find ("Assertion"), std::string::npos) << told;
+    testutil::deliverPostedMessages();
 }

@@ -240,3 +240,29 @@ int WindowManagerStandIn::picturesDropped (juce::Component& window) const
 {
     return PictureWatch::dropped[handleOf (window)];
 }
+
+void WindowManagerStandIn::restartCounts()
+{
+    connection->configured.clear();
+    PictureWatch::dropped.clear();
+}
+
+void WindowManagerStandIn::sendCloseRequests (const juce::Array<juce::Component*>& windows)
+{
+    Display* display = XOpenDisplay (nullptr);
+    const auto protocols = XInternAtom (display, "WM_PROTOCOLS", False);
+    const auto deleteWindow = XInternAtom (display, "WM_DELETE_WINDOW", False);
+    for (auto* window : windows)
+    {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = handleOf (*window);
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = (long)deleteWindow;
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent (display, event.xclient.window, False, NoEventMask, &event);
+    }
+    XSync (display, False);
+    XCloseDisplay (display);
+}

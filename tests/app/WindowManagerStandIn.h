@@ -16,6 +16,11 @@ public:
     WindowManagerStandIn();
     ~WindowManagerStandIn();
 
+    // Close requests as a window manager sends them (a taskbar's "close all", wmctrl -c): a
+    // WM_DELETE_WINDOW message to each window, all sent before the program reads the first. Needs
+    // no stand-in on the screen.
+    static void sendCloseRequests (const juce::Array<juce::Component*>& windows);
+
     // False when another window manager has the screen.
     bool isManaging() const;
 
@@ -34,12 +39,13 @@ public:
     void minimise (juce::Component& window);
     void restore (juce::Component& window);
     bool isMapped (juce::Component& window);
-    // How many configure requests of the window it has carried out.
-    int configureRequests (juce::Component& window) const;
     bool isAbove (juce::Component& upper, juce::Component& lower);
 
-    // How often JUCE's peer has dropped the window's picture.
+    // How many configure requests of the window it has carried out, and how often JUCE's peer has
+    // dropped the window's picture, since the counts last restarted.
+    int configureRequests (juce::Component& window) const;
     int picturesDropped (juce::Component& window) const;
+    void restartCounts();
 
 private:
     struct Connection;
