@@ -76,9 +76,6 @@ TEST_F (MainWindowKeyboardTest, AClickAnywhereElseTakesTheKeysFromTheChooserThat
     auto& menuBar = *window.getMenuBarComponent();
     std::vector<Spot> spots{
         bareSpot ("the panel's background", panel, { 20, 420 }),
-        bareSpot ("the transport pictures", panel, { 830, 640 }),
-        bareSpot ("beside the pad bank lamps", panel, { 130, 232 }),
-        bareSpot ("above the displays", panel, { 460, 60 }),
         bareSpot ("the menu bar's background", menuBar, { menuBar.getWidth() - 20, menuBar.getHeight() / 2 }),
     };
     spots.push_back (spot ("a fader's number", *panel.getFaderNumberLabel (1)));

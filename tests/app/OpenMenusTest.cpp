@@ -29,36 +29,23 @@ juce::ComboBox& firstChooser (juce::Component& parent)
 
 class OpenMenusTest : public apptest::EditorTest
 {
-protected:
-    // The main window closed as the user does, answered No on the desktop.
-    std::function<void()> closeMainWindowBy (std::function<void (MainWindow&)> how)
-    {
-        return [this, how]
-        {
-            answers.press ("No");
-            how (mainWindow());
-            EXPECT_TRUE (answers.waitUntilAllAnswered());
-        };
-    }
 };
 
 // Every kind of window that opens lists or menus (the others open none): a list opened by a real
 // click, then its window, or the main window that owns it, closed as the user closes it.
 TEST_F (OpenMenusTest, AWindowThatGoesClosesItsOpenListsAndMenusFirst)
 {
-    auto titleBar = closeMainWindowBy ([] (MainWindow& w) { w.closeButtonPressed(); });
-    auto closeCommand = closeMainWindowBy (
-        [] (MainWindow& w)
-        { w.invoke (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::closeWindow), false); });
+    // The main window closed by its title bar's button, answered No on the desktop.
+    auto titleBar = [this]
+    {
+        answers.press ("No");
+        mainWindow().closeButtonPressed();
+        EXPECT_TRUE (answers.waitUntilAllAnswered());
+    };
     auto autoPopulate = [this]
     {
         invokeOnMainWindow (CommandIds::autoPopulateTool);
         click (firstChooser (*mainWindow().getAutoPopToolWindow()));
-    };
-    auto sendPreset = [this]
-    {
-        invokeOnMainWindow (CommandIds::sendToHardware);
-        click (firstChooser (*mainWindow().getSendPresetWindow()));
     };
 
     const struct
@@ -83,9 +70,13 @@ TEST_F (OpenMenusTest, AWindowThatGoesClosesItsOpenListsAndMenusFirst)
         { "Auto Populate's chooser, the tool closed", autoPopulate,
           [this] { mainWindow().getAutoPopToolWindow()->closeButtonPressed(); } },
         { "Auto Populate's chooser, main window closed", autoPopulate, titleBar },
-        { "Send Preset's chooser, the tool closed", sendPreset,
+        { "Send Preset's chooser, the tool closed",
+          [this]
+          {
+              invokeOnMainWindow (CommandIds::sendToHardware);
+              click (firstChooser (*mainWindow().getSendPresetWindow()));
+          },
           [this] { mainWindow().getSendPresetWindow()->closeButtonPressed(); } },
-        { "Send Preset's chooser, main window closed by Close Window", sendPreset, closeCommand },
         { "Global Settings' chooser, window closed",
           [this]
           {
