@@ -39,15 +39,6 @@ protected:
         }
         return shown;
     }
-
-    // Clicks the button and waits until the device has taken `count` more messages and dealt with them.
-    bool clickAndWaitForTheDevice (juce::Button& button, int count)
-    {
-        const auto expected = device().getNumReceived() + count;
-        click (button);
-        return testutil::runLoopUntil (
-            [&] { return device().getNumReceived() >= expected && device().isIdle(); });
-    }
 };
 } // namespace
 
@@ -70,7 +61,10 @@ TEST_F (AuxiliaryWindowsKeyboardTest, GlobalSettingsSendsOnlyWhatTheUserChoseAnd
     auto& common = *page.getChooser (Id::commonChannelId);
     EXPECT_TRUE (common.hasKeyboardFocus (false));
     EXPECT_TRUE (showsTheKeys (common, window));
-    ASSERT_TRUE (clickAndWaitForTheDevice (page.getSendButton(), 20)); // each setting, then a request
+    const auto expected = device().getNumReceived() + 20; // each setting, then a request
+    click (page.getSendButton());
+    ASSERT_TRUE (
+        testutil::runLoopUntil ([&] { return device().getNumReceived() >= expected && device().isIdle(); }));
     EXPECT_EQ (device().getGlobalParameter (Id::commonChannelId), commonChannel + 3);
 }
 

@@ -85,11 +85,8 @@ private:
             return;
 
         const bool isChooser = dynamic_cast<juce::FileChooserDialogBox*> (box) != nullptr;
-        if (! seenBoxes.contains (box))
-        {
-            seenBoxes.add (box);
+        if (seenBoxes.addIfNotAlreadyThere (box))
             seen.add (isChooser ? box->getName() : box->getDescription());
-        }
 
         // A box answered stays up until its loop ends: whatever comes next waits for the next box.
         if (box == lastAnswered || answers.empty())

@@ -280,9 +280,8 @@ TEST_F (EditorApplicationTest, TheLastMessageIsReadBeforeTheProgramQuits)
 
     using Row = SendMultiplePresetsWindow::PresetListBoxModel::PresetListRowComponent;
     auto* list = batch->getContent()->getList();
-    ASSERT_TRUE (
-        testutil::runLoopUntil ([&] { return dynamic_cast<Row*> (list->getComponentForRowNumber (0)); }));
-    dynamic_cast<Row*> (list->getComponentForRowNumber (0))->getClearButton().triggerClick();
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return list->getComponentForRowNumber (0) != nullptr; }));
+    dynamic_cast<Row&> (*list->getComponentForRowNumber (0)).getClearButton().triggerClick();
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return batch->getSlotPreset (0) != nullptr; }));
     batch->getContent()->getSendButton().triggerClick();
 
@@ -339,8 +338,7 @@ TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsThe
     mainWindow (0).closeButtonPressed();
     EXPECT_EQ (app->quits, 0) << "the About window is still on screen";
 
-    viewtest::mouse (*about, { 250.0f, 40.0f }, true);
-    viewtest::mouse (*about, { 250.0f, 40.0f }, false);
+    clickAt (*about, { 250, 40 });
     EXPECT_FALSE (about->isOnDesktop());
     EXPECT_EQ (app->quits, 1);
 

@@ -6,6 +6,7 @@
 #include "EditorTest.h"
 #include "emulator/QRX571Emulator.h"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -20,13 +21,12 @@ protected:
 
     QRX571Emulator& device() const { return *app->getEmulator(); }
 
-    static Spot spot (const juce::String& what, juce::Component& target, juce::Point<int> at)
+    // `at` in `target` (its centre by default), where it lies in its window.
+    static Spot spot (const juce::String& what, juce::Component& target,
+                      std::optional<juce::Point<int>> at = {})
     {
-        return { what, target.getTopLevelComponent()->getLocalPoint (&target, at) };
-    }
-    static Spot spot (const juce::String& what, juce::Component& target)
-    {
-        return spot (what, target, target.getLocalBounds().getCentre());
+        return { what, target.getTopLevelComponent()->getLocalPoint (
+                           &target, at.value_or (target.getLocalBounds().getCentre())) };
     }
 
     // A spot of `component` that none of its children covers (by default near its top left

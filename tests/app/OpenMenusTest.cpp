@@ -27,9 +27,7 @@ juce::ComboBox& firstChooser (juce::Component& parent)
     return *apptest::findChild<juce::ComboBox> (parent, [] (auto& box) { return box.isShowing(); });
 }
 
-class OpenMenusTest : public apptest::EditorTest
-{
-};
+using OpenMenusTest = apptest::EditorTest;
 
 // Every kind of window that opens lists or menus (the others open none): a list opened by a real
 // click, then its window, or the main window that owns it, closed as the user closes it.

@@ -14,6 +14,13 @@ namespace
     return peer != nullptr ? (::Window)peer->getNativeHandle() : 0;
 }
 
+// What the hints of a window of fixed size hold: its size, as its minimum and its maximum too.
+juce::String wholeHints (juce::Component& window)
+{
+    const auto size = juce::String (window.getWidth()) + "x" + juce::String (window.getHeight());
+    return "size " + size + " min " + size + " max " + size;
+}
+
 juce::ComponentPeer* peerOf (::Window handle)
 {
     for (int i = 0; i < juce::ComponentPeer::getNumPeers(); ++i)
@@ -191,19 +198,10 @@ bool WindowManagerStandIn::runUntil (const std::function<bool()>& condition, int
         timeoutMs);
 }
 
-juce::String WindowManagerStandIn::sizeHints (juce::Component& window)
+juce::StringArray WindowManagerStandIn::takeWrongHints (const juce::Array<juce::Component*>& windows)
 {
-    return connection->hints (handleOf (window));
-}
-
-juce::String WindowManagerStandIn::wholeHints (juce::Component& window)
-{
-    const auto size = juce::String (window.getWidth()) + "x" + juce::String (window.getHeight());
-    return "size " + size + " min " + size + " max " + size;
-}
-
-juce::StringArray WindowManagerStandIn::takeWrongHints()
-{
+    for (auto* window : windows)
+        connection->check (handleOf (*window), "now");
     return std::exchange (connection->wrongHints, {});
 }
 

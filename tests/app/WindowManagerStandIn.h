@@ -27,13 +27,10 @@ public:
     // Runs the program's loop, carrying out every request that comes, until the condition holds.
     bool runUntil (const std::function<bool()>& condition, int timeoutMs = 5000);
 
-    // The window's WM_NORMAL_HINTS: "size WxH min WxH max WxH", "-" where missing.
-    juce::String sizeHints (juce::Component& window);
-    // What they hold for a window of fixed size: its size, as its minimum and its maximum too.
-    static juce::String wholeHints (juce::Component& window);
-    // Every request of a window of fixed size met without its whole hints ("name, map: hints").
-    // The list empties.
-    juce::StringArray takeWrongHints();
+    // Every request of a window of fixed size met without its whole hints, then each of `windows`
+    // whose hints are not whole now ("name, map: size WxH min WxH max WxH", "-" where missing).
+    // Whole hints hold the window's size as its minimum and its maximum too. The list empties.
+    juce::StringArray takeWrongHints (const juce::Array<juce::Component*>& windows);
 
     // What the title bar's minimise button, and a click on the window in a taskbar, do.
     void minimise (juce::Component& window);

@@ -12,8 +12,6 @@
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/SendPresetWindow.h"
 
-#include <algorithm>
-
 namespace
 {
 // A window of the program: how it is shown, and the window itself once shown.
@@ -54,30 +52,23 @@ protected:
     // Every hints the window manager met on the way that were not whole, and each window's now.
     juce::String wrongHints (const std::vector<Row>& rows)
     {
-        auto wrong = server.takeWrongHints();
+        juce::Array<juce::Component*> windows;
         for (const auto& row : rows)
-            if (auto* window = row.window(); window == nullptr)
-                wrong.add (juce::String (row.name) + " is gone");
-            else if (const auto now = server.sizeHints (*window);
-                     now != WindowManagerStandIn::wholeHints (*window))
-                wrong.add (juce::String (row.name) + ", now: " + now);
-        return wrong.joinIntoString ("; ");
+            windows.add (row.window());
+        return server.takeWrongHints (windows).joinIntoString ("; ");
     }
 
     bool waitForEach (const std::vector<Row>& rows, std::function<bool (juce::Component&)> condition,
                       int timeoutMs = 5000)
     {
-        return server.runUntil (
-            [&]
-            {
-                return std::all_of (rows.begin(), rows.end(),
-                                    [&] (auto& row)
-                                    {
-                                        auto* window = row.window();
-                                        return window != nullptr && condition (*window);
-                                    });
-            },
-            timeoutMs);
+        const auto each = [&]
+        {
+            for (const auto& row : rows)
+                if (auto* window = row.window(); window == nullptr || ! condition (*window))
+                    return false;
+            return true;
+        };
+        return server.runUntil (each, timeoutMs);
     }
 
     // Until each window is mapped and has had a configure request since the counts restarted.
