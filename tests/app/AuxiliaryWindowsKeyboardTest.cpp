@@ -68,28 +68,25 @@ TEST_F (AuxiliaryWindowsKeyboardTest, GlobalSettingsSendsOnlyWhatTheUserChoseAnd
     EXPECT_EQ (device().getGlobalParameter (Id::commonChannelId), commonChannel + 3);
 }
 
-TEST_F (AuxiliaryWindowsKeyboardTest, SendPresetKeepsItsLocationAfterClicksOnCaptionsBannerAndBackground)
+// Send Preset's location, and Auto Populate's choices and the preset it writes, stay as they were
+// after clicks on a banner, a heading, a caption or a bank title.
+TEST_F (AuxiliaryWindowsKeyboardTest,
+        TheMainWindowsToolsKeepTheirChoicesAfterClicksOnHeadingsCaptionsAndTitles)
 {
     mainWindow().sendToHardware();
-    auto& window = *mainWindow().getSendPresetWindow();
-    auto& content = *window.getContentComponent();
-    activate (window);
+    auto& sender = *mainWindow().getSendPresetWindow();
+    activate (sender);
+    auto spots = captionsIn (*sender.getContentComponent());
+    spots.push_back (bareSpot ("the banner", *sender.getContentComponent(), { 200, 19 }));
+    expectNothingChanges (sender, spots, { down, down, letter ('5') }, [&] { return settingsIn (sender); });
 
-    auto spots = captionsIn (content);
-    spots.push_back (bareSpot ("the banner", content, { 200, 19 }));
-    spots.push_back (bareSpot ("the background", content));
-    expectNothingChanges (window, spots, { down, down, letter ('5') }, [&] { return settingsIn (window); });
-}
-
-TEST_F (AuxiliaryWindowsKeyboardTest, AutoPopulateKeepsItsChoicesAfterClicksOnHeadingsCaptionsAndBankTitles)
-{
     mainWindow().openAutoPopulateTool();
     auto& window = *mainWindow().getAutoPopToolWindow();
     auto& tool = *window.getContentComponent();
     activate (window);
     testutil::deliverPostedMessages(); // the panels build their first rows
 
-    auto spots = captionsIn (tool);
+    spots = captionsIn (tool);
     for (auto* child : tool.getChildren())
         if (auto* panel = dynamic_cast<AutoPopulatePanel*> (child))
         {
@@ -100,9 +97,9 @@ TEST_F (AuxiliaryWindowsKeyboardTest, AutoPopulateKeepsItsChoicesAfterClicksOnHe
         }
     spots.push_back (bareSpot ("the background", tool, { 5, 5 }));
     EXPECT_GT (spots.size(), 30u);
-    const auto before = mainWindow().getPreset()->getData();
-    expectNothingChanges (window, spots, { down, up, up, enter }, [&] { return settingsIn (window); });
-    EXPECT_EQ (mainWindow().getPreset()->getData(), before);
+    expectNothingChanges (window, spots, { down, up, up, enter },
+                          [&]
+                          { return std::pair (settingsIn (window), mainWindow().getPreset()->getData()); });
 
     // Tab reaches the pads' TYPE chooser first, and the keys then change it.
     const auto shown = settingsIn (window);

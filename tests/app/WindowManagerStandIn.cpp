@@ -97,7 +97,7 @@ struct WindowManagerStandIn::Connection
             if (event.type == MapRequest)
             {
                 check (event.xmaprequest.window, "map");
-                map (event.xmaprequest.window);
+                setState (event.xmaprequest.window, NormalState);
             }
             else if (event.type == ConfigureRequest)
             {
@@ -114,7 +114,7 @@ struct WindowManagerStandIn::Connection
             else if (event.type == ClientMessage && event.xclient.message_type == changeState &&
                      event.xclient.data.l[0] == IconicState)
             {
-                iconify (event.xclient.window);
+                setState (event.xclient.window, IconicState);
             }
             else if (event.type == ClientMessage && event.xclient.message_type == activeWindow)
             {
@@ -124,20 +124,13 @@ struct WindowManagerStandIn::Connection
         XSync (display, False);
     }
 
-    void map (::Window window)
-    {
-        XMapWindow (display, window);
-        setState (window, NormalState);
-    }
-
-    void iconify (::Window window)
-    {
-        XUnmapWindow (display, window);
-        setState (window, IconicState);
-    }
-
+    // Maps the window (NormalState) or iconifies it (IconicState), and says so in its WM_STATE.
     void setState (::Window window, long state)
     {
+        if (state == NormalState)
+            XMapWindow (display, window);
+        else
+            XUnmapWindow (display, window);
         long data[] = { state, None };
         XChangeProperty (display, window, wmState, wmState, 32, PropModeReplace, (unsigned char*)data, 2);
         XSync (display, False);
@@ -205,9 +198,15 @@ juce::StringArray WindowManagerStandIn::takeWrongHints (const juce::Array<juce::
     return std::exchange (connection->wrongHints, {});
 }
 
-void WindowManagerStandIn::minimise (juce::Component& window) { connection->iconify (handleOf (window)); }
+void WindowManagerStandIn::minimise (juce::Component& window)
+{
+    connection->setState (handleOf (window), IconicState);
+}
 
-void WindowManagerStandIn::restore (juce::Component& window) { connection->map (handleOf (window)); }
+void WindowManagerStandIn::restore (juce::Component& window)
+{
+    connection->setState (handleOf (window), NormalState);
+}
 
 bool WindowManagerStandIn::isMapped (juce::Component& window)
 {
