@@ -2,7 +2,7 @@
 // on a banner, heading, caption, background or a list row's title, arrows, Return and letters
 // change no setting, send nothing new and open nothing; a list acts on keys only for a row it
 // shows selected.
-#include "KeyboardFocusTestSupport.h"
+#include "EditorTest.h"
 #include "app/AutoPopToolWindow.h"
 #include "app/GetPresetWindow.h"
 #include "app/GlobalSettingsWindow.h"
@@ -16,12 +16,13 @@
 
 namespace
 {
-using namespace focustest;
 using Id = QRX571GlobalSettings::SettingId;
 
-class AuxiliaryWindowsKeyboardTest : public KeyboardFocusTest
+class AuxiliaryWindowsKeyboardTest : public apptest::EditorTest
 {
 protected:
+    void SetUp() override { start(); }
+
     // Every chooser's item, number box's number and toggle's state in the window, in order.
     static juce::String settingsIn (juce::Component& parent)
     {

@@ -364,36 +364,9 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
         WindowManagerStandIn::sendCloseRequests (windows);
         testutil::deliverPostedMessages();
     };
-    struct Case
-    {
-        const char* what;
-        int windows;
-        std::function<void()> requests;                   // sent at once
-        std::map<int, std::function<void()>> whileAsking; // sent while question n (from 0) is up
-        juce::StringArray answers;
-        std::vector<int> asked, left; // by untitled number
-    };
-    const std::function<void()> quit = [this] { invoke (CommandIds::quit); };
-    const std::function<void()> closeThreeAndOne = [&] { closeRequests ({ 3, 1 }); };
-    const std::function<void()> closeTwoAndFour = [&] { closeRequests ({ 2, 4 }); };
-    const Case cases[] = {
-        { "a quit cancelled with closes sent during its question",
-          4,
-          quit,
-          { { 0, closeThreeAndOne } },
-          { "Cancel", "No" },
-          { 1, 3 },
-          { 1, 2, 4 } },
-        { "a quit sent among closes",
-          5,
-          closeTwoAndFour,
-          { { 1, quit } },
-          { "No", "No", "No", "No", "No" },
-          { 2, 4, 1, 3, 5 },
-          {} },
-    };
-    // What the screen shows while a question is up: which question, how many boxes and main windows.
-    const auto onScreen = []
+    // What the screen shows as each question comes: the question, how many boxes and main windows.
+    juce::StringArray seen;
+    const std::function<void()> onScreen = [&seen]
     {
         juce::String question;
         int boxes = 0, windows = 0;
@@ -406,46 +379,61 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
                 boxes += dynamic_cast<juce::AlertWindow*> (c) != nullptr;
                 windows += dynamic_cast<MainWindow*> (c) != nullptr;
             }
-        return question + ", boxes " + juce::String (boxes) + ", windows " + juce::String (windows);
+        seen.add (question + ", boxes " + juce::String (boxes) + ", windows " + juce::String (windows));
+    };
+    // One question at a time, and every window answered No has gone before the next.
+    const auto asked = [] (int untitled, int windows)
+    {
+        return "Save Document. Save Preset: Untitled " + juce::String (untitled) + ", boxes 1, windows " +
+               juce::String (windows);
     };
 
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE (c.what);
-        start();
-        for (int i = 1; i < c.windows; ++i)
-            invoke (CommandIds::newPreset);
-
-        juce::StringArray seen, expected, left;
-        apptest::DesktopAnswers a;
-        int windowsLeft = c.windows;
-        for (int i = 0; i < c.answers.size(); ++i)
+    // A quit cancelled, with closes of another window and of the one asked sent during its question.
+    start();
+    for (int i = 1; i < 4; ++i)
+        invoke (CommandIds::newPreset);
+    answers.meanwhile (
+        [&]
         {
-            a.meanwhile (
-                [&, i]
-                {
-                    seen.add (onScreen());
-                    if (auto also = c.whileAsking.find (i); also != c.whileAsking.end())
-                        also->second();
-                });
-            a.press (c.answers[i]);
-            // One question at a time, and every window answered No has gone before the next.
-            expected.add ("Save Document. Save Preset: Untitled " + juce::String (c.asked[(size_t)i]) +
-                          ", boxes 1, windows " + juce::String (windowsLeft));
-            windowsLeft -= c.answers[i] == "No";
-        }
-        c.requests();
-        ASSERT_TRUE (a.waitUntilAllAnswered());
-        ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == (int)c.left.size(); }));
-        testutil::deliverPostedMessages();
+            onScreen();
+            closeRequests ({ 3, 1 });
+        });
+    answers.press ("Cancel");
+    answers.meanwhile (onScreen);
+    answers.press ("No");
+    invoke (CommandIds::quit);
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == 3; }));
+    testutil::deliverPostedMessages();
+    EXPECT_EQ (seen, juce::StringArray (asked (1, 4), asked (3, 4)));
+    EXPECT_EQ (titles(),
+               juce::StringArray (titled ("Untitled 1"), titled ("Untitled 2"), titled ("Untitled 4")));
+    EXPECT_EQ (app->quits, 0);
+    stop();
 
-        EXPECT_EQ (seen.joinIntoString ("\n"), expected.joinIntoString ("\n"));
-        for (auto n : c.left)
-            left.add (titled ("Untitled " + juce::String (n)));
-        EXPECT_EQ (titles(), left);
-        EXPECT_EQ (app->quits, c.left.empty() ? 1 : 0);
-        stop();
+    // A quit sent among closes.
+    seen.clear();
+    start();
+    for (int i = 1; i < 5; ++i)
+        invoke (CommandIds::newPreset);
+    for (int i = 0; i < 5; ++i)
+    {
+        answers.meanwhile (
+            [&, i]
+            {
+                onScreen();
+                if (i == 1)
+                    invoke (CommandIds::quit);
+            });
+        answers.press ("No");
     }
+    closeRequests ({ 2, 4 });
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == 0; }));
+    testutil::deliverPostedMessages();
+    EXPECT_EQ (seen,
+               juce::StringArray (asked (2, 5), asked (4, 4), asked (1, 3), asked (3, 2), asked (5, 1)));
+    EXPECT_EQ (app->quits, 1);
 }
 
 // Ctrl+O in the only window, then that window closed: the chooser still up keeps the program
@@ -477,8 +465,8 @@ TEST_F (EditorApplicationTest, TheOpenChooserKeepsTheProgramRunningUntilItIsAnsw
 TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
 {
     start();
-    const auto executable = juce::File::getSpecialLocation (juce::File::currentExecutableFile);
-    const auto guide = QRX5EditorApplication::getUserGuideLocations (executable)[0];
+    const auto guide = QRX5EditorApplication::getUserGuideLocations (
+        juce::File::getSpecialLocation (juce::File::currentExecutableFile))[0];
     const auto bin = folder.getChildFile ("bin");
     const auto opened = folder.getChildFile ("opened");
     const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", {});
@@ -487,14 +475,14 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
     const struct
     {
         const char* what;
-        bool guideThere;
         juce::String opener; // the script's body, none for no opener
     } rows[] = {
-        { "no guide", false, {} },
-        { "no opener", true, {} },
-        { "an opener that finds nothing to open it with", true, "exit 3" },
-        { "an opener that opens it", true, "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\'') },
+        { "no guide", {} }, // the guide is there from the next row on
+        { "no opener", {} },
+        { "an opener that finds nothing to open it with", "exit 3" },
+        { "an opener that opens it", "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\'') },
     };
+    guide.deleteFile();
     for (const auto& row : rows)
     {
         SCOPED_TRACE (row.what);
@@ -504,11 +492,6 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
             script.replaceWithText ("#!/bin/sh\n" + row.opener + "\n", false, false, "\n");
             script.setExecutePermission (true);
         }
-        if (row.guideThere)
-            guide.replaceWithText ("the guide");
-        else
-            guide.deleteFile();
-
         setenv ("PATH", bin.getFullPathName().toRawUTF8(), 1);
         invoke (CommandIds::openUserGuide);
         setenv ("PATH", path.toRawUTF8(), 1);
@@ -527,6 +510,7 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
             answers.press ("OK");
             EXPECT_TRUE (answers.waitUntilAllAnswered());
         }
+        guide.replaceWithText ("the guide");
     }
     guide.deleteFile();
 }

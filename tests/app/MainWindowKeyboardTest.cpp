@@ -1,18 +1,16 @@
 // Keys in the main window go only to the control the user clicked or tabbed to: a click on a
 // caption, a title, a picture, a background or a button leaves every box and chooser alone, so
 // typing after it changes nothing the program saves or sends.
-#include "KeyboardFocusTestSupport.h"
+#include "EditorTest.h"
 
 namespace
 {
-using namespace focustest;
-
-class MainWindowKeyboardTest : public KeyboardFocusTest
+class MainWindowKeyboardTest : public apptest::EditorTest
 {
 protected:
     void SetUp() override
     {
-        KeyboardFocusTest::SetUp();
+        start();
         activate (mainWindow());
     }
 
