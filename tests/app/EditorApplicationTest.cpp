@@ -117,13 +117,10 @@ TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpen
         { [] (auto& a) { a.sendPresetResult (nullptr, 1); }, EditorStrings::noPresetAcknowledgement, false },
         { [] (auto& a) { a.sendPresetResult (nullptr, 2); }, {}, false },
         { [] (auto& a) { a.requestPresetResult (0); }, EditorStrings::midiDeviceNotFound, true },
-        { [] (auto& a) { a.requestPresetResult (1); }, EditorStrings::noPresetAcknowledgement, false },
-        { [] (auto& a) { a.requestPresetResult (2); }, {}, false },
         { [] (auto& a) { a.openPresetFileResult (0); }, EditorStrings::errorOpeningFile, false },
         { [] (auto& a) { a.openPresetFileResult (1); }, EditorStrings::errorOpeningFile, false },
         { [] (auto& a) { a.openPresetFileResult (2); }, {}, false },
         { [] (auto& a) { a.savePresetFileResult (0); }, {}, false }, // the saving window said so at once
-        { [] (auto& a) { a.savePresetFileResult (1); }, {}, false },
     };
     start();
     for (const auto& row : rows)
@@ -405,7 +402,8 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
     ASSERT_TRUE (answers.waitUntilAllAnswered());
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == 3; }));
     testutil::deliverPostedMessages();
-    EXPECT_EQ (seen, juce::StringArray (asked (1, 4), asked (3, 4)));
+    EXPECT_EQ (seen.joinIntoString ("\n"),
+               juce::StringArray (asked (1, 4), asked (3, 4)).joinIntoString ("\n"));
     EXPECT_EQ (titles(),
                juce::StringArray (titled ("Untitled 1"), titled ("Untitled 2"), titled ("Untitled 4")));
     EXPECT_EQ (app->quits, 0);
@@ -431,8 +429,9 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
     ASSERT_TRUE (answers.waitUntilAllAnswered());
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == 0; }));
     testutil::deliverPostedMessages();
-    EXPECT_EQ (seen,
-               juce::StringArray (asked (2, 5), asked (4, 4), asked (1, 3), asked (3, 2), asked (5, 1)));
+    EXPECT_EQ (seen.joinIntoString ("\n"),
+               juce::StringArray (asked (2, 5), asked (4, 4), asked (1, 3), asked (3, 2), asked (5, 1))
+                   .joinIntoString ("\n"));
     EXPECT_EQ (app->quits, 1);
 }
 

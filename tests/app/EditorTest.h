@@ -141,12 +141,6 @@ protected:
         return found;
     }
 
-    // The first button so named anywhere inside `parent`.
-    static juce::Button* buttonIn (juce::Component& parent, const juce::String& name)
-    {
-        return apptest::findChild<juce::Button> (parent, [&] (auto& b) { return b.getName() == name; });
-    }
-
     // Clicks each spot and presses the keys there: what `state` reads (what the program keeps or
     // shows) stays as it was, and the window keeps the keys.
     template <typename State>
@@ -161,15 +155,6 @@ protected:
             EXPECT_EQ (state(), before) << what;
             EXPECT_TRUE (window.hasKeyboardFocus (false)) << what;
         }
-    }
-
-    // Opens the chooser's list with a click and closes it again: the chooser was picked with the
-    // mouse and has the keys.
-    static void pickWithMouse (juce::ComboBox& chooser)
-    {
-        click (chooser);
-        ASSERT_TRUE (testutil::runLoopUntil ([] { return juce::PopupMenu::dismissAllActiveMenus(); }));
-        ASSERT_TRUE (chooser.hasKeyboardFocus (false));
     }
 
     static juce::KeyPress letter (char c) { return juce::KeyPress (c, 0, (juce::juce_wchar)c); }
