@@ -32,21 +32,15 @@ public:
     DesktopAnswers() { startTimer (10); }
 
     // The next alert box gets this button pressed ("Yes", "No", "Cancel", "OK").
-    void press (const juce::String& buttonText) { answers.push_back ({ Kind::alert, buttonText, {} }); }
+    void press (const juce::String& buttonText) { answers.push_back ({ false, buttonText, {} }); }
     // The next file chooser gets this path typed in and its own button pressed; an empty path
     // presses "Cancel" instead.
-    void choose (const juce::File& file)
-    {
-        answers.push_back ({ Kind::chooser, file.getFullPathName(), {} });
-    }
+    void choose (const juce::File& file) { answers.push_back ({ true, file.getFullPathName(), {} }); }
 
     // While the next box or chooser is up, this is done instead of answering it (a close
     // request, say); it runs from the message loop, not from this timer, and the box waits for
     // the answers queued after it.
-    void meanwhile (std::function<void()> action)
-    {
-        answers.push_back ({ Kind::action, {}, std::move (action) });
-    }
+    void meanwhile (std::function<void()> action) { answers.push_back ({ false, {}, std::move (action) }); }
 
     bool allAnswered() const { return answers.empty(); }
     bool waitUntilAllAnswered()
@@ -92,14 +86,14 @@ private:
         if (box == lastAnswered || answers.empty())
             return;
 
-        if (answers.front().kind == Kind::action)
+        if (answers.front().action != nullptr)
         {
             juce::MessageManager::callAsync (std::move (answers.front().action));
             answers.pop_front();
             return;
         }
 
-        if (answers.front().kind != (isChooser ? Kind::chooser : Kind::alert))
+        if (answers.front().forChooser != isChooser)
             return;
 
         lastAnswered = box;
@@ -117,15 +111,9 @@ private:
             press (*box, isChooser ? "Cancel" : text);
     }
 
-    enum class Kind
-    {
-        alert,
-        chooser,
-        action
-    };
     struct Answer
     {
-        Kind kind;
+        bool forChooser; // else for an alert box, or an action when there is one
         juce::String text;
         std::function<void()> action;
     };

@@ -86,8 +86,7 @@ protected:
     // A click in the middle of `target`, in its window.
     static void click (juce::Component& target, int button = juce::ModifierKeys::leftButtonModifier)
     {
-        auto& window = *target.getTopLevelComponent();
-        clickAt (window, window.getLocalPoint (&target, target.getLocalBounds().getCentre()), button);
+        clickAt (*target.getTopLevelComponent(), spot ({}, target).second, button);
     }
 
     // Keys as the keyboard gives them: to the window's peer, which hands them to whatever has
@@ -170,10 +169,9 @@ protected:
     static juce::Component* withKeys()
     {
         auto* focused = juce::Component::getCurrentlyFocusedComponent();
-        if (focused != nullptr)
-            if (auto* label = dynamic_cast<juce::Label*> (focused->getParentComponent()))
-                return label;
-        return focused;
+        auto* label =
+            focused != nullptr ? dynamic_cast<juce::Label*> (focused->getParentComponent()) : nullptr;
+        return label != nullptr ? label : focused;
     }
 
     static juce::String nameWithKeys() { return withKeys() != nullptr ? withKeys()->getName() : "nothing"; }

@@ -225,7 +225,6 @@ TEST_F (SurfaceTest, AClickOnASwitchNumberSelectsTheSwitchAndADragOnTheBackgroun
     moveHeld (empty, empty + juce::Point<int> (30, 10));
     EXPECT_TRUE (surface->isDragAndDropActive());
     EXPECT_EQ (surface->getCurrentDragDescription().toString(), "Main Window");
-    EXPECT_EQ (surface->getPreset(), preset);
     viewtest::mouse (*surface, (empty + juce::Point<int> (30, 10)).toFloat(), false);
 }
 
