@@ -106,41 +106,35 @@ TEST_F (EditorApplicationTest, NewWindowsAreNumberedAndCascadedCtrlWClosesTheFoc
 
 TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpensMidiSetupFirst)
 {
-    struct Row
-    {
-        std::function<void (QRX5EditorApplication&)> result;
-        juce::String message;
-        bool opensMidiSetup;
-    };
-    const Row rows[] = {
-        { [] (auto& a) { a.sendPresetResult (nullptr, 0); }, EditorStrings::midiDeviceNotFound, true },
-        { [] (auto& a) { a.sendPresetResult (nullptr, 1); }, EditorStrings::noPresetAcknowledgement, false },
-        { [] (auto& a) { a.sendPresetResult (nullptr, 2); }, {}, false },
-        { [] (auto& a) { a.requestPresetResult (0); }, EditorStrings::midiDeviceNotFound, true },
-        { [] (auto& a) { a.openPresetFileResult (0); }, EditorStrings::errorOpeningFile, false },
-        { [] (auto& a) { a.openPresetFileResult (1); }, EditorStrings::errorOpeningFile, false },
-        { [] (auto& a) { a.openPresetFileResult (2); }, {}, false },
-        { [] (auto& a) { a.savePresetFileResult (0); }, {}, false }, // the saving window said so at once
+    // Each result and the message it shows; a missing device opens MIDI Setup as well.
+    const std::pair<std::function<void (QRX5EditorApplication&)>, juce::String> rows[] = {
+        { [] (auto& a) { a.sendPresetResult (nullptr, 0); }, EditorStrings::midiDeviceNotFound },
+        { [] (auto& a) { a.sendPresetResult (nullptr, 1); }, EditorStrings::noPresetAcknowledgement },
+        { [] (auto& a) { a.sendPresetResult (nullptr, 2); }, {} },
+        { [] (auto& a) { a.requestPresetResult (0); }, EditorStrings::midiDeviceNotFound },
+        { [] (auto& a) { a.openPresetFileResult (0); }, EditorStrings::errorOpeningFile },
+        { [] (auto& a) { a.openPresetFileResult (1); }, EditorStrings::errorOpeningFile },
+        { [] (auto& a) { a.openPresetFileResult (2); }, {} },
+        { [] (auto& a) { a.savePresetFileResult (0); }, {} }, // the saving window said so at once
     };
     start();
-    for (const auto& row : rows)
+    for (const auto& [result, message] : rows)
     {
-        SCOPED_TRACE (row.message);
+        SCOPED_TRACE (message);
         answers.seen.clear();
-        row.result (*app);
+        result (*app);
         testutil::runLoopFor (40);
 
-        EXPECT_EQ (answers.seen, row.message.isEmpty() ? juce::StringArray()
-                                                       : juce::StringArray ("QRX571 Editor. " + row.message));
+        EXPECT_EQ (answers.seen,
+                   message.isEmpty() ? juce::StringArray() : juce::StringArray ("QRX571 Editor. " + message));
         auto* setup = app->getMidiSetupWindow();
-        EXPECT_EQ (isShowing (setup), row.opensMidiSetup);
-        if (row.opensMidiSetup)
+        EXPECT_EQ (isShowing (setup), message == EditorStrings::midiDeviceNotFound);
+        if (isShowing (setup))
         {
             // Made first, so it lies under the message, which is on top.
             auto& desktop = juce::Desktop::getInstance();
-            EXPECT_NE (
-                dynamic_cast<juce::AlertWindow*> (desktop.getComponent (desktop.getNumComponents() - 1)),
-                nullptr);
+            auto* top = desktop.getComponent (desktop.getNumComponents() - 1);
+            EXPECT_NE (dynamic_cast<juce::AlertWindow*> (top), nullptr);
             setup->closeButtonPressed();
         }
         juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
@@ -459,31 +453,28 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
     const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", {});
     bin.createDirectory();
     const auto message = "Unable to find user guide.\n" + guide.getFullPathName();
-    const struct
-    {
-        const char* what;
-        juce::String opener; // the script's body, none for no opener
-    } rows[] = {
+    // What each row is, and its opener's script (none for no opener).
+    const std::pair<const char*, juce::String> rows[] = {
         { "no guide", {} }, // the guide is there from the next row on
         { "no opener", {} },
         { "an opener that finds nothing to open it with", "exit 3" },
         { "an opener that opens it", "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\'') },
     };
     guide.deleteFile();
-    for (const auto& row : rows)
+    for (const auto& [what, opener] : rows)
     {
-        SCOPED_TRACE (row.what);
-        if (row.opener.isNotEmpty()) // the rows' openers come in turn, each over the last
+        SCOPED_TRACE (what);
+        if (opener.isNotEmpty()) // the rows' openers come in turn, each over the last
         {
             const auto script = bin.getChildFile ("xdg-open");
-            script.replaceWithText ("#!/bin/sh\n" + row.opener + "\n", false, false, "\n");
+            script.replaceWithText ("#!/bin/sh\n" + opener + "\n", false, false, "\n");
             script.setExecutePermission (true);
         }
         setenv ("PATH", bin.getFullPathName().toRawUTF8(), 1);
         invoke (CommandIds::openUserGuide);
         setenv ("PATH", path.toRawUTF8(), 1);
 
-        if (row.opener.contains ("printf"))
+        if (opener.contains ("printf"))
         {
             EXPECT_TRUE (testutil::runLoopUntil (
                 [&] { return opened.loadFileAsString() == guide.getFullPathName(); }));

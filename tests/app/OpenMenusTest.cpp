@@ -9,6 +9,7 @@
 #include "ui/CommonParametersLCDView.h"
 
 #include <functional>
+#include <tuple>
 
 namespace
 {
@@ -46,11 +47,8 @@ TEST_F (OpenMenusTest, AWindowThatGoesClosesItsOpenListsAndMenusFirst)
         click (firstChooser (*mainWindow().getAutoPopToolWindow()));
     };
 
-    const struct
-    {
-        const char* name;
-        std::function<void()> openList, closeWindow;
-    } cases[] = {
+    // What each case is, how it opens its list, and how it closes the window.
+    const std::tuple<const char*, std::function<void()>, std::function<void()>> cases[] = {
         { "a display's chooser, main window closed", [this] { click (firstChooser (surface())); }, titleBar },
         // The menu bar tops the window, its File menu first.
         { "the File menu, main window closed", [this] { clickAt (mainWindow(), juce::Point<int> (12, 10)); },
@@ -80,13 +78,13 @@ TEST_F (OpenMenusTest, AWindowThatGoesClosesItsOpenListsAndMenusFirst)
           [this] { app->getGlobalSettingsWindow()->closeButtonPressed(); } },
     };
 
-    for (const auto& c : cases)
+    for (const auto& [what, openList, closeWindow] : cases)
     {
-        SCOPED_TRACE (c.name);
+        SCOPED_TRACE (what);
         start();
-        c.openList();
+        openList();
         ASSERT_TRUE (testutil::runLoopUntil ([] { return isMenuOpen (false); }));
-        c.closeWindow();
+        closeWindow();
         EXPECT_TRUE (testutil::runLoopUntil ([] { return ! isMenuOpen (true); }, 3000));
         stop();
     }
