@@ -52,29 +52,24 @@ public:
     juce::StringArray seen;
 
 private:
-    // The topmost alert or chooser showing: a box raised over a chooser comes first.
-    static juce::Component* topmost()
+    // Clicks the box's button that reads one of `texts`.
+    static void press (juce::Component& box, const juce::StringArray& texts)
     {
-        auto& desktop = juce::Desktop::getInstance();
-        for (int i = desktop.getNumComponents(); --i >= 0;)
-            if (auto* box = desktop.getComponent (i);
-                box->isShowing() && (dynamic_cast<juce::FileChooserDialogBox*> (box) != nullptr ||
-                                     dynamic_cast<juce::AlertWindow*> (box) != nullptr))
-                return box;
-        return nullptr;
-    }
-
-    static bool press (juce::Component& box, const juce::String& text)
-    {
-        auto* button = findChild<juce::TextButton> (box, [&] (auto& b) { return b.getButtonText() == text; });
-        if (button != nullptr)
-            button->triggerClick();
-        return button != nullptr;
+        if (auto* b = findChild<juce::TextButton> (box, [&] (auto& button)
+                                                   { return texts.contains (button.getButtonText()); }))
+            b->triggerClick();
     }
 
     void timerCallback() override
     {
-        auto* box = topmost();
+        // The topmost alert or chooser showing: a box raised over a chooser comes first.
+        juce::Component* box = nullptr;
+        auto& desktop = juce::Desktop::getInstance();
+        for (int i = desktop.getNumComponents(); --i >= 0 && box == nullptr;)
+            if (auto* c = desktop.getComponent (i);
+                c->isShowing() && (dynamic_cast<juce::FileChooserDialogBox*> (c) != nullptr ||
+                                   dynamic_cast<juce::AlertWindow*> (c) != nullptr))
+                box = c;
         if (box == nullptr)
             return;
 
@@ -104,8 +99,7 @@ private:
         {
             if (auto* name = findChild<juce::TextEditor> (*box, [] (auto&) { return true; }))
                 name->setText (text, true);
-            if (! press (*box, "Save"))
-                press (*box, "Open");
+            press (*box, { "Save", "Open" });
         }
         else
             press (*box, isChooser ? "Cancel" : text);

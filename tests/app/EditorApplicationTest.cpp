@@ -49,13 +49,6 @@ protected:
         return false;
     }
 
-    // The key with the command modifier, pressed in the window once it has the keyboard focus.
-    static void pressCommandKey (MainWindow& window, char key)
-    {
-        activate (window);
-        press (window, { juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0) });
-    }
-
     juce::File folder = juce::File::createTempFile ("app-test");
 
     EditorApplicationTest() { folder.createDirectory(); }
@@ -81,7 +74,8 @@ TEST_F (EditorApplicationTest, NewWindowsAreNumberedAndCascadedCtrlWClosesTheFoc
     EXPECT_EQ (mainWindow (1).getPosition(), juce::Point<int> (45, 90));
 
     answers.press ("No");
-    pressCommandKey (mainWindow (0), 'w');
+    activate (mainWindow (0));
+    press (mainWindow (0), { juce::KeyPress ('w', juce::ModifierKeys::commandModifier, 0) });
     EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1"));
     invoke (CommandIds::newPreset);
     invoke (CommandIds::newPreset);
@@ -226,7 +220,8 @@ TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlo
             if (underItsSaveAs)
             {
                 a.choose (never);
-                pressCommandKey (*first, 's');
+                activate (*first);
+                press (*first, { juce::KeyPress ('s', juce::ModifierKeys::commandModifier, 0) });
                 EXPECT_EQ (a.seen, juce::StringArray (EditorStrings::selectFilenameToSave, question (1)));
             }
             else
@@ -431,7 +426,8 @@ TEST_F (EditorApplicationTest, TheOpenChooserKeepsTheProgramRunningUntilItIsAnsw
         answers.press ("No");
         answers.meanwhile ([&] { quitsWhileChoosing = app->quits; });
         answers.choose (chosen);
-        pressCommandKey (mainWindow (0), 'o');
+        activate (mainWindow (0));
+        press (mainWindow (0), { juce::KeyPress ('o', juce::ModifierKeys::commandModifier, 0) });
 
         EXPECT_TRUE (answers.allAnswered());
         EXPECT_EQ (quitsWhileChoosing, 0);

@@ -71,13 +71,6 @@ protected:
         return server.runUntil (each, timeoutMs);
     }
 
-    // Until each window is mapped and has had a configure request since the counts restarted.
-    bool waitForConfigureRequests (const std::vector<Row>& rows)
-    {
-        return waitForEach (rows, [&] (auto& window)
-                            { return server.isMapped (window) && server.configureRequests (window) > 0; });
-    }
-
     WindowManagerStandIn server;
 };
 
@@ -89,6 +82,9 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
 {
     ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
     const auto rows = everyWindow();
+    // Mapped, and with a configure request since the counts restarted.
+    const auto configured = [&] (juce::Component& w)
+    { return server.isMapped (w) && server.configureRequests (w) > 0; };
 
     for (const auto& row : rows)
         row.show();
@@ -122,14 +118,14 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
             invoke (CommandIds::bringAllToFront);
 
         // The new picture moves its window once more, through the window manager.
-        ASSERT_TRUE (waitForConfigureRequests (rows));
+        ASSERT_TRUE (waitForEach (rows, configured));
         EXPECT_EQ (wrongHints (rows), "") << (fromTaskbar ? "restored from a taskbar" : "Bring All To Front");
     }
 
     server.restartCounts();
     for (const auto& row : rows)
         row.window()->setTopLeftPosition (row.window()->getPosition() + juce::Point<int> (7, 5));
-    ASSERT_TRUE (waitForConfigureRequests (rows));
+    ASSERT_TRUE (waitForEach (rows, configured));
     EXPECT_EQ (wrongHints (rows), "") << "moved";
 
     // On X11 a change of style makes a new window.
