@@ -2,7 +2,7 @@
 // on a banner, heading, caption, background or a list row's title, arrows, Return and letters
 // change no setting, send nothing new and open nothing; a list acts on keys only for a row it
 // shows selected.
-#include "KeyboardFocusTestSupport.h"
+#include "EditorTest.h"
 #include "app/AutoPopToolWindow.h"
 #include "app/GetPresetWindow.h"
 #include "app/GlobalSettingsWindow.h"
@@ -16,12 +16,13 @@
 
 namespace
 {
-using namespace focustest;
 using Id = QRX571GlobalSettings::SettingId;
 
-class AuxiliaryWindowsKeyboardTest : public KeyboardFocusTest
+class AuxiliaryWindowsKeyboardTest : public apptest::EditorTest
 {
 protected:
+    void SetUp() override { start(); }
+
     // Every chooser's item, number box's number and toggle's state in the window, in order.
     static juce::String settingsIn (juce::Component& parent)
     {
@@ -39,29 +40,6 @@ protected:
         }
         return shown;
     }
-
-    // Clicks each spot, presses the keys and checks that nothing the window shows changed.
-    static void expectNothingChanges (juce::Component& window, const std::vector<Spot>& spots,
-                                      std::initializer_list<juce::KeyPress> keys)
-    {
-        const auto before = settingsIn (window);
-        for (const auto& [what, at] : spots)
-        {
-            clickAt (window, at);
-            press (window, keys);
-            EXPECT_EQ (settingsIn (window), before) << what;
-            EXPECT_TRUE (window.hasKeyboardFocus (false)) << what;
-        }
-    }
-
-    // Clicks the button and waits until the device has taken `count` more messages and dealt with them.
-    bool clickAndWaitForTheDevice (juce::Button& button, int count)
-    {
-        const auto expected = device().getNumReceived() + count;
-        click (button);
-        return testutil::runLoopUntil (
-            [&] { return device().getNumReceived() >= expected && device().isIdle(); });
-    }
 };
 } // namespace
 
@@ -73,54 +51,43 @@ TEST_F (AuxiliaryWindowsKeyboardTest, GlobalSettingsSendsOnlyWhatTheUserChoseAnd
     auto& page = dynamic_cast<QRX571GlobalSettingsComponent&> (*window.getContentComponent());
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return page.getChooser (Id::padGainId)->getText() == "7"; }));
     activate (window);
-    const auto before = device().getGlobalParameters();
     const int commonChannel = device().getGlobalParameter (Id::commonChannelId);
 
     auto spots = captionsIn (page);
     spots.push_back (bareSpot ("the banner", page, { 316, 14 }));
-    spots.push_back (bareSpot ("the background", page, { 316, 200 }));
-    expectNothingChanges (window, spots, { down, down, down });
-    ASSERT_TRUE (clickAndWaitForTheDevice (page.getSendButton(), 20)); // each setting, then a request
-    EXPECT_EQ (device().getGlobalParameters(), before);
+    expectNothingChanges (window, spots, { down, down, down }, [&] { return settingsIn (window); });
 
     // Tab gives the keys to COMMON CHANNEL, which shows it has them.
     press (window, { tab, down, down, down });
     auto& common = *page.getChooser (Id::commonChannelId);
     EXPECT_TRUE (common.hasKeyboardFocus (false));
     EXPECT_TRUE (showsTheKeys (common, window));
-    ASSERT_TRUE (clickAndWaitForTheDevice (page.getSendButton(), 20));
+    const auto expected = device().getNumReceived() + 20; // each setting, then a request
+    click (page.getSendButton());
+    ASSERT_TRUE (
+        testutil::runLoopUntil ([&] { return device().getNumReceived() >= expected && device().isIdle(); }));
     EXPECT_EQ (device().getGlobalParameter (Id::commonChannelId), commonChannel + 3);
 }
 
-TEST_F (AuxiliaryWindowsKeyboardTest, SendPresetSendsToTheLocationTheUserChose)
+// Send Preset's location, and Auto Populate's choices and the preset it writes, stay as they were
+// after clicks on a banner, a heading, a caption or a bank title.
+TEST_F (AuxiliaryWindowsKeyboardTest,
+        TheMainWindowsToolsKeepTheirChoicesAfterClicksOnHeadingsCaptionsAndTitles)
 {
     mainWindow().sendToHardware();
-    auto& window = *mainWindow().getSendPresetWindow();
-    auto& content = *window.getContentComponent();
-    activate (window);
+    auto& sender = *mainWindow().getSendPresetWindow();
+    activate (sender);
+    auto spots = captionsIn (*sender.getContentComponent());
+    spots.push_back (bareSpot ("the banner", *sender.getContentComponent(), { 200, 19 }));
+    expectNothingChanges (sender, spots, { down, down, letter ('5') }, [&] { return settingsIn (sender); });
 
-    auto spots = captionsIn (content);
-    spots.push_back (bareSpot ("the banner", content, { 200, 19 }));
-    spots.push_back (bareSpot ("the background", content));
-    expectNothingChanges (window, spots, { down, down, letter ('5') });
-
-    answers.press ("OK");
-    click (dynamic_cast<SendPresetComponent&> (content).getSendButton());
-    const auto sent = mainWindow().getPreset()->getData();
-    ASSERT_TRUE (testutil::runLoopUntil ([&] { return answers.allAnswered(); }));
-    EXPECT_EQ (answers.seen, juce::StringArray ("QRX571 Editor. Preset Sucessfully Sent to device."));
-    EXPECT_TRUE (device().getPresetImage (0) == std::vector<juce::uint8> (sent.begin(), sent.end()));
-}
-
-TEST_F (AuxiliaryWindowsKeyboardTest, AutoPopulateKeepsItsChoicesAfterClicksOnHeadingsCaptionsAndBankTitles)
-{
     mainWindow().openAutoPopulateTool();
     auto& window = *mainWindow().getAutoPopToolWindow();
     auto& tool = *window.getContentComponent();
     activate (window);
     testutil::deliverPostedMessages(); // the panels build their first rows
 
-    auto spots = captionsIn (tool);
+    spots = captionsIn (tool);
     for (auto* child : tool.getChildren())
         if (auto* panel = dynamic_cast<AutoPopulatePanel*> (child))
         {
@@ -131,9 +98,9 @@ TEST_F (AuxiliaryWindowsKeyboardTest, AutoPopulateKeepsItsChoicesAfterClicksOnHe
         }
     spots.push_back (bareSpot ("the background", tool, { 5, 5 }));
     EXPECT_GT (spots.size(), 30u);
-    const auto before = mainWindow().getPreset()->getData();
-    expectNothingChanges (window, spots, { down, up, up, enter });
-    EXPECT_EQ (mainWindow().getPreset()->getData(), before);
+    expectNothingChanges (window, spots, { down, up, up, enter },
+                          [&]
+                          { return std::pair (settingsIn (window), mainWindow().getPreset()->getData()); });
 
     // Tab reaches the pads' TYPE chooser first, and the keys then change it.
     const auto shown = settingsIn (window);
@@ -156,18 +123,13 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
                              bareSpot ("the banner", *loader.getContentComponent()) };
     for (auto& s : captionsIn (slot2()))
         spots.push_back (s);
-    for (const auto& [what, at] : spots)
-    {
-        clickAt (loader, at);
-        press (loader, { up, up, enter, letter (' ') });
-        EXPECT_EQ (app->getWindowManager()->getNumWindows(), 1) << what;
-    }
-    click (*buttonIn (slot2(), "Get"));
-    ASSERT_EQ (app->getWindowManager()->getNumWindows(), 2);
+    expectNothingChanges (loader, spots, { up, up, enter, letter (' ') }, [this] { return numWindows(); });
+    click (*apptest::findChild<juce::Button> (slot2(), [] (auto& b) { return b.getName() == "Get"; }));
+    ASSERT_EQ (numWindows(), 2);
     EXPECT_EQ (mainWindow (1).getPreset()->getName(), "Slot 02 ");
     activate (loader);
     press (loader, { enter, letter (' ') });
-    EXPECT_EQ (app->getWindowManager()->getNumWindows(), 2);
+    EXPECT_EQ (numWindows(), 2);
 
     // Send Multiple Presets: Browse opens a chooser only for the row clicked.
     app->showSendMultiplePresetsWindow();
@@ -182,17 +144,11 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
             spots.push_back (spot ("the banner", *picture));
     for (auto& s : captionsIn (row2()))
         spots.push_back (s);
-    for (const auto& [what, at] : spots)
-    {
-        clickAt (batch, at);
-        press (batch, { up, up, enter, letter (' ') });
-        EXPECT_TRUE (answers.seen.isEmpty()) << what;
-    }
-
+    expectNothingChanges (batch, spots, { up, up, enter, letter (' ') }, [this] { return answers.seen; });
     const auto file = juce::File::createTempFile (".qrx571");
     ASSERT_TRUE (app->getEngine()->savePresetFile (file, mainWindow (1).getPreset()));
     answers.choose (file);
-    click (*buttonIn (row2(), "Browse"));
+    click (*apptest::findChild<juce::Button> (row2(), [] (auto& b) { return b.getName() == "Browse"; }));
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return batch.getRowName (2).isNotEmpty(); }));
     press (batch, { enter });
     EXPECT_EQ (answers.seen, juce::StringArray ("Select Preset file to load"));
@@ -209,20 +165,18 @@ TEST_F (AuxiliaryWindowsKeyboardTest, MidiSetupsListsTakeTheKeysOnlyWhenClicked)
     auto& window = *app->getMidiSetupWindow();
     activate (window);
     auto& content = *window.getContentComponent();
-    auto lists = std::vector<juce::ListBox*>();
+    int lists = 0;
     for (auto* c : content.getChildren())
         if (auto* list = dynamic_cast<juce::ListBox*> (c))
-            lists.push_back (list);
-    ASSERT_EQ (lists.size(), 2u);
-
-    for (auto* list : lists)
-    {
-        click (*list);
-        EXPECT_TRUE (list->hasKeyboardFocus (true));
-        for (const auto& [what, at] : captionsIn (content))
         {
-            clickAt (window, at);
-            EXPECT_TRUE (window.hasKeyboardFocus (false)) << what;
+            ++lists;
+            click (*list);
+            EXPECT_TRUE (list->hasKeyboardFocus (true));
+            for (const auto& [what, at] : captionsIn (content))
+            {
+                clickAt (window, at);
+                EXPECT_TRUE (window.hasKeyboardFocus (false)) << what;
+            }
         }
-    }
+    EXPECT_EQ (lists, 2);
 }

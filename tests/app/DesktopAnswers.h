@@ -3,100 +3,92 @@
 // what each box said, so a test can check the question that was asked.
 #pragma once
 
+#include "support/RunLoop.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <algorithm>
 #include <deque>
 #include <functional>
 
 namespace apptest
 {
+// The first component of type Child inside `parent`, at any depth, that `matches`.
+template <typename Child>
+Child* findChild (juce::Component& parent, std::function<bool (Child&)> matches)
+{
+    for (auto* child : parent.getChildren())
+    {
+        if (auto* c = dynamic_cast<Child*> (child); c != nullptr && matches (*c))
+            return c;
+        if (auto* found = findChild<Child> (*child, matches))
+            return found;
+    }
+    return nullptr;
+}
+
 class DesktopAnswers : private juce::Timer
 {
 public:
     DesktopAnswers() { startTimer (10); }
 
     // The next alert box gets this button pressed ("Yes", "No", "Cancel", "OK").
-    void press (const juce::String& buttonText) { answers.push_back ({ Kind::alert, buttonText, {} }); }
+    void press (const juce::String& buttonText) { answers.push_back ({ false, buttonText, {} }); }
     // The next file chooser gets this path typed in and its own button pressed; an empty path
     // presses "Cancel" instead.
-    void choose (const juce::File& file)
-    {
-        answers.push_back ({ Kind::chooser, file.getFullPathName(), {} });
-    }
+    void choose (const juce::File& file) { answers.push_back ({ true, file.getFullPathName(), {} }); }
 
     // While the next box or chooser is up, this is done instead of answering it (a close
     // request, say); it runs from the message loop, not from this timer, and the box waits for
     // the answers queued after it.
-    void meanwhile (std::function<void()> action)
-    {
-        answers.push_back ({ Kind::action, {}, std::move (action) });
-    }
+    void meanwhile (std::function<void()> action) { answers.push_back ({ false, {}, std::move (action) }); }
 
     bool allAnswered() const { return answers.empty(); }
+    bool waitUntilAllAnswered()
+    {
+        return testutil::runLoopUntil ([this] { return allAnswered(); });
+    }
 
     // What each box said (title, ". ", message) and each chooser's title, in order.
     juce::StringArray seen;
 
 private:
-    // The topmost alert or chooser showing: a box raised over a chooser comes first.
-    static juce::Component* topmost()
+    // Clicks the box's button that reads one of `texts`.
+    static void press (juce::Component& box, const juce::StringArray& texts)
     {
-        auto& desktop = juce::Desktop::getInstance();
-        for (int i = desktop.getNumComponents(); --i >= 0;)
-            if (auto* box = desktop.getComponent (i);
-                box->isShowing() && (dynamic_cast<juce::FileChooserDialogBox*> (box) != nullptr ||
-                                     dynamic_cast<juce::AlertWindow*> (box) != nullptr))
-                return box;
-        return nullptr;
-    }
-
-    template <typename Child>
-    static Child* find (juce::Component& parent, std::function<bool (Child&)> matches)
-    {
-        for (auto* child : parent.getChildren())
-        {
-            if (auto* c = dynamic_cast<Child*> (child); c != nullptr && matches (*c))
-                return c;
-            if (auto* found = find<Child> (*child, matches))
-                return found;
-        }
-        return nullptr;
-    }
-
-    static bool press (juce::Component& box, const juce::String& text)
-    {
-        auto* button = find<juce::TextButton> (box, [&] (auto& b) { return b.getButtonText() == text; });
-        if (button != nullptr)
-            button->triggerClick();
-        return button != nullptr;
+        if (auto* b = findChild<juce::TextButton> (box, [&] (auto& button)
+                                                   { return texts.contains (button.getButtonText()); }))
+            b->triggerClick();
     }
 
     void timerCallback() override
     {
-        auto* box = topmost();
+        // The topmost alert or chooser showing: a box raised over a chooser comes first.
+        juce::Component* box = nullptr;
+        auto& desktop = juce::Desktop::getInstance();
+        for (int i = desktop.getNumComponents(); --i >= 0 && box == nullptr;)
+            if (auto* c = desktop.getComponent (i);
+                c->isShowing() && (dynamic_cast<juce::FileChooserDialogBox*> (c) != nullptr ||
+                                   dynamic_cast<juce::AlertWindow*> (c) != nullptr))
+                box = c;
         if (box == nullptr)
             return;
 
         const bool isChooser = dynamic_cast<juce::FileChooserDialogBox*> (box) != nullptr;
-        if (std::none_of (seenBoxes.begin(), seenBoxes.end(), [box] (auto& b) { return b == box; }))
-        {
-            seenBoxes.add (box);
+        if (seenBoxes.addIfNotAlreadyThere (box))
             seen.add (isChooser ? box->getName() : box->getDescription());
-        }
 
         // A box answered stays up until its loop ends: whatever comes next waits for the next box.
         if (box == lastAnswered || answers.empty())
             return;
 
-        if (answers.front().kind == Kind::action)
+        if (answers.front().action != nullptr)
         {
             juce::MessageManager::callAsync (std::move (answers.front().action));
             answers.pop_front();
             return;
         }
 
-        if (answers.front().kind != (isChooser ? Kind::chooser : Kind::alert))
+        if (answers.front().forChooser != isChooser)
             return;
 
         lastAnswered = box;
@@ -105,24 +97,17 @@ private:
 
         if (isChooser && text.isNotEmpty())
         {
-            if (auto* name = find<juce::TextEditor> (*box, [] (auto&) { return true; }))
+            if (auto* name = findChild<juce::TextEditor> (*box, [] (auto&) { return true; }))
                 name->setText (text, true);
-            if (! press (*box, "Save"))
-                press (*box, "Open");
+            press (*box, { "Save", "Open" });
         }
         else
             press (*box, isChooser ? "Cancel" : text);
     }
 
-    enum class Kind
-    {
-        alert,
-        chooser,
-        action
-    };
     struct Answer
     {
-        Kind kind;
+        bool forChooser; // else for an alert box, or an action when there is one
         juce::String text;
         std::function<void()> action;
     };

@@ -1,67 +1,23 @@
 // The editor application made in the test process, on the device emulator's ports; the tests
 // answer its boxes and choosers on the desktop. (Its happy paths are the end-to-end suite's.)
-#include "CloseRequests.h"
-#include "DesktopAnswers.h"
+#include "EditorTest.h"
+#include "WindowManagerStandIn.h"
 #include "app/AboutWindow.h"
 #include "app/CommandIds.h"
 #include "app/DocumentOpener.h"
 #include "app/MidiSetupWindow.h"
-#include "app/QRX571EditorApplication.h"
 #include "app/SendMultiplePresetsListModel.h"
 #include "app/SendMultiplePresetsWindow.h"
-#include "app/WindowManager.h"
 #include "model/DefaultPreset.h"
-#include "support/RunLoop.h"
 #include "ui/EditorStrings.h"
-#include "views/TestApplication.h"
-#include "views/ViewTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <map>
 
 namespace
 {
-// The real application; only the end of the message loop is counted instead of carried out,
-// since the tests share one loop.
-class EditorUnderTest : public QRX571EditorApplication
-{
-public:
-    int quits = 0;
-
-protected:
-    void quitApplication() override { ++quits; }
-};
-
-class EditorApplicationTest : public ::testing::Test
+class EditorApplicationTest : public apptest::EditorTest
 {
 protected:
-    void TearDown() override
-    {
-        if (app != nullptr)
-            app->shutdown();
-        app.reset();
-        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
-        testutil::runLoopFor (30);
-    }
-
-    void start()
-    {
-        setenv (QRX571EditorApplication::emulatorVariable, "1", 1);
-        app = TestApplication::make<EditorUnderTest>();
-        app->initialise ({});
-    }
-
-    int numWindows() const { return app->getWindowManager()->getNumWindows(); }
-    MainWindow& window (int index) const { return *app->getWindowManager()->getWindows()[index]; }
-    MainWindow* windowNumbered (int n) const
-    {
-        for (auto* w : app->getWindowManager()->getWindows())
-            if (w->getName() == "QRX571 Editor Untitled " + juce::String (n))
-                return w;
-        return nullptr;
-    }
     juce::StringArray titles() const
     {
         juce::StringArray names;
@@ -70,27 +26,17 @@ protected:
         return names;
     }
 
-    void invoke (juce::CommandID command) { app->getCommandManager()->invokeDirectly (command, false); }
-
-    // A preset file named presetName, written as the editor writes one.
+    // A preset file named presetName, written by the editor.
     juce::File presetFile (const juce::String& fileName, const juce::String& presetName)
     {
         auto preset = makeDefaultPreset();
         preset->setName (presetName);
-        QRX5EditorEngine::Ptr writer =
-            new QRX571EditorEngine (new MidiManager (std::make_shared<VirtualMidiPortLayer>()));
         const auto file = folder.getChildFile (fileName);
-        writer->savePresetFile (file, preset.get());
+        app->getEngine()->savePresetFile (file, preset.get());
         return file;
     }
 
     bool isShowing (juce::Component* c) const { return c != nullptr && c->isOnDesktop() && c->isVisible(); }
-
-    bool waitForAnswers (apptest::DesktopAnswers& a)
-    {
-        return testutil::runLoopUntil ([&a] { return a.allAnswered(); });
-    }
-    bool waitForAnswers() { return waitForAnswers (answers); }
 
     // Whether the program's message with this text is on screen now.
     static bool isMessageShowing (const juce::String& text)
@@ -103,17 +49,7 @@ protected:
         return false;
     }
 
-    // The key with the command modifier, pressed in the window once it has the keyboard focus.
-    static void pressCommandKey (MainWindow& window, char key)
-    {
-        window.toFront (true);
-        ASSERT_TRUE (testutil::runLoopUntil ([&] { return window.hasKeyboardFocus (true); }));
-        window.getPeer()->handleKeyPress (juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0));
-    }
-
     juce::File folder = juce::File::createTempFile ("app-test");
-    apptest::DesktopAnswers answers;
-    std::unique_ptr<EditorUnderTest> app;
 
     EditorApplicationTest() { folder.createDirectory(); }
     ~EditorApplicationTest() override { folder.deleteRecursively(); }
@@ -121,34 +57,10 @@ protected:
 
 juce::String titled (const juce::String& name) { return "QRX571 Editor " + name; }
 
-// Quit asks each window in turn, closing those answered "No", and stops at "Cancel".
-TEST_F (EditorApplicationTest,
-        UntitledNumbersCountEveryWindowEverMadeTheCascadeCountsTheOpenOnesAndQuitStopsAtCancel)
-{
-    start();
-    invoke (CommandIds::newPreset);
-    EXPECT_EQ (window (0).getPosition(), juce::Point<int> (30, 75));
-    EXPECT_EQ (window (1).getPosition(), juce::Point<int> (45, 90));
-
-    answers.press ("No");
-    window (0).closeButtonPressed();
-    invoke (CommandIds::newPreset);
-    invoke (CommandIds::newPreset);
-    EXPECT_EQ (titles(),
-               juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3"), titled ("Untitled 4")));
-    EXPECT_EQ (window (1).getPosition(), juce::Point<int> (45, 90));
-
-    answers.seen.clear();
-    answers.press ("No");
-    answers.press ("Cancel");
-    invoke (CommandIds::quit);
-    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 2",
-                                                "Save Document. Save Preset: Untitled 3"));
-    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 3"), titled ("Untitled 4")));
-    EXPECT_EQ (app->quits, 0);
-}
-
-TEST_F (EditorApplicationTest, ClosingTheLastWindowQuitsAndQuitWithNoWindowAsksNothing)
+// Untitled numbers count every window ever made, the cascade only the open ones, and Ctrl+W asks
+// about and closes only the focused window. With no window left the program quits; a quit then asks
+// nothing, Bring All To Front is off, and the program's own commands still work.
+TEST_F (EditorApplicationTest, NewWindowsAreNumberedAndCascadedCtrlWClosesTheFocusedOneAndNoWindowQuits)
 {
     start();
     auto isBringAllToFrontActive = [this]
@@ -157,76 +69,66 @@ TEST_F (EditorApplicationTest, ClosingTheLastWindowQuitsAndQuitWithNoWindowAsksN
         app->getCommandInfo (CommandIds::bringAllToFront, info);
         return (info.flags & juce::ApplicationCommandInfo::isDisabled) == 0;
     };
-    EXPECT_TRUE (isBringAllToFrontActive());
+    invoke (CommandIds::newPreset);
+    EXPECT_EQ (mainWindow (0).getPosition(), juce::Point<int> (30, 75));
+    EXPECT_EQ (mainWindow (1).getPosition(), juce::Point<int> (45, 90));
 
     answers.press ("No");
-    window (0).closeButtonPressed();
+    activate (mainWindow (0));
+    press (mainWindow (0), { juce::KeyPress ('w', juce::ModifierKeys::commandModifier, 0) });
+    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1"));
+    invoke (CommandIds::newPreset);
+    invoke (CommandIds::newPreset);
+    EXPECT_EQ (titles(),
+               juce::StringArray (titled ("Untitled 2"), titled ("Untitled 3"), titled ("Untitled 4")));
+    EXPECT_EQ (mainWindow (1).getPosition(), juce::Point<int> (45, 90));
+    EXPECT_TRUE (isBringAllToFrontActive());
+
+    for (int i = 0; i < 3; ++i)
+        answers.press ("No");
+    invoke (CommandIds::quit);
     EXPECT_EQ (numWindows(), 0);
     EXPECT_EQ (app->quits, 1);
     EXPECT_FALSE (isBringAllToFrontActive());
 
     invoke (CommandIds::quit);
     EXPECT_EQ (app->quits, 2);
-    EXPECT_EQ (answers.seen.size(), 1);
-
-    // The application's own commands still work with no window.
+    EXPECT_EQ (answers.seen.size(), 4);
     invoke (CommandIds::newPreset);
     EXPECT_EQ (numWindows(), 1);
 }
 
-TEST_F (EditorApplicationTest, CtrlWAsksAndClosesOnlyTheFocusedWindow)
-{
-    start();
-    invoke (CommandIds::newPreset);
-    answers.press ("No");
-    pressCommandKey (window (0), 'w');
-
-    EXPECT_EQ (answers.seen, juce::StringArray ("Save Document. Save Preset: Untitled 1"));
-    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2")));
-}
-
 TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpensMidiSetupFirst)
 {
-    struct Row
-    {
-        std::function<void (QRX5EditorApplication&)> result;
-        juce::String message;
-        bool opensMidiSetup;
-    };
-    const Row rows[] = {
-        { [] (auto& a) { a.sendPresetResult (nullptr, 0); }, EditorStrings::midiDeviceNotFound, true },
-        { [] (auto& a) { a.sendPresetResult (nullptr, 1); }, EditorStrings::noPresetAcknowledgement, false },
-        { [] (auto& a) { a.sendPresetResult (nullptr, 2); }, {}, false },
-        { [] (auto& a) { a.requestPresetResult (0); }, EditorStrings::midiDeviceNotFound, true },
-        { [] (auto& a) { a.requestPresetResult (1); }, EditorStrings::noPresetAcknowledgement, false },
-        { [] (auto& a) { a.requestPresetResult (2); }, {}, false },
-        { [] (auto& a) { a.openPresetFileResult (0); }, EditorStrings::errorOpeningFile, false },
-        { [] (auto& a) { a.openPresetFileResult (1); }, EditorStrings::errorOpeningFile, false },
-        { [] (auto& a) { a.openPresetFileResult (2); }, {}, false },
-        { [] (auto& a) { a.savePresetFileResult (0); }, {}, false }, // the saving window said so at once
-        { [] (auto& a) { a.savePresetFileResult (1); }, {}, false },
+    // Each result and the message it shows; a missing device opens MIDI Setup as well.
+    const std::pair<std::function<void (QRX5EditorApplication&)>, juce::String> rows[] = {
+        { [] (auto& a) { a.sendPresetResult (nullptr, 0); }, EditorStrings::midiDeviceNotFound },
+        { [] (auto& a) { a.sendPresetResult (nullptr, 1); }, EditorStrings::noPresetAcknowledgement },
+        { [] (auto& a) { a.sendPresetResult (nullptr, 2); }, {} },
+        { [] (auto& a) { a.requestPresetResult (0); }, EditorStrings::midiDeviceNotFound },
+        { [] (auto& a) { a.openPresetFileResult (0); }, EditorStrings::errorOpeningFile },
+        { [] (auto& a) { a.openPresetFileResult (1); }, EditorStrings::errorOpeningFile },
+        { [] (auto& a) { a.openPresetFileResult (2); }, {} },
+        { [] (auto& a) { a.savePresetFileResult (0); }, {} }, // the saving window said so at once
     };
     start();
-    for (const auto& row : rows)
+    for (const auto& [result, message] : rows)
     {
-        SCOPED_TRACE (row.message);
+        SCOPED_TRACE (message);
         answers.seen.clear();
-        row.result (*app);
+        result (*app);
         testutil::runLoopFor (40);
 
-        EXPECT_EQ (answers.seen, row.message.isEmpty() ? juce::StringArray()
-                                                       : juce::StringArray ("QRX571 Editor. " + row.message));
+        EXPECT_EQ (answers.seen,
+                   message.isEmpty() ? juce::StringArray() : juce::StringArray ("QRX571 Editor. " + message));
         auto* setup = app->getMidiSetupWindow();
-        EXPECT_EQ (isShowing (setup), row.opensMidiSetup);
-        if (row.opensMidiSetup)
+        EXPECT_EQ (isShowing (setup), message == EditorStrings::midiDeviceNotFound);
+        if (isShowing (setup))
         {
-            // Made first, so it lies under the message.
+            // Made first, so it lies under the message, which is on top.
             auto& desktop = juce::Desktop::getInstance();
-            juce::Array<juce::Component*> order;
-            for (int i = 0; i < desktop.getNumComponents(); ++i)
-                order.add (desktop.getComponent (i));
-            EXPECT_NE (dynamic_cast<juce::AlertWindow*> (order.getLast()), nullptr);
-            EXPECT_LT (order.indexOf (setup), order.size() - 1);
+            auto* top = desktop.getComponent (desktop.getNumComponents() - 1);
+            EXPECT_NE (dynamic_cast<juce::AlertWindow*> (top), nullptr);
             setup->closeButtonPressed();
         }
         juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
@@ -238,14 +140,15 @@ TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpen
 TEST_F (EditorApplicationTest, YesThatSavesNothingKeepsTheWindowAndItsEdits)
 {
     start();
-    window (0).getPreset()->setName ("Edited");
+    mainWindow (0).getPreset()->setName ("Edited");
     const auto onDisk = presetFile ("Other.qrx571", "Other");
     ASSERT_TRUE (folder.getChildFile ("plain").create());
     const auto unwritable = folder.getChildFile ("plain").getChildFile ("Live.qrx571"); // even for root
 
-    const std::function<void()> ways[] = { [&] { window (0).closeButtonPressed(); },
-                                           [&] { window (0).openFile (onDisk); },
-                                           [&] { invoke (CommandIds::quit); }, [&] { window (0).saveAs(); } };
+    const std::function<void()> ways[] = { [&] { mainWindow (0).closeButtonPressed(); },
+                                           [&] { mainWindow (0).openFile (onDisk); },
+                                           [&] { invoke (CommandIds::quit); },
+                                           [&] { mainWindow (0).saveAs(); } };
     for (const auto& chosen : { juce::File(), unwritable })
         for (const auto& closeOrOpenOrQuitOrSaveAs : ways)
         {
@@ -257,122 +160,84 @@ TEST_F (EditorApplicationTest, YesThatSavesNothingKeepsTheWindowAndItsEdits)
             EXPECT_EQ (isMessageShowing (EditorStrings::errorSavingFile), chosen == unwritable);
             if (chosen == unwritable)
                 answers.press ("OK");
-            ASSERT_TRUE (waitForAnswers());
+            ASSERT_TRUE (answers.waitUntilAllAnswered());
             ASSERT_EQ (numWindows(), 1);
-            EXPECT_EQ (window (0).getPreset()->getName(), "Edited");
-            EXPECT_EQ (window (0).getName(), titled ("Untitled 1"));
-            EXPECT_EQ (window (0).getFilePath(), "");
+            EXPECT_EQ (mainWindow (0).getPreset()->getName(), "Edited");
+            EXPECT_EQ (mainWindow (0).getName(), titled ("Untitled 1"));
+            EXPECT_EQ (mainWindow (0).getFilePath(), "");
             EXPECT_EQ (app->quits, 0);
         }
 }
 
 // A name typed without the extension gets it before the overwrite question, so the question, the
-// file written and the title all concern Live.qrx571; Cancel there goes back to the chooser.
+// file written and the title all concern Live.qrx571; Cancel there goes back to the chooser. (A
+// name new to the folder is the end-to-end suite's.)
 TEST_F (EditorApplicationTest, SaveAsAddsTheExtensionBeforeAskingToOverwrite)
 {
     start();
     const auto typed = folder.getChildFile ("Live");
-    const auto live = folder.getChildFile ("Live.qrx571");
-    const struct
+    const auto live = presetFile ("Live.qrx571", "Old");
+    mainWindow (0).getPreset()->setName ("New");
+    for (const auto* answer : { "Cancel", "Overwrite" })
     {
-        const char* presetName;
-        juce::StringArray overwriteAnswers;
-    } rows[] = { { "First", {} }, { "Second", { "Cancel", "Overwrite" } } };
-
-    for (const auto& row : rows)
-    {
-        window (0).getPreset()->setName (row.presetName);
-        answers.seen.clear();
         answers.choose (typed);
-        for (const auto& answer : row.overwriteAnswers)
-        {
-            answers.press (answer);
-            if (answer == "Cancel")
-                answers.choose (typed);
-        }
-        EXPECT_TRUE (window (0).saveAs());
-
-        answers.seen.removeString (EditorStrings::selectFilenameToSave); // the questions are left
-        EXPECT_EQ (answers.seen.size(), row.overwriteAnswers.size());
-        for (const auto& question : answers.seen)
-            EXPECT_TRUE (question.contains (live.getFullPathName())) << question;
-        EXPECT_FALSE (typed.exists());
-        juce::MemoryBlock written, expected;
-        live.loadFileAsData (written);
-        presetFile ("Expected.qrx571", row.presetName).loadFileAsData (expected);
-        EXPECT_EQ (written, expected);
-        EXPECT_EQ (window (0).getName(), titled ("Live"));
-        EXPECT_EQ (window (0).getFilePath(), live.getFullPathName());
+        answers.press (answer);
     }
+    EXPECT_TRUE (mainWindow (0).saveAs());
+
+    answers.seen.removeString (EditorStrings::selectFilenameToSave); // the questions are left
+    EXPECT_EQ (answers.seen.size(), 2);
+    for (const auto& question : answers.seen)
+        EXPECT_TRUE (question.contains (live.getFullPathName())) << question;
+    EXPECT_FALSE (typed.exists());
+    juce::MemoryBlock written, expected;
+    live.loadFileAsData (written);
+    presetFile ("Expected.qrx571", "New").loadFileAsData (expected);
+    EXPECT_EQ (written, expected);
+    EXPECT_EQ (mainWindow (0).getName(), titled ("Live"));
+    EXPECT_EQ (mainWindow (0).getFilePath(), live.getFullPathName());
 }
 
 // The window manager's close request still reaches a window while a box is up. A window closed
-// under its own chooser writes nothing when the chooser ends; a window is asked once, whichever
-// request asks; and the program quits once every window is answered.
+// under its own chooser writes nothing when the chooser ends; one closed again while its question
+// is up is asked once; the other window still works.
 TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlone)
 {
     const auto never = folder.getChildFile ("Never.qrx571");
     const auto question = [] (int n) { return "Save Document. Save Preset: Untitled " + juce::String (n); };
-    struct Case
+    for (const bool underItsSaveAs : { true, false })
     {
-        const char* what;
-        std::function<void (MainWindow*, MainWindow*, apptest::DesktopAnswers&)> run; // held by nobody else
-        juce::StringArray seen, left;
-    };
-    const Case cases[] = {
-        { "closed under its own Save As",
-          [&] (auto first, auto, auto& a)
-          {
-              a.meanwhile ([first] { first->closeButtonPressed(); });
-              a.press ("No");
-              a.choose (never);
-              pressCommandKey (*first, 's');
-          },
-          { EditorStrings::selectFilenameToSave, question (1) },
-          { titled ("Untitled 2") } },
-        { "closed while the quit asks about another",
-          [&] (auto, auto second, auto& a)
-          {
-              a.meanwhile ([second] { second->closeButtonPressed(); });
-              a.press ("No");
-              a.press ("No");
-              a.press ("Cancel"); // for a question that must not come
-              invoke (CommandIds::quit);
-          },
-          { question (1), question (2) },
-          {} },
-        { "closed again while its question is up",
-          [&] (auto first, auto, auto& a)
-          {
-              a.meanwhile ([first] { first->closeButtonPressed(); });
-              a.press ("No");
-              a.press ("Cancel"); // for a question that must not come
-              first->closeButtonPressed();
-          },
-          { question (1) },
-          { titled ("Untitled 2") } },
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE (c.what);
+        SCOPED_TRACE (underItsSaveAs ? "closed under its own Save As"
+                                     : "closed again while its question is up");
         never.deleteFile();
         start();
         invoke (CommandIds::newPreset);
         {
+            auto* first = &mainWindow (0); // held by nobody else
             apptest::DesktopAnswers a;
-            c.run (&window (0), &window (1), a);
-            EXPECT_EQ (a.seen, c.seen);
+            a.meanwhile ([first] { first->closeButtonPressed(); });
+            a.press ("No");
+            if (underItsSaveAs)
+            {
+                a.choose (never);
+                activate (*first);
+                press (*first, { juce::KeyPress ('s', juce::ModifierKeys::commandModifier, 0) });
+                EXPECT_EQ (a.seen, juce::StringArray (EditorStrings::selectFilenameToSave, question (1)));
+            }
+            else
+            {
+                a.press ("Cancel"); // for a question that must not come
+                first->closeButtonPressed();
+                EXPECT_EQ (a.seen, juce::StringArray (question (1)));
+            }
         }
-        EXPECT_EQ (titles(), c.left);
+        EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2")));
         EXPECT_FALSE (never.exists());
-        EXPECT_EQ (app->quits, c.left.isEmpty() ? 1 : 0);
-        if (! c.left.isEmpty())
-        {
-            answers.press ("No"); // the window left still works
-            window (0).closeButtonPressed();
-            EXPECT_EQ (app->quits, 1);
-        }
-        TearDown();
+        EXPECT_EQ (app->quits, 0);
+        answers.press ("No");
+        mainWindow (0).closeButtonPressed();
+        EXPECT_EQ (app->quits, 1);
+        stop();
     }
 }
 
@@ -384,14 +249,13 @@ TEST_F (EditorApplicationTest, TheLastMessageIsReadBeforeTheProgramQuits)
     invoke (CommandIds::sendMultiplePresets);
     juce::Component::SafePointer<SendMultiplePresetsWindow> batch (app->getSendMultiplePresetsWindow());
     answers.press ("No");
-    window (0).closeButtonPressed();
+    mainWindow (0).closeButtonPressed();
     ASSERT_EQ (app->quits, 0);
 
     using Row = SendMultiplePresetsWindow::PresetListBoxModel::PresetListRowComponent;
     auto* list = batch->getContent()->getList();
-    ASSERT_TRUE (
-        testutil::runLoopUntil ([&] { return dynamic_cast<Row*> (list->getComponentForRowNumber (0)); }));
-    dynamic_cast<Row*> (list->getComponentForRowNumber (0))->getClearButton().triggerClick();
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return list->getComponentForRowNumber (0) != nullptr; }));
+    dynamic_cast<Row&> (*list->getComponentForRowNumber (0)).getClearButton().triggerClick();
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return batch->getSlotPreset (0) != nullptr; }));
     batch->getContent()->getSendButton().triggerClick();
 
@@ -411,27 +275,27 @@ TEST_F (EditorApplicationTest, AWindowTakesAFileOnlyWhenItLoaded)
     const auto before = users.loadFileAsString();
 
     // Opening into an unedited default window asks nothing.
-    window (0).openFile (good);
+    mainWindow (0).openFile (good);
     EXPECT_TRUE (answers.seen.isEmpty());
-    EXPECT_EQ (window (0).getName(), titled ("Good.qrx571"));
+    EXPECT_EQ (mainWindow (0).getName(), titled ("Good.qrx571"));
 
     app->openFileInNewWindow (users);
     testutil::runLoopFor (40);
     EXPECT_EQ (answers.seen, juce::StringArray ("QRX571 Editor. " + EditorStrings::errorOpeningFile));
-    EXPECT_EQ (window (1).getName(), titled ("Untitled 2"));
+    EXPECT_EQ (mainWindow (1).getName(), titled ("Untitled 2"));
 
     // Saving that window asks where, instead of writing the default preset over the file.
     answers.press ("OK");
-    ASSERT_TRUE (waitForAnswers());
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
     answers.choose ({});
-    window (1).save();
-    ASSERT_TRUE (waitForAnswers());
+    mainWindow (1).save();
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
     EXPECT_EQ (users.loadFileAsString(), before);
 
     answers.press ("No");
-    window (0).openFile (users);
-    EXPECT_EQ (window (0).getName(), titled ("Good.qrx571"));
-    EXPECT_EQ (window (0).getFilePath(), good.getFullPathName());
+    mainWindow (0).openFile (users);
+    EXPECT_EQ (mainWindow (0).getName(), titled ("Good.qrx571"));
+    EXPECT_EQ (mainWindow (0).getFilePath(), good.getFullPathName());
 }
 
 TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsTheProgramRunning)
@@ -445,11 +309,10 @@ TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsThe
                juce::Rectangle<int> (501, 275)); // not squeezed
 
     answers.press ("No");
-    window (0).closeButtonPressed();
+    mainWindow (0).closeButtonPressed();
     EXPECT_EQ (app->quits, 0) << "the About window is still on screen";
 
-    viewtest::mouse (*about, { 250.0f, 40.0f }, true);
-    viewtest::mouse (*about, { 250.0f, 40.0f }, false);
+    clickAt (*about, { 250, 40 });
     EXPECT_FALSE (about->isOnDesktop());
     EXPECT_EQ (app->quits, 1);
 
@@ -458,9 +321,10 @@ TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsThe
     EXPECT_TRUE (isShowing (about));
 }
 
-// Close requests that come while a save question is open wait their turn: one question on screen
-// at a time, each window asked once, each window answered gone before the next question, and a
-// Cancel keeps just its window and drops no other request. A quit takes its turn the same way.
+// A quit and close requests that come while a save question is open wait their turn: one question
+// on screen at a time, each window asked once, each window answered gone before the next question,
+// and a Cancel keeps just its window and drops no other request. (Many windows closed at once, a
+// Cancel among them, are the end-to-end suite's.)
 TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
 {
     // The window manager's requests, read by the program before the test goes on.
@@ -468,63 +332,15 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
     {
         juce::Array<juce::Component*> windows;
         for (auto n : numbers)
-            windows.add (windowNumbered (n));
-        apptest::sendCloseRequests (windows);
+            for (auto* w : app->getWindowManager()->getWindows())
+                if (w->getName() == titled ("Untitled " + juce::String (n)))
+                    windows.add (w);
+        WindowManagerStandIn::sendCloseRequests (windows);
         testutil::deliverPostedMessages();
     };
-    // Each window's close button, pressed in messages posted together.
-    const auto closeButtons = [this] (std::vector<int> numbers)
-    {
-        for (auto n : numbers)
-            juce::MessageManager::callAsync (
-                [w = juce::Component::SafePointer<MainWindow> (windowNumbered (n))]
-                {
-                    if (w != nullptr)
-                        w->closeButtonPressed();
-                });
-    };
-    struct Case
-    {
-        const char* what;
-        int windows;
-        std::function<void()> requests;                   // sent at once
-        std::map<int, std::function<void()>> whileAsking; // sent while question n (from 0) is up
-        juce::StringArray answers;
-        std::vector<int> asked, left; // by untitled number
-        int quits;
-    };
-    const std::function<void()> quit = [this] { invoke (CommandIds::quit); };
-    const std::function<void()> pressEveryCloseButton = [&] { closeButtons ({ 1, 2, 3, 4, 5, 6, 7, 8 }); };
-    const std::function<void()> closeThreeAndOne = [&] { closeRequests ({ 3, 1 }); };
-    const std::function<void()> closeTwoAndFour = [&] { closeRequests ({ 2, 4 }); };
-    const Case cases[] = {
-        { "eight at once, the fourth cancelled",
-          8,
-          pressEveryCloseButton,
-          {},
-          { "No", "No", "No", "Cancel", "No", "No", "No", "No" },
-          { 1, 2, 3, 4, 5, 6, 7, 8 },
-          { 4 },
-          0 },
-        { "a quit cancelled with closes sent during its question",
-          4,
-          quit,
-          { { 0, closeThreeAndOne } },
-          { "Cancel", "No" },
-          { 1, 3 },
-          { 1, 2, 4 },
-          0 },
-        { "a quit sent among closes",
-          5,
-          closeTwoAndFour,
-          { { 1, quit } },
-          { "No", "No", "No", "No", "No" },
-          { 2, 4, 1, 3, 5 },
-          {},
-          1 },
-    };
-    // What the screen shows while a question is up: which question, how many boxes and main windows.
-    const auto onScreen = []
+    // What the screen shows as each question comes: the question, how many boxes and main windows.
+    juce::StringArray seen;
+    const std::function<void()> onScreen = [&seen]
     {
         juce::String question;
         int boxes = 0, windows = 0;
@@ -537,70 +353,87 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
                 boxes += dynamic_cast<juce::AlertWindow*> (c) != nullptr;
                 windows += dynamic_cast<MainWindow*> (c) != nullptr;
             }
-        return question + ", boxes " + juce::String (boxes) + ", windows " + juce::String (windows);
+        seen.add (question + ", boxes " + juce::String (boxes) + ", windows " + juce::String (windows));
+    };
+    // One question at a time, and every window answered No has gone before the next.
+    const auto asked = [] (int untitled, int windows)
+    {
+        return "Save Document. Save Preset: Untitled " + juce::String (untitled) + ", boxes 1, windows " +
+               juce::String (windows);
     };
 
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE (c.what);
-        start();
-        for (int i = 1; i < c.windows; ++i)
-            invoke (CommandIds::newPreset);
-
-        juce::StringArray seen, expected, left;
-        apptest::DesktopAnswers a;
-        int windowsLeft = c.windows;
-        for (int i = 0; i < c.answers.size(); ++i)
+    // A quit cancelled, with closes of another window and of the one asked sent during its question.
+    start();
+    for (int i = 1; i < 4; ++i)
+        invoke (CommandIds::newPreset);
+    answers.meanwhile (
+        [&]
         {
-            a.meanwhile (
-                [&, i]
-                {
-                    seen.add (onScreen());
-                    if (auto also = c.whileAsking.find (i); also != c.whileAsking.end())
-                        also->second();
-                });
-            a.press (c.answers[i]);
-            // One question at a time, and every window answered No has gone before the next.
-            expected.add ("Save Document. Save Preset: Untitled " + juce::String (c.asked[(size_t)i]) +
-                          ", boxes 1, windows " + juce::String (windowsLeft));
-            windowsLeft -= c.answers[i] == "No";
-        }
-        c.requests();
-        ASSERT_TRUE (waitForAnswers (a));
-        ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == (int)c.left.size(); }));
-        testutil::deliverPostedMessages();
+            onScreen();
+            closeRequests ({ 3, 1 });
+        });
+    answers.press ("Cancel");
+    answers.meanwhile (onScreen);
+    answers.press ("No");
+    invoke (CommandIds::quit);
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == 3; }));
+    testutil::deliverPostedMessages();
+    EXPECT_EQ (seen.joinIntoString ("\n"),
+               juce::StringArray (asked (1, 4), asked (3, 4)).joinIntoString ("\n"));
+    EXPECT_EQ (titles(),
+               juce::StringArray (titled ("Untitled 1"), titled ("Untitled 2"), titled ("Untitled 4")));
+    EXPECT_EQ (app->quits, 0);
+    stop();
 
-        EXPECT_EQ (seen.joinIntoString ("\n"), expected.joinIntoString ("\n"));
-        for (auto n : c.left)
-            left.add (titled ("Untitled " + juce::String (n)));
-        EXPECT_EQ (titles(), left);
-        EXPECT_EQ (app->quits, c.quits);
-        TearDown();
+    // A quit sent among closes.
+    seen.clear();
+    start();
+    for (int i = 1; i < 5; ++i)
+        invoke (CommandIds::newPreset);
+    for (int i = 0; i < 5; ++i)
+    {
+        answers.meanwhile (
+            [&, i]
+            {
+                onScreen();
+                if (i == 1)
+                    invoke (CommandIds::quit);
+            });
+        answers.press ("No");
     }
+    closeRequests ({ 2, 4 });
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == 0; }));
+    testutil::deliverPostedMessages();
+    EXPECT_EQ (seen.joinIntoString ("\n"),
+               juce::StringArray (asked (2, 5), asked (4, 4), asked (1, 3), asked (3, 2), asked (5, 1))
+                   .joinIntoString ("\n"));
+    EXPECT_EQ (app->quits, 1);
 }
 
 // Ctrl+O in the only window, then that window closed: the chooser still up keeps the program
 // running. A file chosen then opens in a new window; with none the program quits.
 TEST_F (EditorApplicationTest, TheOpenChooserKeepsTheProgramRunningUntilItIsAnswered)
 {
-    const auto good = presetFile ("Good.qrx571", "Good");
-    for (const auto& chosen : { juce::File(), good })
+    for (const bool choose : { false, true })
     {
-        SCOPED_TRACE (chosen.getFileName());
+        SCOPED_TRACE (choose);
         start();
+        const auto chosen = choose ? presetFile ("Good.qrx571", "Good") : juce::File();
         int quitsWhileChoosing = -1;
-        answers.meanwhile ([this] { window (0).closeButtonPressed(); });
+        answers.meanwhile ([this] { mainWindow (0).closeButtonPressed(); });
         answers.press ("No");
         answers.meanwhile ([&] { quitsWhileChoosing = app->quits; });
         answers.choose (chosen);
-        pressCommandKey (window (0), 'o');
+        activate (mainWindow (0));
+        press (mainWindow (0), { juce::KeyPress ('o', juce::ModifierKeys::commandModifier, 0) });
 
         EXPECT_TRUE (answers.allAnswered());
         EXPECT_EQ (quitsWhileChoosing, 0);
-        EXPECT_EQ (app->quits, chosen == juce::File() ? 1 : 0);
-        EXPECT_EQ (titles(),
-                   chosen == juce::File() ? juce::StringArray() : juce::StringArray (titled ("Good.qrx571")));
-        TearDown();
+        EXPECT_EQ (app->quits, choose ? 0 : 1);
+        EXPECT_EQ (titles(), choose ? juce::StringArray (titled ("Good.qrx571")) : juce::StringArray());
+        stop();
     }
 }
 
@@ -609,45 +442,35 @@ TEST_F (EditorApplicationTest, TheOpenChooserKeepsTheProgramRunningUntilItIsAnsw
 TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
 {
     start();
-    const auto executable = juce::File::getSpecialLocation (juce::File::currentExecutableFile);
-    const auto guide = QRX5EditorApplication::getUserGuideLocations (executable)[0];
+    const auto guide = QRX5EditorApplication::getUserGuideLocations (
+        juce::File::getSpecialLocation (juce::File::currentExecutableFile))[0];
     const auto bin = folder.getChildFile ("bin");
     const auto opened = folder.getChildFile ("opened");
     const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", {});
+    bin.createDirectory();
     const auto message = "Unable to find user guide.\n" + guide.getFullPathName();
-    const struct
-    {
-        const char* what;
-        bool guideThere;
-        juce::String opener; // the script's body, none for no opener
-    } rows[] = {
-        { "no guide", false, {} },
-        { "no opener", true, {} },
-        { "an opener that finds nothing to open it with", true, "exit 3" },
-        { "an opener that opens it", true, "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\'') },
+    // What each row is, and its opener's script (none for no opener).
+    const std::pair<const char*, juce::String> rows[] = {
+        { "no guide", {} }, // the guide is there from the next row on
+        { "no opener", {} },
+        { "an opener that finds nothing to open it with", "exit 3" },
+        { "an opener that opens it", "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\'') },
     };
-    for (const auto& row : rows)
+    guide.deleteFile();
+    for (const auto& [what, opener] : rows)
     {
-        SCOPED_TRACE (row.what);
-        bin.deleteRecursively();
-        bin.createDirectory();
-        opened.deleteFile();
-        if (row.opener.isNotEmpty())
+        SCOPED_TRACE (what);
+        if (opener.isNotEmpty()) // the rows' openers come in turn, each over the last
         {
             const auto script = bin.getChildFile ("xdg-open");
-            script.replaceWithText ("#!/bin/sh\n" + row.opener + "\n", false, false, "\n");
+            script.replaceWithText ("#!/bin/sh\n" + opener + "\n", false, false, "\n");
             script.setExecutePermission (true);
         }
-        if (row.guideThere)
-            guide.replaceWithText ("the guide");
-        else
-            guide.deleteFile();
-
         setenv ("PATH", bin.getFullPathName().toRawUTF8(), 1);
         invoke (CommandIds::openUserGuide);
         setenv ("PATH", path.toRawUTF8(), 1);
 
-        if (row.opener.contains ("printf"))
+        if (opener.contains ("printf"))
         {
             EXPECT_TRUE (testutil::runLoopUntil (
                 [&] { return opened.loadFileAsString() == guide.getFullPathName(); }));
@@ -659,8 +482,9 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
         {
             EXPECT_TRUE (testutil::runLoopUntil ([&] { return isMessageShowing (message); }));
             answers.press ("OK");
-            EXPECT_TRUE (waitForAnswers());
+            EXPECT_TRUE (answers.waitUntilAllAnswered());
         }
+        guide.replaceWithText ("the guide");
     }
     guide.deleteFile();
 }

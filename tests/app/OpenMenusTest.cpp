@@ -1,33 +1,18 @@
 // A window that goes while one of its chooser lists or menus is open takes the list with it, before
 // its components and their looks go: nothing is left on screen, and no list draws with a look
 // that is gone (JUCE's assertion in the Debug builds).
-#include "DesktopAnswers.h"
+#include "EditorTest.h"
 #include "app/AutoPopToolWindow.h"
 #include "app/CommandIds.h"
 #include "app/GlobalSettingsWindow.h"
-#include "app/MainContentComponent.h"
-#include "app/QRX571EditorApplication.h"
 #include "app/SendPresetWindow.h"
-#include "app/WindowManager.h"
-#include "support/RunLoop.h"
 #include "ui/CommonParametersLCDView.h"
-#include "views/TestApplication.h"
-#include "views/ViewTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <functional>
-#include <optional>
+#include <tuple>
 
 namespace
 {
-class EditorUnderTest : public QRX571EditorApplication
-{
-protected:
-    void quitApplication() override {}
-};
-
 // Each open list or menu is a window of its own on the desktop, named "menu".
 bool isMenuOpen (bool orClosing)
 {
@@ -38,141 +23,68 @@ bool isMenuOpen (bool orClosing)
     return false;
 }
 
-juce::ComboBox* firstChooser (juce::Component& parent)
+juce::ComboBox& firstChooser (juce::Component& parent)
 {
-    for (auto* child : parent.getChildren())
-    {
-        if (auto* box = dynamic_cast<juce::ComboBox*> (child); box != nullptr && box->isShowing())
-            return box;
-        if (auto* found = firstChooser (*child))
-            return found;
-    }
-    return nullptr;
+    return *apptest::findChild<juce::ComboBox> (parent, [] (auto& box) { return box.isShowing(); });
 }
 
-// A click where the user sees `target`, at `at` in it (its centre by default).
-void click (juce::Component* target, int button = juce::ModifierKeys::leftButtonModifier,
-            std::optional<juce::Point<int>> at = {})
-{
-    ASSERT_NE (target, nullptr);
-    auto& window = *target->getTopLevelComponent();
-    const auto position = window.getLocalPoint (target, at.value_or (target->getLocalBounds().getCentre()));
-    for (const bool down : { true, false })
-        viewtest::mouse (window, position.toFloat(), down, button);
-}
-
-struct Case
-{
-    const char* name;
-    std::function<void()> openList;
-    std::function<void()> closeWindow;
-};
-
-class OpenMenusTest : public ::testing::Test
-{
-protected:
-    void start()
-    {
-        setenv (QRX571EditorApplication::emulatorVariable, "1", 1);
-        app = TestApplication::make<EditorUnderTest>();
-        app->initialise ({});
-    }
-
-    void stop()
-    {
-        app->shutdown();
-        app.reset();
-        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
-        testutil::runLoopUntil ([] { return ! isMenuOpen (true); }, 1000);
-    }
-
-    void TearDown() override
-    {
-        if (app != nullptr)
-            stop();
-    }
-
-    MainWindow& mainWindow() const { return *app->getWindowManager()->getWindows()[0]; }
-    MainContentComponent& surface() const
-    {
-        return dynamic_cast<MainContentComponent&> (*mainWindow().getContentComponent());
-    }
-    void invokeOnMainWindow (juce::CommandID command)
-    {
-        mainWindow().invoke (juce::ApplicationCommandTarget::InvocationInfo (command), false);
-    }
-
-    // The main window closed as the user does, answered No on the desktop.
-    std::function<void()> closeMainWindowBy (std::function<void (MainWindow&)> how)
-    {
-        return [this, how]
-        {
-            answers.press ("No");
-            how (mainWindow());
-            EXPECT_TRUE (testutil::runLoopUntil ([&] { return answers.allAnswered(); }));
-        };
-    }
-
-    apptest::DesktopAnswers answers;
-    std::unique_ptr<EditorUnderTest> app;
-};
+using OpenMenusTest = apptest::EditorTest;
 
 // Every kind of window that opens lists or menus (the others open none): a list opened by a real
 // click, then its window, or the main window that owns it, closed as the user closes it.
 TEST_F (OpenMenusTest, AWindowThatGoesClosesItsOpenListsAndMenusFirst)
 {
-    auto titleBar = closeMainWindowBy ([] (MainWindow& w) { w.closeButtonPressed(); });
-    auto closeCommand = closeMainWindowBy (
-        [] (MainWindow& w)
-        { w.invoke (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::closeWindow), false); });
+    // The main window closed by its title bar's button, answered No on the desktop.
+    auto titleBar = [this]
+    {
+        answers.press ("No");
+        mainWindow().closeButtonPressed();
+        EXPECT_TRUE (answers.waitUntilAllAnswered());
+    };
     auto autoPopulate = [this]
     {
         invokeOnMainWindow (CommandIds::autoPopulateTool);
         click (firstChooser (*mainWindow().getAutoPopToolWindow()));
     };
-    auto sendPreset = [this]
-    {
-        invokeOnMainWindow (CommandIds::sendToHardware);
-        click (firstChooser (*mainWindow().getSendPresetWindow()));
-    };
 
-    const Case cases[] = {
+    // What each case is, how it opens its list, and how it closes the window.
+    const std::tuple<const char*, std::function<void()>, std::function<void()>> cases[] = {
         { "a display's chooser, main window closed", [this] { click (firstChooser (surface())); }, titleBar },
-        { "the menu bar's File menu, main window closed",
-          [this]
-          {
-              click (mainWindow().getMenuBarComponent(), juce::ModifierKeys::leftButtonModifier,
-                     juce::Point<int> (12, 10));
-          },
+        // The menu bar tops the window, its File menu first.
+        { "the File menu, main window closed", [this] { clickAt (mainWindow(), juce::Point<int> (12, 10)); },
           titleBar },
         { "the name box's own menu, main window closed",
           [this] {
-              click (&surface().getCommonParametersView()->getNameEditor(),
+              click (surface().getCommonParametersView()->getNameEditor(),
                      juce::ModifierKeys::rightButtonModifier);
           },
           titleBar },
         { "Auto Populate's chooser, the tool closed", autoPopulate,
           [this] { mainWindow().getAutoPopToolWindow()->closeButtonPressed(); } },
         { "Auto Populate's chooser, main window closed", autoPopulate, titleBar },
-        { "Send Preset's chooser, the tool closed", sendPreset,
+        { "Send Preset's chooser, the tool closed",
+          [this]
+          {
+              invokeOnMainWindow (CommandIds::sendToHardware);
+              click (firstChooser (*mainWindow().getSendPresetWindow()));
+          },
           [this] { mainWindow().getSendPresetWindow()->closeButtonPressed(); } },
-        { "Send Preset's chooser, main window closed by Close Window", sendPreset, closeCommand },
         { "Global Settings' chooser, window closed",
           [this]
           {
-              app->getCommandManager()->invokeDirectly (CommandIds::globalSettingsEditor, false);
+              invoke (CommandIds::globalSettingsEditor);
               click (firstChooser (*app->getGlobalSettingsWindow()));
           },
           [this] { app->getGlobalSettingsWindow()->closeButtonPressed(); } },
     };
 
-    for (const auto& c : cases)
+    for (const auto& [what, openList, closeWindow] : cases)
     {
-        SCOPED_TRACE (c.name);
+        SCOPED_TRACE (what);
         start();
-        c.openList();
+        openList();
         ASSERT_TRUE (testutil::runLoopUntil ([] { return isMenuOpen (false); }));
-        c.closeWindow();
+        closeWindow();
         EXPECT_TRUE (testutil::runLoopUntil ([] { return ! isMenuOpen (true); }, 3000));
         stop();
     }

@@ -14,6 +14,13 @@ namespace
     return peer != nullptr ? (::Window)peer->getNativeHandle() : 0;
 }
 
+// What the hints of a window of fixed size hold: its size, as its minimum and its maximum too.
+juce::String wholeHints (juce::Component& window)
+{
+    const auto size = juce::String (window.getWidth()) + "x" + juce::String (window.getHeight());
+    return "size " + size + " min " + size + " max " + size;
+}
+
 juce::ComponentPeer* peerOf (::Window handle)
 {
     for (int i = 0; i < juce::ComponentPeer::getNumPeers(); ++i)
@@ -90,7 +97,7 @@ struct WindowManagerStandIn::Connection
             if (event.type == MapRequest)
             {
                 check (event.xmaprequest.window, "map");
-                map (event.xmaprequest.window);
+                setState (event.xmaprequest.window, NormalState);
             }
             else if (event.type == ConfigureRequest)
             {
@@ -107,7 +114,7 @@ struct WindowManagerStandIn::Connection
             else if (event.type == ClientMessage && event.xclient.message_type == changeState &&
                      event.xclient.data.l[0] == IconicState)
             {
-                iconify (event.xclient.window);
+                setState (event.xclient.window, IconicState);
             }
             else if (event.type == ClientMessage && event.xclient.message_type == activeWindow)
             {
@@ -117,20 +124,13 @@ struct WindowManagerStandIn::Connection
         XSync (display, False);
     }
 
-    void map (::Window window)
-    {
-        XMapWindow (display, window);
-        setState (window, NormalState);
-    }
-
-    void iconify (::Window window)
-    {
-        XUnmapWindow (display, window);
-        setState (window, IconicState);
-    }
-
+    // Maps the window (NormalState) or iconifies it (IconicState), and says so in its WM_STATE.
     void setState (::Window window, long state)
     {
+        if (state == NormalState)
+            XMapWindow (display, window);
+        else
+            XUnmapWindow (display, window);
         long data[] = { state, None };
         XChangeProperty (display, window, wmState, wmState, 32, PropModeReplace, (unsigned char*)data, 2);
         XSync (display, False);
@@ -191,25 +191,22 @@ bool WindowManagerStandIn::runUntil (const std::function<bool()>& condition, int
         timeoutMs);
 }
 
-juce::String WindowManagerStandIn::sizeHints (juce::Component& window)
+juce::StringArray WindowManagerStandIn::takeWrongHints (const juce::Array<juce::Component*>& windows)
 {
-    return connection->hints (handleOf (window));
-}
-
-juce::String WindowManagerStandIn::wholeHints (juce::Component& window)
-{
-    const auto size = juce::String (window.getWidth()) + "x" + juce::String (window.getHeight());
-    return "size " + size + " min " + size + " max " + size;
-}
-
-juce::StringArray WindowManagerStandIn::takeWrongHints()
-{
+    for (auto* window : windows)
+        connection->check (handleOf (*window), "now");
     return std::exchange (connection->wrongHints, {});
 }
 
-void WindowManagerStandIn::minimise (juce::Component& window) { connection->iconify (handleOf (window)); }
+void WindowManagerStandIn::minimise (juce::Component& window)
+{
+    connection->setState (handleOf (window), IconicState);
+}
 
-void WindowManagerStandIn::restore (juce::Component& window) { connection->map (handleOf (window)); }
+void WindowManagerStandIn::restore (juce::Component& window)
+{
+    connection->setState (handleOf (window), NormalState);
+}
 
 bool WindowManagerStandIn::isMapped (juce::Component& window)
 {
@@ -239,4 +236,30 @@ bool WindowManagerStandIn::isAbove (juce::Component& upper, juce::Component& low
 int WindowManagerStandIn::picturesDropped (juce::Component& window) const
 {
     return PictureWatch::dropped[handleOf (window)];
+}
+
+void WindowManagerStandIn::restartCounts()
+{
+    connection->configured.clear();
+    PictureWatch::dropped.clear();
+}
+
+void WindowManagerStandIn::sendCloseRequests (const juce::Array<juce::Component*>& windows)
+{
+    Display* display = XOpenDisplay (nullptr);
+    const auto protocols = XInternAtom (display, "WM_PROTOCOLS", False);
+    const auto deleteWindow = XInternAtom (display, "WM_DELETE_WINDOW", False);
+    for (auto* window : windows)
+    {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = handleOf (*window);
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = (long)deleteWindow;
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent (display, event.xclient.window, False, NoEventMask, &event);
+    }
+    XSync (display, False);
+    XCloseDisplay (display);
 }

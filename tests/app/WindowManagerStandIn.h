@@ -16,30 +16,33 @@ public:
     WindowManagerStandIn();
     ~WindowManagerStandIn();
 
+    // Close requests as a window manager sends them (a taskbar's "close all", wmctrl -c): a
+    // WM_DELETE_WINDOW message to each window, all sent before the program reads the first. Needs
+    // no stand-in on the screen.
+    static void sendCloseRequests (const juce::Array<juce::Component*>& windows);
+
     // False when another window manager has the screen.
     bool isManaging() const;
 
     // Runs the program's loop, carrying out every request that comes, until the condition holds.
     bool runUntil (const std::function<bool()>& condition, int timeoutMs = 5000);
 
-    // The window's WM_NORMAL_HINTS: "size WxH min WxH max WxH", "-" where missing.
-    juce::String sizeHints (juce::Component& window);
-    // What they hold for a window of fixed size: its size, as its minimum and its maximum too.
-    static juce::String wholeHints (juce::Component& window);
-    // Every request of a window of fixed size met without its whole hints ("name, map: hints").
-    // The list empties.
-    juce::StringArray takeWrongHints();
+    // Every request of a window of fixed size met without its whole hints, then each of `windows`
+    // whose hints are not whole now ("name, map: size WxH min WxH max WxH", "-" where missing).
+    // Whole hints hold the window's size as its minimum and its maximum too. The list empties.
+    juce::StringArray takeWrongHints (const juce::Array<juce::Component*>& windows);
 
     // What the title bar's minimise button, and a click on the window in a taskbar, do.
     void minimise (juce::Component& window);
     void restore (juce::Component& window);
     bool isMapped (juce::Component& window);
-    // How many configure requests of the window it has carried out.
-    int configureRequests (juce::Component& window) const;
     bool isAbove (juce::Component& upper, juce::Component& lower);
 
-    // How often JUCE's peer has dropped the window's picture.
+    // How many configure requests of the window it has carried out, and how often JUCE's peer has
+    // dropped the window's picture, since the counts last restarted.
+    int configureRequests (juce::Component& window) const;
     int picturesDropped (juce::Component& window) const;
+    void restartCounts();
 
 private:
     struct Connection;

@@ -1,6 +1,7 @@
 // Every window of the program on screen, read from the X server by a window manager that the test
 // stands in for: the size hints it reads whenever it maps or configures a window, and where the
 // window lies in the stacking order.
+#include "EditorTest.h"
 #include "WindowManagerStandIn.h"
 #include "app/AboutWindow.h"
 #include "app/AutoPopToolWindow.h"
@@ -8,28 +9,11 @@
 #include "app/GetPresetWindow.h"
 #include "app/GlobalSettingsWindow.h"
 #include "app/MidiSetupWindow.h"
-#include "app/QRX571EditorApplication.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/SendPresetWindow.h"
-#include "app/WindowManager.h"
-#include "support/RunLoop.h"
-#include "views/TestApplication.h"
-#include "views/ViewTestSupport.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <map>
 
 namespace
 {
-class EditorUnderTest : public QRX571EditorApplication
-{
-protected:
-    void quitApplication() override {}
-};
-
 // A window of the program: how it is shown, and the window itself once shown.
 struct Row
 {
@@ -38,29 +22,10 @@ struct Row
     std::function<juce::Component*()> window;
 };
 
-class WindowPlacementTest : public ::testing::Test
+class WindowPlacementTest : public apptest::EditorTest
 {
 protected:
-    void SetUp() override
-    {
-        setenv (QRX571EditorApplication::emulatorVariable, "1", 1);
-        app = TestApplication::make<EditorUnderTest>();
-        app->initialise ({});
-    }
-
-    void TearDown() override
-    {
-        app->shutdown();
-        app.reset();
-        testutil::runLoopFor (30);
-    }
-
-    MainWindow& mainWindow() const { return *app->getWindowManager()->getWindows()[0]; }
-    void invoke (juce::CommandID command) { app->getCommandManager()->invokeDirectly (command, false); }
-    void invokeOnMainWindow (juce::CommandID command)
-    {
-        mainWindow().invoke (juce::ApplicationCommandTarget::InvocationInfo (command), false);
-    }
+    void SetUp() override { start(); }
 
     // Every window of the program, each shown by its command.
     std::vector<Row> everyWindow()
@@ -87,50 +52,26 @@ protected:
     // Every hints the window manager met on the way that were not whole, and each window's now.
     juce::String wrongHints (const std::vector<Row>& rows)
     {
-        auto wrong = server.takeWrongHints();
+        juce::Array<juce::Component*> windows;
         for (const auto& row : rows)
-            if (auto* window = row.window(); window == nullptr)
-                wrong.add (juce::String (row.name) + " is gone");
-            else if (const auto now = server.sizeHints (*window);
-                     now != WindowManagerStandIn::wholeHints (*window))
-                wrong.add (juce::String (row.name) + ", now: " + now);
-        return wrong.joinIntoString ("; ");
+            windows.add (row.window());
+        return server.takeWrongHints (windows).joinIntoString ("; ");
     }
 
     bool waitForEach (const std::vector<Row>& rows, std::function<bool (juce::Component&)> condition,
                       int timeoutMs = 5000)
     {
-        return server.runUntil (
-            [&]
-            {
-                return std::all_of (rows.begin(), rows.end(),
-                                    [&] (auto& row)
-                                    {
-                                        auto* window = row.window();
-                                        return window != nullptr && condition (*window);
-                                    });
-            },
-            timeoutMs);
-    }
-
-    std::map<juce::Component*, int> configureRequests (const std::vector<Row>& rows)
-    {
-        std::map<juce::Component*, int> counts;
-        for (const auto& row : rows)
-            counts[row.window()] = server.configureRequests (*row.window());
-        return counts;
-    }
-
-    // Until each window is mapped and has had a configure request since the counts were taken.
-    bool waitForConfigureRequests (const std::vector<Row>& rows, std::map<juce::Component*, int> before)
-    {
-        return waitForEach (
-            rows, [&] (auto& window)
-            { return server.isMapped (window) && server.configureRequests (window) > before[&window]; });
+        const auto each = [&]
+        {
+            for (const auto& row : rows)
+                if (auto* window = row.window(); window == nullptr || ! condition (*window))
+                    return false;
+            return true;
+        };
+        return server.runUntil (each, timeoutMs);
     }
 
     WindowManagerStandIn server;
-    std::unique_ptr<EditorUnderTest> app;
 };
 
 // Whatever happens to a window, the window manager finds its size as its minimum and maximum, so
@@ -141,6 +82,9 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
 {
     ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
     const auto rows = everyWindow();
+    // Mapped, and with a configure request since the counts restarted.
+    const auto configured = [&] (juce::Component& w)
+    { return server.isMapped (w) && server.configureRequests (w) > 0; };
 
     for (const auto& row : rows)
         row.show();
@@ -149,11 +93,10 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
 
     for (const bool fromTaskbar : { true, false })
     {
-        std::map<juce::Component*, int> dropped;
+        server.restartCounts();
         for (const auto& row : rows)
         {
             auto* window = row.window();
-            dropped[window] = server.picturesDropped (*window);
             if (auto* main = dynamic_cast<MainWindow*> (window)) // its Minimize Window, Ctrl+M
                 main->invoke (juce::ApplicationCommandTarget::InvocationInfo (CommandIds::minimizeWindow),
                               false);
@@ -163,11 +106,11 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
         ASSERT_TRUE (waitForEach (
             rows,
             [&] (auto& window)
-            { return window.getPeer()->isMinimised() && server.picturesDropped (window) > dropped[&window]; },
+            { return window.getPeer()->isMinimised() && server.picturesDropped (window) > 0; },
             15000))
             << "every picture dropped";
 
-        const auto before = configureRequests (rows);
+        server.restartCounts();
         for (const auto& row : rows)
             if (fromTaskbar)
                 server.restore (*row.window());
@@ -175,25 +118,24 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
             invoke (CommandIds::bringAllToFront);
 
         // The new picture moves its window once more, through the window manager.
-        ASSERT_TRUE (waitForConfigureRequests (rows, before));
+        ASSERT_TRUE (waitForEach (rows, configured));
         EXPECT_EQ (wrongHints (rows), "") << (fromTaskbar ? "restored from a taskbar" : "Bring All To Front");
     }
 
-    const auto before = configureRequests (rows);
+    server.restartCounts();
     for (const auto& row : rows)
         row.window()->setTopLeftPosition (row.window()->getPosition() + juce::Point<int> (7, 5));
-    ASSERT_TRUE (waitForConfigureRequests (rows, before));
+    ASSERT_TRUE (waitForEach (rows, configured));
     EXPECT_EQ (wrongHints (rows), "") << "moved";
 
     // On X11 a change of style makes a new window.
     for (const auto& row : rows)
-    {
-        auto* window = row.window();
-        window->setAlwaysOnTop (! window->isAlwaysOnTop());
-        ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (*window); })) << row.name;
-        window->setAlwaysOnTop (! window->isAlwaysOnTop());
-        ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (*window); })) << row.name;
-    }
+        for (int i = 0; i < 2; ++i)
+        {
+            auto* window = row.window();
+            window->setAlwaysOnTop (! window->isAlwaysOnTop());
+            ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (*window); })) << row.name;
+        }
     EXPECT_EQ (wrongHints (rows), "") << "after a style change";
 
     for (const auto& row : rows)
@@ -204,8 +146,7 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
         if (auto* document = dynamic_cast<juce::DocumentWindow*> (window))
             document->closeButtonPressed();
         else
-            for (const bool down : { true, false }) // the About window goes on a click
-                viewtest::mouse (*window, { 250.0f, 40.0f }, down);
+            clickAt (*window, { 250, 40 }); // the About window goes on a click
         row.show();
     }
     ASSERT_TRUE (waitForEach (rows, [&] (auto& window) { return server.isMapped (window); }));
@@ -216,18 +157,13 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
 TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMainWindow)
 {
     ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
-    const Row rows[] = {
-        { "Send To Hardware", [&] { invokeOnMainWindow (CommandIds::sendToHardware); },
-          [&] { return mainWindow().getSendPresetWindow(); } },
-        { "Auto Populate Tool", [&] { invokeOnMainWindow (CommandIds::autoPopulateTool); },
-          [&] { return mainWindow().getAutoPopToolWindow(); } },
-        { "MIDI Setup", [&] { invoke (CommandIds::midiSetup); }, [&] { return app->getMidiSetupWindow(); } },
-    };
     auto above = [&] (juce::Component& upper, juce::Component& lower)
     { return server.runUntil ([&] { return server.isAbove (upper, lower); }, 3000); };
 
-    for (const auto& row : rows)
+    for (const auto& row : everyWindow())
     {
+        if (! juce::StringArray ("Send To Hardware", "Auto Populate Tool", "MIDI Setup").contains (row.name))
+            continue;
         row.show();
         auto& tool = *row.window();
         ASSERT_TRUE (above (tool, mainWindow())) << row.name;
