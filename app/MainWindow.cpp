@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/AlertBox.h"
 #include "app/AutoPopToolWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainContentComponent.h"
@@ -130,9 +131,9 @@ bool MainWindow::confirmSave()
 
     const Ptr keepAlive (this);
     const juce::ScopedValueSetter<bool> askingNow (asking, true);
-    const int answer = juce::AlertWindow::showYesNoCancelBox (juce::MessageBoxIconType::QuestionIcon,
-                                                              EditorStrings::saveDocumentTitle,
-                                                              EditorStrings::savePresetQuestion + fileName);
+    const int answer = AlertBox::ask (
+        juce::MessageBoxIconType::QuestionIcon, EditorStrings::saveDocumentTitle,
+        EditorStrings::savePresetQuestion + fileName, { TRANS ("Yes"), TRANS ("No"), TRANS ("Cancel") });
     if (answer == 1)
         return save();
 

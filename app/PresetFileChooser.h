@@ -2,6 +2,8 @@
 // desktop and needs no helper program.
 #pragma once
 
+#include "app/AlertBox.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <memory>
@@ -33,11 +35,11 @@ inline juce::File choosePresetFileToSave (const juce::String& title)
             file = file.getSiblingFile (file.getFileName() + extension);
 
         if (usesPlatformChooser || ! file.exists() ||
-            juce::AlertWindow::showOkCancelBox (
+            AlertBox::ask (
                 juce::MessageBoxIconType::WarningIcon, TRANS ("File already exists"),
                 TRANS ("There's already a file called: FLNM").replace ("FLNM", file.getFullPathName()) +
                     "\n\n" + TRANS ("Are you sure you want to overwrite it?"),
-                TRANS ("Overwrite"), TRANS ("Cancel")))
+                { TRANS ("Overwrite"), TRANS ("Cancel") }) == 1)
             return file;
     }
 }

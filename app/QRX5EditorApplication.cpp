@@ -1,6 +1,7 @@
 #include "app/QRX5EditorApplication.h"
 
 #include "app/AboutWindow.h"
+#include "app/AlertBox.h"
 #include "app/CloseQueue.h"
 #include "app/CommandIds.h"
 #include "app/DocumentOpener.h"
@@ -295,16 +296,15 @@ void QRX5EditorApplication::showBox (juce::MessageBoxIconType icon, const juce::
     // A message still up keeps the program running, so one shown as the last window closes
     // (a batch's confirmation) is read before the program quits.
     ++boxesOnScreen;
-    const auto answered = [] (int)
-    {
-        if (auto* app = getApp())
-        {
-            app->boxesOnScreen = std::max (0, app->boxesOnScreen - 1);
-            app->quitIfNothingIsOnScreen();
-        }
-    };
-    juce::AlertWindow::showMessageBoxAsync (icon, getApplicationName(), text, {}, nullptr,
-                                            juce::ModalCallbackFunction::create (answered));
+    AlertBox::show (icon, getApplicationName(), text,
+                    []
+                    {
+                        if (auto* app = getApp())
+                        {
+                            app->boxesOnScreen = std::max (0, app->boxesOnScreen - 1);
+                            app->quitIfNothingIsOnScreen();
+                        }
+                    });
 }
 
 //==============================================================================

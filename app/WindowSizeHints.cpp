@@ -65,7 +65,7 @@ void WindowSizeHints::keepFixedSizes()
 #endif
 }
 
-void WindowSizeHints::show (juce::TopLevelWindow& window, bool bringToFront)
+void WindowSizeHints::prepare (juce::TopLevelWindow& window)
 {
     keepFixedSizes();
 
@@ -84,7 +84,11 @@ void WindowSizeHints::show (juce::TopLevelWindow& window, bool bringToFront)
         peer->repaint (window.getLocalBounds());
         peer->performAnyPendingRepaintsNow();
     }
+}
 
+void WindowSizeHints::show (juce::TopLevelWindow& window, bool bringToFront)
+{
+    prepare (window);
     window.setVisible (true);
 
     if (bringToFront)

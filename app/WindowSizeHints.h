@@ -14,6 +14,10 @@ public:
     // when asked, brings it to the front. Also for a window already on screen that was moved.
     static void show (juce::TopLevelWindow& window, bool bringToFront);
 
+    // All of show but the mapping: on the desktop unmapped, first paint done. For a window that
+    // something else makes visible (a box made visible by its modal state).
+    static void prepare (juce::TopLevelWindow& window);
+
     // From now on every WM_NORMAL_HINTS that JUCE writes for a window of fixed size carries its
     // position, its size and minimum = maximum = its size. Done by show; needs JUCE's X11 peer.
     static void keepFixedSizes();

@@ -14,10 +14,12 @@ namespace
     return peer != nullptr ? (::Window)peer->getNativeHandle() : 0;
 }
 
+juce::String sizeText (int width, int height) { return juce::String (width) + "x" + juce::String (height); }
+
 // What the hints of a window of fixed size hold: its size, as its minimum and its maximum too.
 juce::String wholeHints (juce::Component& window)
 {
-    const auto size = juce::String (window.getWidth()) + "x" + juce::String (window.getHeight());
+    const auto size = sizeText (window.getWidth(), window.getHeight());
     return "size " + size + " min " + size + " max " + size;
 }
 
@@ -83,6 +85,7 @@ struct WindowManagerStandIn::Connection
     Atom activeWindow = XInternAtom (display, "_NET_ACTIVE_WINDOW", False);
     juce::StringArray wrongHints;
     std::map<::Window, int> configured;
+    std::map<::Window, juce::StringArray> sizes;
     PictureWatch pictures;
 
     ~Connection() { XCloseDisplay (display); }
@@ -104,6 +107,11 @@ struct WindowManagerStandIn::Connection
                 const auto& request = event.xconfigurerequest;
                 check (request.window, "configure");
                 ++configured[request.window];
+                if ((request.value_mask & (CWWidth | CWHeight)) != 0)
+                    if (auto& asked = sizes[request.window];
+                        asked.isEmpty() ||
+                        asked[asked.size() - 1] != sizeText (request.width, request.height))
+                        asked.add (sizeText (request.width, request.height));
                 XWindowChanges changes{
                     request.x,     request.y,     request.width, request.height, request.border_width,
                     request.above, request.detail
@@ -143,9 +151,8 @@ struct WindowManagerStandIn::Connection
         if (window == 0 || ! XGetWMNormalHints (display, window, &read, &supplied))
             return "none";
 
-        auto size = [&] (long flags, int w, int h) {
-            return (read.flags & flags) != 0 ? juce::String (w) + "x" + juce::String (h) : juce::String ("-");
-        };
+        auto size = [&] (long flags, int w, int h)
+        { return (read.flags & flags) != 0 ? sizeText (w, h) : juce::String ("-"); };
         return "size " + size (USSize | PSize, read.width, read.height) + " min " +
                size (PMinSize, read.min_width, read.min_height) + " max " +
                size (PMaxSize, read.max_width, read.max_height);
@@ -231,6 +238,11 @@ bool WindowManagerStandIn::isAbove (juce::Component& upper, juce::Component& low
     XFree (children);
     return handleOf (upper) != 0 && handleOf (lower) != 0 &&
            order.indexOf (handleOf (upper)) > order.indexOf (handleOf (lower));
+}
+
+juce::StringArray WindowManagerStandIn::sizesAsked (juce::Component& window) const
+{
+    return connection->sizes[handleOf (window)];
 }
 
 int WindowManagerStandIn::picturesDropped (juce::Component& window) const

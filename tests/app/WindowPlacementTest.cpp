@@ -11,6 +11,7 @@
 #include "app/MidiSetupWindow.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/SendPresetWindow.h"
+#include "ui/EditorStrings.h"
 
 namespace
 {
@@ -151,6 +152,28 @@ TEST_F (WindowPlacementTest, EveryWindowKeepsItsSizeAsItsMinimumAndMaximumForIts
     }
     ASSERT_TRUE (waitForEach (rows, [&] (auto& window) { return server.isMapped (window); }));
     EXPECT_EQ (wrongHints (rows), "") << "closed and shown again";
+}
+
+// A box is laid out before it goes on screen and is never asked to take another size: a window
+// manager slow to answer would otherwise give JUCE an earlier size back, and the box kept it with
+// its buttons cut off.
+TEST_F (WindowPlacementTest, AMessageBoxGoesOnScreenAtTheOneSizeItKeeps)
+{
+    ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
+    app->showMessage (EditorStrings::errorSavingFile);
+
+    juce::AlertWindow* box = nullptr;
+    ASSERT_TRUE (server.runUntil (
+        [&]
+        {
+            box = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent());
+            return box != nullptr && server.isMapped (*box);
+        }));
+    const auto size = juce::String (box->getWidth()) + "x" + juce::String (box->getHeight());
+    for (const auto& asked : server.sizesAsked (*box))
+        EXPECT_EQ (asked, size);
+    EXPECT_EQ (server.takeWrongHints ({ box }).joinIntoString ("; "), "");
+    box->exitModalState (0);
 }
 
 // A tool window shown again by its command, or by Bring All To Front, comes over its main window.
