@@ -38,43 +38,6 @@ protected:
     std::unique_ptr<AutoPopToolWindow> window;
 };
 
-// Every text the labels under `root` can show (a chooser's label shows each of its items in turn)
-// reads whole in the font it is drawn with, clear of the widgets beside it and of a chooser's
-// arrow (5 to 15 pixels in from its right edge).
-void expectTextsFit (juce::Component& root, const juce::String& where)
-{
-    for (auto* label : aptest::findAll<juce::Label> (root))
-    {
-        if (! label->isVisible())
-            continue;
-        auto* box = dynamic_cast<juce::ComboBox*> (label->getParentComponent());
-        juce::StringArray texts (label->getText());
-        for (int i = 0; box != nullptr && i < box->getNumItems(); ++i)
-            texts.add (box->getItemText (i));
-
-        const auto font = label->getFont();
-        const auto inside = label->getBorderSize().subtractedFrom (label->getLocalBounds());
-        for (const auto& text : texts)
-        {
-            const auto width = font.getStringWidthFloat (text);
-            EXPECT_TRUE (width <= (float)inside.getWidth() && font.getHeight() >= 9.0f)
-                << where << ": " << text;
-            const auto ink =
-                label->getJustificationType().appliedToRectangle (
-                    juce::Rectangle<int> ((int)std::ceil (width), (int)font.getHeight()), inside) +
-                label->getPosition();
-            if (box != nullptr)
-            {
-                EXPECT_LE (ink.getRight(), box->getWidth() - 15) << where << ": " << text;
-            }
-            for (auto* sibling : label->getParentComponent()->getChildren())
-                EXPECT_FALSE (sibling != label && sibling->isVisible() &&
-                              ink.intersects (sibling->getBounds()))
-                    << where << ": " << text << " runs into " << sibling->getName();
-        }
-    }
-}
-
 } // namespace
 
 TEST_F (AutoPopulateToolTest, AnApplyShowsAtOnceOnASurfaceOverTheSamePreset)
@@ -156,7 +119,7 @@ TEST_F (AutoPopulateToolTest, EverySubModeRendersWithItsTextsWholeAndTheWindowLe
         for (int item = 0; item < box.getNumItems(); ++item)
         {
             box.setSelectedItemIndex (item, juce::sendNotificationSync);
-            expectTextsFit (*panel, box.getText());
+            viewtest::expectTextsFit (*panel, box.getText());
         }
     }
 
