@@ -1,7 +1,7 @@
-// The whole tool as the user meets it: every sub-mode with its text whole and dark on the light
-// panels, its window hiding and showing again with its choices, its writes showing at once on an
-// editor surface over the same preset, and letting go of the preset when it goes. (Sub-mode
-// switches are the panels' tests.)
+// The whole tool as the user meets it: every sub-mode with its text whole, its parts apart and
+// dark on the light panels, its window hiding and showing again with its choices, its writes
+// showing at once on an editor surface over the same preset, and letting go of the preset when it
+// goes. (Sub-mode switches are the panels' tests.)
 #include "app/AutoPopToolWindow.h"
 #include "app/MainContentComponent.h"
 #include "autopopulate/AutoPopulateTestSupport.h"
@@ -38,6 +38,25 @@ protected:
     std::unique_ptr<AutoPopToolWindow> window;
 };
 
+// The parts shown side by side under `parent` keep clear of each other, and every label and button
+// lies inside the panel.
+void expectLaidOutApart (juce::Component& panel, juce::Component& parent, const juce::String& where)
+{
+    const auto& parts = parent.getChildren();
+    for (int i = 0; i < parts.size(); ++i)
+        if (auto* part = parts[i]; part->isVisible())
+        {
+            EXPECT_FALSE (
+                (dynamic_cast<juce::Label*> (part) != nullptr ||
+                 dynamic_cast<juce::Button*> (part) != nullptr) &&
+                ! panel.getLocalBounds().contains (panel.getLocalArea (part, part->getLocalBounds())))
+                << where << ": " << part->getName() << " leaves the panel";
+            for (int j = i + 1; j < parts.size(); ++j)
+                EXPECT_FALSE (parts[j]->isVisible() && part->getBounds().intersects (parts[j]->getBounds()))
+                    << where << ": " << part->getName() << " over " << parts[j]->getName();
+            expectLaidOutApart (panel, *part, where);
+        }
+}
 } // namespace
 
 TEST_F (AutoPopulateToolTest, AnApplyShowsAtOnceOnASurfaceOverTheSamePreset)
@@ -120,6 +139,7 @@ TEST_F (AutoPopulateToolTest, EverySubModeRendersWithItsTextsWholeAndTheWindowLe
         {
             box.setSelectedItemIndex (item, juce::sendNotificationSync);
             viewtest::expectTextsFit (*panel, box.getText());
+            expectLaidOutApart (*panel, *panel, box.getText());
         }
     }
 
