@@ -124,7 +124,7 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
     for (auto& s : captionsIn (slot2()))
         spots.push_back (s);
     expectNothingChanges (loader, spots, { up, up, enter, letter (' ') }, [this] { return numWindows(); });
-    click (*apptest::findChild<juce::Button> (slot2(), [] (auto& b) { return b.getName() == "Get"; }));
+    click (*aptest::find<juce::Button> (slot2(), "Get"));
     ASSERT_EQ (numWindows(), 2);
     EXPECT_EQ (mainWindow (1).getPreset()->getName(), "Slot 02 ");
     activate (loader);
@@ -148,7 +148,7 @@ TEST_F (AuxiliaryWindowsKeyboardTest, LoadFromHardwareAndSendMultiplePresetsOpen
     const auto file = juce::File::createTempFile (".qrx571");
     ASSERT_TRUE (app->getEngine()->savePresetFile (file, mainWindow (1).getPreset()));
     answers.choose (file);
-    click (*apptest::findChild<juce::Button> (row2(), [] (auto& b) { return b.getName() == "Browse"; }));
+    click (*aptest::find<juce::Button> (row2(), "Browse"));
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return batch.getRowName (2).isNotEmpty(); }));
     press (batch, { enter });
     EXPECT_EQ (answers.seen, juce::StringArray ("Select Preset file to load"));

@@ -3,6 +3,7 @@
 // what each box said, so a test can check the question that was asked.
 #pragma once
 
+#include "autopopulate/AutoPopulateTestSupport.h"
 #include "support/RunLoop.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -12,20 +13,6 @@
 
 namespace apptest
 {
-// The first component of type Child inside `parent`, at any depth, that `matches`.
-template <typename Child>
-Child* findChild (juce::Component& parent, std::function<bool (Child&)> matches)
-{
-    for (auto* child : parent.getChildren())
-    {
-        if (auto* c = dynamic_cast<Child*> (child); c != nullptr && matches (*c))
-            return c;
-        if (auto* found = findChild<Child> (*child, matches))
-            return found;
-    }
-    return nullptr;
-}
-
 class DesktopAnswers : private juce::Timer
 {
 public:
@@ -55,9 +42,9 @@ private:
     // Clicks the box's button that reads one of `texts`.
     static void press (juce::Component& box, const juce::StringArray& texts)
     {
-        if (auto* b = findChild<juce::TextButton> (box, [&] (auto& button)
-                                                   { return texts.contains (button.getButtonText()); }))
-            b->triggerClick();
+        for (auto* button : aptest::findAll<juce::TextButton> (box))
+            if (texts.contains (button->getButtonText()))
+                return button->triggerClick();
     }
 
     void timerCallback() override
@@ -97,7 +84,7 @@ private:
 
         if (isChooser && text.isNotEmpty())
         {
-            if (auto* name = findChild<juce::TextEditor> (*box, [] (auto&) { return true; }))
+            if (auto* name = aptest::findAll<juce::TextEditor> (*box)[0])
                 name->setText (text, true);
             press (*box, { "Save", "Open" });
         }

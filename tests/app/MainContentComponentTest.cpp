@@ -69,70 +69,6 @@ protected:
         std::make_unique<MainContentComponent> (preset, EditorPictures::editorBackground());
 };
 
-// Text on the surface reads whole: in its own box, in a legible font, and clear of every widget
-// beside it (a caption's box may reach under its widget, its text may not).
-void expectFits (const juce::String& text, const juce::Font& font, juce::Rectangle<int> box,
-                 juce::Justification justification, juce::Component& owner, const juce::String& where)
-{
-    const auto width = font.getStringWidthFloat (text);
-    EXPECT_LE (width, (float)box.getWidth()) << where << ": " << text;
-    EXPECT_GE (font.getHeight(), 9.0f) << where << ": " << text;
-
-    const auto ink = justification.appliedToRectangle (
-        juce::Rectangle<int> ((int)std::ceil (width), (int)font.getHeight()), box);
-    for (auto* sibling : owner.getParentComponent()->getChildren())
-        if (sibling != &owner && sibling->isVisible() &&
-            (dynamic_cast<juce::ComboBox*> (sibling) != nullptr ||
-             dynamic_cast<juce::TextEditor*> (sibling) != nullptr ||
-             dynamic_cast<NumberBoxComponent<int>*> (sibling) != nullptr))
-        {
-            EXPECT_FALSE ((ink + owner.getPosition()).intersects (sibling->getBounds()))
-                << where << ": " << text << " runs into " << sibling->getName();
-        }
-}
-
-void expectTextsFit (juce::Component& component, const juce::String& where)
-{
-    const auto inside = [] (auto& c, auto border) { return border.subtractedFrom (c.getLocalBounds()); };
-
-    if (auto* label = dynamic_cast<juce::Label*> (&component))
-    {
-        // A chooser's label holds every one of its items in turn.
-        juce::StringArray texts (label->getText());
-        if (auto* box = dynamic_cast<juce::ComboBox*> (label->getParentComponent()))
-            for (int i = 0; i < box->getNumItems(); ++i)
-                texts.add (box->getItemText (i));
-        for (const auto& text : texts)
-            expectFits (text, label->getFont(), inside (*label, label->getBorderSize()),
-                        label->getJustificationType(), *label, where);
-    }
-    // A text editor lays its text out after its indent, with room for the caret.
-    if (auto* editor = dynamic_cast<juce::TextEditor*> (&component))
-        expectFits (editor->getText(), editor->getFont(),
-                    inside (*editor, editor->getBorder())
-                        .withTrimmedLeft (editor->getLeftIndent())
-                        .withTrimmedRight (2),
-                    juce::Justification::left, *editor, where);
-    if (auto* pad = dynamic_cast<PadView*> (&component))
-    {
-        // Inside the LED frame's right edge, and short of the next line on the row.
-        const auto lines = pad->getTextLines();
-        for (int i = 0; i < lines.size(); ++i)
-        {
-            const auto& line = lines.getReference (i);
-            const auto next = i + 1 < lines.size() && lines[i + 1].y == line.y ? lines[i + 1].x - 1 : 92;
-            EXPECT_LE (line.font.getStringWidthFloat (line.text),
-                       (float)(juce::jmin (line.x + line.width, next) - line.x))
-                << where << " pad " << line.text;
-            EXPECT_GE (line.font.getHeight(), 9.0f) << where << " pad " << line.text;
-        }
-    }
-
-    for (auto* child : component.getChildren())
-        if (child->isVisible())
-            expectTextsFit (*child, where);
-}
-
 // Writes "name=value|name=value..." into the control.
 void set (MEditorControl& control, const juce::String& settings)
 {
@@ -284,7 +220,7 @@ TEST_F (SurfaceTest, EveryCaptionAndValueReadsWholeWithTheLongestValuesOfEveryTy
             ASSERT_EQ (nameEditor().getText(), "WWWWWWWW");
 
             const auto name = view.getTitle().replace (" ", "") + "-type" + juce::String (type);
-            expectTextsFit (*surface, name);
+            viewtest::expectTextsFit (*surface, name);
             EXPECT_TRUE (viewtest::writePng (surface->createComponentSnapshot (surface->getLocalBounds()),
                                              "surface/longest-values-" + name + ".png"));
         }

@@ -25,7 +25,10 @@ bool isMenuOpen (bool orClosing)
 
 juce::ComboBox& firstChooser (juce::Component& parent)
 {
-    return *apptest::findChild<juce::ComboBox> (parent, [] (auto& box) { return box.isShowing(); });
+    for (auto* box : aptest::findAll<juce::ComboBox> (parent))
+        if (box->isShowing())
+            return *box;
+    throw std::logic_error ("no chooser shown");
 }
 
 using OpenMenusTest = apptest::EditorTest;

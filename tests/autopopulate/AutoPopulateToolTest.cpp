@@ -1,7 +1,7 @@
-// The whole tool as the user meets it: every sub-mode with its text whole and dark on the light
-// panels, its window hiding and showing again with its choices, its writes showing at once on an
-// editor surface over the same preset, and letting go of the preset when it goes. (Sub-mode
-// switches are the panels' tests.)
+// The whole tool as the user meets it: every sub-mode with its text whole, its parts apart and
+// dark on the light panels, its window hiding and showing again with its choices, its writes
+// showing at once on an editor surface over the same preset, and letting go of the preset when it
+// goes. (Sub-mode switches are the panels' tests.)
 #include "app/AutoPopToolWindow.h"
 #include "app/MainContentComponent.h"
 #include "autopopulate/AutoPopulateTestSupport.h"
@@ -38,43 +38,25 @@ protected:
     std::unique_ptr<AutoPopToolWindow> window;
 };
 
-// Every text the labels under `root` can show (a chooser's label shows each of its items in turn)
-// reads whole in the font it is drawn with, clear of the widgets beside it and of a chooser's
-// arrow (5 to 15 pixels in from its right edge).
-void expectTextsFit (juce::Component& root, const juce::String& where)
+// The parts shown side by side under `parent` keep clear of each other, and every label and button
+// lies inside the panel.
+void expectLaidOutApart (juce::Component& panel, juce::Component& parent, const juce::String& where)
 {
-    for (auto* label : aptest::findAll<juce::Label> (root))
-    {
-        if (! label->isVisible())
-            continue;
-        auto* box = dynamic_cast<juce::ComboBox*> (label->getParentComponent());
-        juce::StringArray texts (label->getText());
-        for (int i = 0; box != nullptr && i < box->getNumItems(); ++i)
-            texts.add (box->getItemText (i));
-
-        const auto font = label->getFont();
-        const auto inside = label->getBorderSize().subtractedFrom (label->getLocalBounds());
-        for (const auto& text : texts)
+    const auto& parts = parent.getChildren();
+    for (int i = 0; i < parts.size(); ++i)
+        if (auto* part = parts[i]; part->isVisible())
         {
-            const auto width = font.getStringWidthFloat (text);
-            EXPECT_TRUE (width <= (float)inside.getWidth() && font.getHeight() >= 9.0f)
-                << where << ": " << text;
-            const auto ink =
-                label->getJustificationType().appliedToRectangle (
-                    juce::Rectangle<int> ((int)std::ceil (width), (int)font.getHeight()), inside) +
-                label->getPosition();
-            if (box != nullptr)
-            {
-                EXPECT_LE (ink.getRight(), box->getWidth() - 15) << where << ": " << text;
-            }
-            for (auto* sibling : label->getParentComponent()->getChildren())
-                EXPECT_FALSE (sibling != label && sibling->isVisible() &&
-                              ink.intersects (sibling->getBounds()))
-                    << where << ": " << text << " runs into " << sibling->getName();
+            EXPECT_FALSE (
+                (dynamic_cast<juce::Label*> (part) != nullptr ||
+                 dynamic_cast<juce::Button*> (part) != nullptr) &&
+                ! panel.getLocalBounds().contains (panel.getLocalArea (part, part->getLocalBounds())))
+                << where << ": " << part->getName() << " leaves the panel";
+            for (int j = i + 1; j < parts.size(); ++j)
+                EXPECT_FALSE (parts[j]->isVisible() && part->getBounds().intersects (parts[j]->getBounds()))
+                    << where << ": " << part->getName() << " over " << parts[j]->getName();
+            expectLaidOutApart (panel, *part, where);
         }
-    }
 }
-
 } // namespace
 
 TEST_F (AutoPopulateToolTest, AnApplyShowsAtOnceOnASurfaceOverTheSamePreset)
@@ -156,7 +138,8 @@ TEST_F (AutoPopulateToolTest, EverySubModeRendersWithItsTextsWholeAndTheWindowLe
         for (int item = 0; item < box.getNumItems(); ++item)
         {
             box.setSelectedItemIndex (item, juce::sendNotificationSync);
-            expectTextsFit (*panel, box.getText());
+            viewtest::expectTextsFit (*panel, box.getText());
+            expectLaidOutApart (*panel, *panel, box.getText());
         }
     }
 

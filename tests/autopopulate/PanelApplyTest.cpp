@@ -83,17 +83,6 @@ TEST (PanelApply, WritesTheEnabledRowsIntoTheTickedBanks)
     }
 }
 
-TEST (PanelApply, SwitchesOfferNoKeyStrokeAndOnlyAChromaticScale)
-{
-    PanelUser user (Kind::switches);
-    auto& type = chooser (*user.panel, "TYPE");
-    EXPECT_EQ (type.getNumItems(), 4);
-    EXPECT_EQ (type.getItemText (3), "PROGRAM BANK");
-
-    perform (*user.panel, "pick TYPE=NOTE");
-    EXPECT_EQ (chooser (*user.panel, "SCALE").getNumItems(), 1);
-}
-
 // The rows shown before a switch stop hearing "Apply"; coming back brings fresh rows (off, on
 // their first item or initial number, START 0).
 TEST (PanelApply, ReplacedRowsNoLongerApplyAndReturningRowsStartOver)

@@ -5,7 +5,9 @@
 #include "support/RunLoop.h"
 #include "ui/LCDView.h"
 #include "ui/NumberBoxComponent.h"
+#include "ui/PadView.h"
 
+#include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 namespace viewtest
@@ -87,6 +89,76 @@ inline void mouse (juce::Component& onDesktop, juce::Point<float> position, bool
         juce::MouseInputSource::InputSourceType::mouse, position, juce::ModifierKeys::currentModifiers,
         juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
         juce::Time::currentTimeMillis());
+}
+
+// `text`, laid out in `box` of `owner`, reads whole: it fits in a legible font, and its ink runs
+// into no widget beside `owner` (a control's picture carries its number on purpose), nor into a
+// chooser's arrow (5 to 15 pixels in from its right edge). A caption's box may reach under its
+// widget, its text may not.
+inline void expectFits (const juce::String& text, const juce::Font& font, juce::Rectangle<int> box,
+                        juce::Justification justification, juce::Component& owner, const juce::String& where)
+{
+    const auto width = font.getStringWidthFloat (text);
+    EXPECT_TRUE (width <= (float)box.getWidth() && font.getHeight() >= 9.0f) << where << ": " << text;
+    const auto ink = justification.appliedToRectangle (
+                         juce::Rectangle<int> ((int)std::ceil (width), (int)font.getHeight()), box) +
+                     owner.getPosition();
+    auto& parent = *owner.getParentComponent();
+    if (dynamic_cast<juce::ComboBox*> (&parent) != nullptr)
+    {
+        EXPECT_LE (ink.getRight(), parent.getWidth() - 15) << where << ": " << text;
+    }
+    for (auto* sibling : parent.getChildren())
+        if (sibling != &owner && sibling->isVisible() &&
+            (dynamic_cast<juce::ComboBox*> (sibling) != nullptr ||
+             dynamic_cast<juce::TextEditor*> (sibling) != nullptr ||
+             dynamic_cast<NumberBoxComponent<int>*> (sibling) != nullptr ||
+             (dynamic_cast<juce::Button*> (sibling) != nullptr &&
+              dynamic_cast<ControlView*> (sibling) == nullptr)))
+        {
+            EXPECT_FALSE (ink.intersects (sibling->getBounds()))
+                << where << ": " << text << " runs into " << sibling->getName();
+        }
+}
+
+// Every text shown under `component` reads whole (see expectFits): each a label can show (a
+// chooser's label each of its items in turn), a text editor's after its indent with room for the
+// caret, and a pad view's lines inside its LED frame and short of the next line on their row.
+inline void expectTextsFit (juce::Component& component, const juce::String& where)
+{
+    const auto inside = [] (auto& c, auto border) { return border.subtractedFrom (c.getLocalBounds()); };
+    if (auto* label = dynamic_cast<juce::Label*> (&component))
+    {
+        juce::StringArray texts (label->getText());
+        if (auto* box = dynamic_cast<juce::ComboBox*> (label->getParentComponent()))
+            for (int i = 0; i < box->getNumItems(); ++i)
+                texts.add (box->getItemText (i));
+        for (const auto& text : texts)
+            expectFits (text, label->getFont(), inside (*label, label->getBorderSize()),
+                        label->getJustificationType(), *label, where);
+    }
+    if (auto* editor = dynamic_cast<juce::TextEditor*> (&component))
+        expectFits (editor->getText(), editor->getFont(),
+                    inside (*editor, editor->getBorder())
+                        .withTrimmedLeft (editor->getLeftIndent())
+                        .withTrimmedRight (2),
+                    juce::Justification::left, *editor, where);
+    if (auto* pad = dynamic_cast<PadView*> (&component))
+    {
+        const auto lines = pad->getTextLines();
+        for (int i = 0; i < lines.size(); ++i)
+        {
+            const auto& line = lines.getReference (i);
+            const auto next = i + 1 < lines.size() && lines[i + 1].y == line.y ? lines[i + 1].x - 1 : 92;
+            EXPECT_TRUE (line.font.getStringWidthFloat (line.text) <=
+                             (float)(juce::jmin (line.x + line.width, next) - line.x) &&
+                         line.font.getHeight() >= 9.0f)
+                << where << " pad " << line.text;
+        }
+    }
+    for (auto* child : component.getChildren())
+        if (child->isVisible())
+            expectTextsFit (*child, where);
 }
 
 inline juce::Image solidPicture (juce::Colour colour, int width, int height)
