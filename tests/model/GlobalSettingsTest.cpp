@@ -62,7 +62,7 @@ juce::Array<juce::uint16> all (int Setting::*value)
     return out;
 }
 
-void drain() { testutil::runLoopFor (30); }
+void drain() { ASSERT_TRUE (testutil::deliverPostedMessages()); }
 } // namespace
 
 // Each setting starts at its minimum; out of range is dropped though the id is known.

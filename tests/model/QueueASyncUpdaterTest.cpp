@@ -65,7 +65,7 @@ TEST (QueueASyncUpdater, SyncRunsAtOnceAndADestroyedOwnerRunsNothingPendingNorWh
         EXPECT_EQ (liveUpdaters, 5);
     }
     EXPECT_EQ (liveUpdaters, 0);
-    testutil::runLoopFor (50);
+    ASSERT_TRUE (testutil::deliverPostedMessages());
     EXPECT_EQ (log.size(), 1u);
 
     // An owner whose last references sit in its own pending updaters: the drain that releases them
@@ -103,7 +103,7 @@ TEST (QueueASyncUpdater, AnUpdateThatRunsANestedLoopRunsOnceAndKeepsTheOrder)
     EXPECT_TRUE (log.empty());
 
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return log.size() >= 5; }));
-    testutil::runLoopFor (30);
+    ASSERT_TRUE (testutil::deliverPostedMessages());
     EXPECT_EQ (log, (Log{ { 1, 1 }, { 2, 2 }, { 3, 2 }, { 4, 2 }, { 5, 3 } }));
     EXPECT_EQ (liveUpdaters, 0);
 }

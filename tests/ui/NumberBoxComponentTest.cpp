@@ -39,7 +39,7 @@ TEST (NumberBoxTyping, RefusesOutOfRangeNumbersAndTellsEachAcceptedOneOnce)
         box->setValue (5, juce::dontSendNotification);
         EXPECT_CALL (listener, numberBoxChanged (box.get())).Times (calls);
         ASSERT_TRUE (viewtest::typeInto (*box, keys));
-        testutil::runLoopFor (30); // a late value notification would land now
+        ASSERT_TRUE (testutil::deliverPostedMessages()); // a late value notification would land now
         testing::Mock::VerifyAndClearExpectations (&listener);
         EXPECT_EQ (box->getValue(), settled);
         EXPECT_TRUE (box->getText() == juce::String (settled) &&

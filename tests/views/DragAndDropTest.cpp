@@ -43,7 +43,8 @@ protected:
         source->releaseComponent();
         target->releaseComponent();
         knob->releaseComponent();
-        testutil::runLoopFor (50); // queued drag notifications hold their views until delivered
+        EXPECT_TRUE (
+            testutil::deliverPostedMessages()); // queued drag notifications hold their views until delivered
     }
 
     void controlDragStateChanged (ControlView::Ptr view, bool dragging) override
@@ -91,7 +92,7 @@ TEST_F (DragAndDropTest, ListenersHearADragLaterAndItsEndOnceButNothingOfAClickO
 {
     mouse (centre (*source), true);
     mouse (centre (*source), false);
-    testutil::runLoopFor (50);
+    ASSERT_TRUE (testutil::deliverPostedMessages());
     EXPECT_TRUE (calls.isEmpty());
 
     const auto aside = centre (*source) + juce::Point<float> (20, 0);
@@ -114,6 +115,6 @@ TEST_F (DragAndDropTest, ListenersHearADragLaterAndItsEndOnceButNothingOfAClickO
     EXPECT_TRUE (source->isDragging());
     EXPECT_FALSE (source->isDragAndDropActive());
     mouse (centre (*target), false);
-    testutil::runLoopFor (50);
+    ASSERT_TRUE (testutil::deliverPostedMessages());
     EXPECT_EQ (calls.size(), heard);
 }
