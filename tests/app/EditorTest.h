@@ -9,6 +9,7 @@
 #include "app/QRX571EditorApplication.h"
 #include "app/WindowManager.h"
 #include "emulator/QRX571Emulator.h"
+#include "support/PendingXEvents.h"
 #include "support/RunLoop.h"
 #include "views/TestApplication.h"
 #include "views/ViewTestSupport.h"
@@ -74,6 +75,7 @@ protected:
     {
         window.toFront (true);
         ASSERT_TRUE (testutil::runLoopUntil ([&] { return window.hasKeyboardFocus (true); }));
+        testutil::deliverPendingXEvents(); // the server's focus-in, not left to come late
     }
 
     static void clickAt (juce::Component& window, juce::Point<int> at,
