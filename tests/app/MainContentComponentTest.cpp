@@ -23,7 +23,7 @@ protected:
     void TearDown() override
     {
         surface.reset();
-        testutil::runLoopFor (20);
+        testutil::deliverPostedMessages();
     }
 
     void moveHeld (juce::Point<int> from, juce::Point<int> to)
@@ -39,7 +39,7 @@ protected:
     void click (juce::Button& button)
     {
         button.triggerClick();
-        testutil::runLoopFor (30);
+        ASSERT_TRUE (testutil::deliverPostedMessages());
     }
 
     juce::Array<ControlView*> toggledViews() const
@@ -171,7 +171,7 @@ TEST_F (SurfaceTest, ClosingTheWindowWhileADragIsReportedCallsNothingOnTheSurfac
     moveHeld (start, start + juce::Point<int> (10, 0));
     viewtest::mouse (*surface, (start + juce::Point<int> (10, 0)).toFloat(), false);
     surface.reset();
-    testutil::runLoopFor (50);
+    ASSERT_TRUE (testutil::deliverPostedMessages());
 }
 
 TEST_F (SurfaceTest, ATypeWrittenFromElsewhereOrADropLeavesTheKeyboardWhereTheUserTypes)
@@ -216,7 +216,7 @@ TEST_F (SurfaceTest, EveryCaptionAndValueReadsWholeWithTheLongestValuesOfEveryTy
             click (controlView (kind));
             auto& view = *surface->getParameterView();
             ASSERT_TRUE (testutil::runLoopUntil ([&] { return view.getVisiblePageIndex() == type; }, 2000));
-            testutil::runLoopFor (20);
+            ASSERT_TRUE (testutil::deliverPostedMessages());
             ASSERT_EQ (nameEditor().getText(), "WWWWWWWW");
 
             const auto name = view.getTitle().replace (" ", "") + "-type" + juce::String (type);

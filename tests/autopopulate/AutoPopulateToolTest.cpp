@@ -25,7 +25,7 @@ protected:
     {
         window.reset();
         tool.reset();
-        testutil::runLoopFor (20);
+        testutil::deliverPostedMessages();
     }
 
     // Pads, knobs, faders, switches; they build their first sub-mode on a later turn of the loop.
@@ -147,7 +147,7 @@ TEST_F (AutoPopulateToolTest, EverySubModeRendersWithItsTextsWholeAndTheWindowLe
     // are the panels' test).
     window = std::make_unique<AutoPopToolWindow> (tool.release());
     window.reset();
-    testutil::runLoopFor (20);
+    ASSERT_TRUE (testutil::deliverPostedMessages());
     EXPECT_EQ (preset->getReferenceCount(), 1); // every tool let go of the preset
 }
 

@@ -31,9 +31,7 @@ TEST_F (GlobalSettingsWindowTest,
     const auto press = [&] (juce::Button& button)
     {
         click (*app->getGlobalSettingsWindow(), button);
-        const auto done = settled();
-        testutil::runLoopFor (50);
-        return done;
+        return settled() && testutil::deliverPostedMessages();
     };
 
     ASSERT_TRUE (device.setGlobalParameter (Id::padThresholdId, 15));
