@@ -41,11 +41,12 @@ public:
     // How many configure requests of the window it has carried out, and how often JUCE's peer has
     // dropped the window's picture, since the counts last restarted.
     int configureRequests (juce::Component& window) const;
-    // Each size the window was asked to take by a configure request ("WxH"), in order, repeats
-    // left out; made before its map too.
-    juce::StringArray sizesAsked (juce::Component& window) const;
     int picturesDropped (juce::Component& window) const;
     void restartCounts();
+
+    // Each size the window was asked to take by a configure request ("WxH"), in order, repeats
+    // left out; those made before its map too.
+    juce::StringArray sizesAsked (juce::Component& window) const;
 
 private:
     struct Connection;
