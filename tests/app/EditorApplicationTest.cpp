@@ -38,15 +38,22 @@ protected:
 
     bool isShowing (juce::Component* c) const { return c != nullptr && c->isOnDesktop() && c->isVisible(); }
 
-    // Whether the program's message with this text is on screen now.
-    static bool isMessageShowing (const juce::String& text)
+    // What the boxes on screen now say (title, ". ", message).
+    static juce::StringArray messagesShowing()
     {
+        juce::StringArray shown;
         auto& desktop = juce::Desktop::getInstance();
         for (int i = 0; i < desktop.getNumComponents(); ++i)
             if (auto* box = dynamic_cast<juce::AlertWindow*> (desktop.getComponent (i));
-                box != nullptr && box->isShowing() && box->getDescription() == "QRX571 Editor. " + text)
-                return true;
-        return false;
+                box != nullptr && box->isShowing())
+                shown.add (box->getDescription());
+        return shown;
+    }
+
+    // Whether the program's message with this text is on screen now.
+    static bool isMessageShowing (const juce::String& text)
+    {
+        return messagesShowing().contains ("QRX571 Editor. " + text);
     }
 
     juce::File folder = juce::File::createTempFile ("app-test");
@@ -116,14 +123,14 @@ TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpen
         { [] (auto& a) { a.savePresetFileResult (1); }, {} }, // written
     };
     start();
-    for (const auto& [result, message] : rows)
+    for (size_t row = 0; row < std::size (rows); ++row)
     {
-        SCOPED_TRACE (message);
-        answers.seen.clear();
+        const auto& [result, message] = rows[row];
+        SCOPED_TRACE ("row " + juce::String ((int)row) + ": " + message);
         result (*app);
-        testutil::runLoopFor (40);
+        ASSERT_TRUE (testutil::deliverPostedMessages());
 
-        EXPECT_EQ (answers.seen,
+        EXPECT_EQ (messagesShowing(),
                    message.isEmpty() ? juce::StringArray() : juce::StringArray ("QRX571 Editor. " + message));
         auto* setup = app->getMidiSetupWindow();
         EXPECT_EQ (isShowing (setup), message == EditorStrings::midiDeviceNotFound);

@@ -153,15 +153,17 @@ TEST_F (AutoPopulateToolTest, EverySubModeRendersWithItsTextsWholeAndTheWindowLe
 
 // The tool goes while its choosers' switches are on their way, at any point of them: with every
 // switch still pending, or as one chooser's switch arrives with those after it still pending.
-// Nothing posted for it lands on it, and it lets go of the preset.
+// Nothing of it stays to hear a switch, nothing posted for it lands on it, and it lets go of the
+// preset.
 TEST_F (AutoPopulateToolTest, AToolGoesSafelyWithEveryChoosersSwitchPending)
 {
     tool.reset();
     ASSERT_TRUE (testutil::deliverPostedMessages());
+    using Choosers = juce::Array<juce::Component::SafePointer<juce::ComboBox>>;
     // Each chooser set to its next item, heard later on the message loop; the choosers, in order.
     const auto switchEveryChooser = [] (juce::Component& t)
     {
-        juce::Array<juce::Component::SafePointer<juce::ComboBox>> boxes;
+        Choosers boxes;
         for (auto* box : aptest::findAll<juce::ComboBox> (t))
         {
             box->setSelectedItemIndex ((box->getSelectedItemIndex() + 1) % box->getNumItems(),
@@ -169,6 +171,13 @@ TEST_F (AutoPopulateToolTest, AToolGoesSafelyWithEveryChoosersSwitchPending)
             boxes.add (box);
         }
         return boxes;
+    };
+    const auto expectAllGone = [this] (const Choosers& boxes, int where)
+    {
+        ASSERT_TRUE (testutil::deliverPostedMessages());
+        for (const auto& box : boxes)
+            EXPECT_EQ (box.getComponent(), nullptr) << where << ": " << boxes.indexOf (box);
+        EXPECT_EQ (preset->getReferenceCount(), 1) << where;
     };
     // Closes the tool as the chooser it listens to tells of its switch.
     struct Closer : juce::ComboBox::Listener
@@ -183,23 +192,20 @@ TEST_F (AutoPopulateToolTest, AToolGoesSafelyWithEveryChoosersSwitchPending)
 
     // Gone before its panels have built their first sub-modes.
     auto another = std::make_unique<QRX571AutoPopulateComponent> (preset);
-    switchEveryChooser (*another);
+    auto boxes = switchEveryChooser (*another);
     another.reset();
-    ASSERT_TRUE (testutil::deliverPostedMessages());
-    EXPECT_EQ (preset->getReferenceCount(), 1);
+    expectAllGone (boxes, -1);
 
     int closings = 0;
     for (int closer = 0;; ++closer)
     {
         another = std::make_unique<QRX571AutoPopulateComponent> (preset);
         ASSERT_TRUE (testutil::deliverPostedMessages()); // the first sub-modes
-        const auto boxes = switchEveryChooser (*another);
-        if (closer == boxes.size())
+        boxes = switchEveryChooser (*another);
+        if (closer == boxes.size()) // gone with every switch pending
         {
-            // Gone with every switch pending.
             another.reset();
-            ASSERT_TRUE (testutil::deliverPostedMessages());
-            EXPECT_EQ (preset->getReferenceCount(), 1);
+            expectAllGone (boxes, closer);
             break;
         }
         Closer closing (another);
@@ -211,8 +217,7 @@ TEST_F (AutoPopulateToolTest, AToolGoesSafelyWithEveryChoosersSwitchPending)
         if (boxes[closer] != nullptr)
             boxes[closer]->removeListener (&closing);
         another.reset();
-        ASSERT_TRUE (testutil::deliverPostedMessages());
-        EXPECT_EQ (preset->getReferenceCount(), 1) << closer;
+        expectAllGone (boxes, closer);
     }
     EXPECT_GE (closings, 4); // at least as each panel's TYPE switch arrived
 }
