@@ -175,8 +175,8 @@ TEST_F (AutoPopulateToolTest, AToolGoesSafelyWithEveryChoosersSwitchPending)
     const auto expectAllGone = [this] (const Choosers& boxes, int where)
     {
         ASSERT_TRUE (testutil::deliverPostedMessages());
-        for (const auto& box : boxes)
-            EXPECT_EQ (box.getComponent(), nullptr) << where << ": " << boxes.indexOf (box);
+        for (int i = 0; i < boxes.size(); ++i)
+            EXPECT_EQ (boxes[i].getComponent(), nullptr) << where << ": chooser " << i;
         EXPECT_EQ (preset->getReferenceCount(), 1) << where;
     };
     // Closes the tool as the chooser it listens to tells of its switch.
