@@ -12,6 +12,7 @@
 #include "app/SendPresetWindow.h"
 #include "autopopulate/ApplyToBanksComponent.h"
 #include "autopopulate/AutoPopulatePanel.h"
+#include "ui/EditorStrings.h"
 #include "ui/QRX571GlobalSettingsComponent.h"
 
 namespace
@@ -51,35 +52,62 @@ TEST_F (AuxiliaryWindowsKeyboardTest, GlobalSettingsSendsOnlyWhatTheUserChoseAnd
     auto& page = dynamic_cast<QRX571GlobalSettingsComponent&> (*window.getContentComponent());
     ASSERT_TRUE (testutil::runLoopUntil ([&] { return page.getChooser (Id::padGainId)->getText() == "7"; }));
     activate (window);
+    const auto before = device().getGlobalParameters();
     const int commonChannel = device().getGlobalParameter (Id::commonChannelId);
+    // Send clicked, and the device has taken each setting and the request after them.
+    const auto send = [&]
+    {
+        const auto expected = device().getNumReceived() + 20;
+        click (page.getSendButton());
+        return testutil::runLoopUntil (
+            [&] { return device().getNumReceived() >= expected && device().isIdle(); });
+    };
 
     auto spots = captionsIn (page);
     spots.push_back (bareSpot ("the banner", page, { 316, 14 }));
+    spots.push_back (bareSpot ("the background", page, { 316, 200 }));
     expectNothingChanges (window, spots, { down, down, down }, [&] { return settingsIn (window); });
+    ASSERT_TRUE (send());
+    EXPECT_EQ (device().getGlobalParameters(), before);
 
     // Tab gives the keys to COMMON CHANNEL, which shows it has them.
     press (window, { tab, down, down, down });
     auto& common = *page.getChooser (Id::commonChannelId);
     EXPECT_TRUE (common.hasKeyboardFocus (false));
     EXPECT_TRUE (showsTheKeys (common, window));
-    const auto expected = device().getNumReceived() + 20; // each setting, then a request
-    click (page.getSendButton());
-    ASSERT_TRUE (
-        testutil::runLoopUntil ([&] { return device().getNumReceived() >= expected && device().isIdle(); }));
+    ASSERT_TRUE (send());
     EXPECT_EQ (device().getGlobalParameter (Id::commonChannelId), commonChannel + 3);
 }
 
 // Send Preset's location, and Auto Populate's choices and the preset it writes, stay as they were
-// after clicks on a banner, a heading, a caption or a bank title.
+// after clicks on a banner, a heading, a caption, a bank title or the background: Send then writes
+// the preset to RAM, the location the user chose, and nowhere else.
 TEST_F (AuxiliaryWindowsKeyboardTest,
         TheMainWindowsToolsKeepTheirChoicesAfterClicksOnHeadingsCaptionsAndTitles)
 {
+    ASSERT_TRUE (mainWindow().getPreset()->setName ("Keyed")); // unlike anything the device holds
+    std::vector<std::vector<juce::uint8>> held;
+    for (int location = 0; location < QRX571Emulator::numLocations; ++location)
+        held.push_back (device().getPresetImage (location));
+
     mainWindow().sendToHardware();
     auto& sender = *mainWindow().getSendPresetWindow();
+    auto& content = *sender.getContentComponent();
     activate (sender);
-    auto spots = captionsIn (*sender.getContentComponent());
-    spots.push_back (bareSpot ("the banner", *sender.getContentComponent(), { 200, 19 }));
+    auto spots = captionsIn (content);
+    spots.push_back (bareSpot ("the banner", content, { 200, 19 }));
+    spots.push_back (bareSpot ("the background", content));
     expectNothingChanges (sender, spots, { down, down, letter ('5') }, [&] { return settingsIn (sender); });
+
+    answers.press ("OK");
+    click (dynamic_cast<SendPresetComponent&> (content).getSendButton());
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    EXPECT_EQ (answers.seen, juce::StringArray ("QRX571 Editor. " + EditorStrings::presetSentSuccessfully));
+    const auto sent = mainWindow().getPreset()->getData();
+    EXPECT_TRUE (held[0] != std::vector<juce::uint8> (sent.begin(), sent.end())); // so RAM shows the send
+    held[0] = std::vector<juce::uint8> (sent.begin(), sent.end());
+    for (int location = 0; location < QRX571Emulator::numLocations; ++location)
+        EXPECT_TRUE (device().getPresetImage (location) == held[(size_t)location]) << "location " << location;
 
     mainWindow().openAutoPopulateTool();
     auto& window = *mainWindow().getAutoPopToolWindow();

@@ -38,15 +38,22 @@ protected:
 
     bool isShowing (juce::Component* c) const { return c != nullptr && c->isOnDesktop() && c->isVisible(); }
 
-    // Whether the program's message with this text is on screen now.
-    static bool isMessageShowing (const juce::String& text)
+    // What the boxes on screen now say (title, ". ", message).
+    static juce::StringArray messagesShowing()
     {
+        juce::StringArray shown;
         auto& desktop = juce::Desktop::getInstance();
         for (int i = 0; i < desktop.getNumComponents(); ++i)
             if (auto* box = dynamic_cast<juce::AlertWindow*> (desktop.getComponent (i));
-                box != nullptr && box->isShowing() && box->getDescription() == "QRX571 Editor. " + text)
-                return true;
-        return false;
+                box != nullptr && box->isShowing())
+                shown.add (box->getDescription());
+        return shown;
+    }
+
+    // Whether the program's message with this text is on screen now.
+    static bool isMessageShowing (const juce::String& text)
+    {
+        return messagesShowing().contains ("QRX571 Editor. " + text);
     }
 
     juce::File folder = juce::File::createTempFile ("app-test");
@@ -100,26 +107,30 @@ TEST_F (EditorApplicationTest, NewWindowsAreNumberedAndCascadedCtrlWClosesTheFoc
 
 TEST_F (EditorApplicationTest, EngineFailuresBecomeMessagesAndAMissingDeviceOpensMidiSetupFirst)
 {
-    // Each result and the message it shows; a missing device opens MIDI Setup as well.
+    // Each result and the message it shows; a missing device opens MIDI Setup as well. Load From
+    // Hardware's requests fail as sends do, and say so alike.
     const std::pair<std::function<void (QRX5EditorApplication&)>, juce::String> rows[] = {
         { [] (auto& a) { a.sendPresetResult (nullptr, 0); }, EditorStrings::midiDeviceNotFound },
         { [] (auto& a) { a.sendPresetResult (nullptr, 1); }, EditorStrings::noPresetAcknowledgement },
         { [] (auto& a) { a.sendPresetResult (nullptr, 2); }, {} },
         { [] (auto& a) { a.requestPresetResult (0); }, EditorStrings::midiDeviceNotFound },
+        { [] (auto& a) { a.requestPresetResult (1); }, EditorStrings::noPresetAcknowledgement },
+        { [] (auto& a) { a.requestPresetResult (2); }, {} },
         { [] (auto& a) { a.openPresetFileResult (0); }, EditorStrings::errorOpeningFile },
         { [] (auto& a) { a.openPresetFileResult (1); }, EditorStrings::errorOpeningFile },
         { [] (auto& a) { a.openPresetFileResult (2); }, {} },
         { [] (auto& a) { a.savePresetFileResult (0); }, {} }, // the saving window said so at once
+        { [] (auto& a) { a.savePresetFileResult (1); }, {} }, // written
     };
     start();
-    for (const auto& [result, message] : rows)
+    for (size_t row = 0; row < std::size (rows); ++row)
     {
-        SCOPED_TRACE (message);
-        answers.seen.clear();
+        const auto& [result, message] = rows[row];
+        SCOPED_TRACE ("row " + juce::String ((int)row) + ": " + message);
         result (*app);
-        testutil::runLoopFor (40);
+        ASSERT_TRUE (testutil::deliverPostedMessages());
 
-        EXPECT_EQ (answers.seen,
+        EXPECT_EQ (messagesShowing(),
                    message.isEmpty() ? juce::StringArray() : juce::StringArray ("QRX571 Editor. " + message));
         auto* setup = app->getMidiSetupWindow();
         EXPECT_EQ (isShowing (setup), message == EditorStrings::midiDeviceNotFound);
@@ -200,43 +211,75 @@ TEST_F (EditorApplicationTest, SaveAsAddsTheExtensionBeforeAskingToOverwrite)
 
 // The window manager's close request still reaches a window while a box is up. A window closed
 // under its own chooser writes nothing when the chooser ends; one closed again while its question
-// is up is asked once; the other window still works.
+// is up is asked once; a close that waited behind a quit that has closed its window asks nothing;
+// the other window still works, and the program quits once every window is answered.
 TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlone)
 {
     const auto never = folder.getChildFile ("Never.qrx571");
     const auto question = [] (int n) { return "Save Document. Save Preset: Untitled " + juce::String (n); };
-    for (const bool underItsSaveAs : { true, false })
+    enum class Case
     {
-        SCOPED_TRACE (underItsSaveAs ? "closed under its own Save As"
-                                     : "closed again while its question is up");
+        underItsSaveAs,
+        againWhileItsQuestionIsUp,
+        behindAQuitAskingAnother
+    };
+    for (const auto c :
+         { Case::underItsSaveAs, Case::againWhileItsQuestionIsUp, Case::behindAQuitAskingAnother })
+    {
+        SCOPED_TRACE (c == Case::underItsSaveAs              ? "closed under its own Save As"
+                      : c == Case::againWhileItsQuestionIsUp ? "closed again while its question is up"
+                                                             : "closed while the quit asks about another");
         never.deleteFile();
         start();
         invoke (CommandIds::newPreset);
         {
             auto* first = &mainWindow (0); // held by nobody else
+            auto* second = &mainWindow (1);
             apptest::DesktopAnswers a;
-            a.meanwhile ([first] { first->closeButtonPressed(); });
-            a.press ("No");
-            if (underItsSaveAs)
+            if (c == Case::underItsSaveAs)
             {
+                a.meanwhile ([first] { first->closeButtonPressed(); });
+                a.press ("No");
                 a.choose (never);
                 activate (*first);
                 press (*first, { juce::KeyPress ('s', juce::ModifierKeys::commandModifier, 0) });
                 EXPECT_EQ (a.seen, juce::StringArray (EditorStrings::selectFilenameToSave, question (1)));
             }
-            else
+            else if (c == Case::againWhileItsQuestionIsUp)
             {
+                a.meanwhile ([first] { first->closeButtonPressed(); });
+                a.press ("No");
                 a.press ("Cancel"); // for a question that must not come
                 first->closeButtonPressed();
                 EXPECT_EQ (a.seen, juce::StringArray (question (1)));
             }
+            else
+            {
+                a.meanwhile ([second] { second->closeButtonPressed(); });
+                a.press ("No");
+                a.press ("No");
+                a.press ("Cancel"); // for a question that must not come
+                invoke (CommandIds::quit);
+                ASSERT_TRUE (testutil::runLoopUntil ([this] { return app->quits == 1; }));
+                testutil::deliverPostedMessages();
+                EXPECT_EQ (a.seen, juce::StringArray (question (1), question (2)));
+                EXPECT_FALSE (a.allAnswered()); // the Cancel was never wanted
+            }
         }
-        EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2")));
         EXPECT_FALSE (never.exists());
-        EXPECT_EQ (app->quits, 0);
-        answers.press ("No");
-        mainWindow (0).closeButtonPressed();
-        EXPECT_EQ (app->quits, 1);
+        if (c == Case::behindAQuitAskingAnother)
+        {
+            EXPECT_EQ (titles(), juce::StringArray());
+            EXPECT_EQ (app->quits, 1);
+        }
+        else
+        {
+            EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 2")));
+            EXPECT_EQ (app->quits, 0);
+            answers.press ("No");
+            mainWindow (0).closeButtonPressed();
+            EXPECT_EQ (app->quits, 1);
+        }
         stop();
     }
 }
@@ -323,8 +366,7 @@ TEST_F (EditorApplicationTest, AboutClosesOnAClickAndComesBackAndAloneItKeepsThe
 
 // A quit and close requests that come while a save question is open wait their turn: one question
 // on screen at a time, each window asked once, each window answered gone before the next question,
-// and a Cancel keeps just its window and drops no other request. (Many windows closed at once, a
-// Cancel among them, are the end-to-end suite's.)
+// and a Cancel keeps just its window and drops no other request.
 TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
 {
     // The window manager's requests, read by the program before the test goes on.
@@ -410,6 +452,34 @@ TEST_F (EditorApplicationTest, CloseRequestsSentAtOnceAreAskedOneAtATime)
                juce::StringArray (asked (2, 5), asked (4, 4), asked (1, 3), asked (3, 2), asked (5, 1))
                    .joinIntoString ("\n"));
     EXPECT_EQ (app->quits, 1);
+    stop();
+
+    // Eight close buttons pressed in messages posted together, the fourth window answered Cancel.
+    seen.clear();
+    start();
+    for (int i = 1; i < 8; ++i)
+        invoke (CommandIds::newPreset);
+    juce::StringArray expected;
+    for (int n = 1, windows = 8; n <= 8; ++n)
+    {
+        answers.meanwhile (onScreen);
+        answers.press (n == 4 ? "Cancel" : "No");
+        expected.add (asked (n, windows));
+        windows -= n == 4 ? 0 : 1;
+    }
+    for (auto* w : app->getWindowManager()->getWindows())
+        juce::MessageManager::callAsync (
+            [w = juce::Component::SafePointer<MainWindow> (w)]
+            {
+                if (w != nullptr)
+                    w->closeButtonPressed();
+            });
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return numWindows() == 1; }));
+    testutil::deliverPostedMessages();
+    EXPECT_EQ (seen.joinIntoString ("\n"), expected.joinIntoString ("\n"));
+    EXPECT_EQ (titles(), juce::StringArray (titled ("Untitled 4")));
+    EXPECT_EQ (app->quits, 0);
 }
 
 // Ctrl+O in the only window, then that window closed: the chooser still up keeps the program

@@ -1,7 +1,7 @@
 // The whole tool as the user meets it: every sub-mode with its text whole, its parts apart and
 // dark on the light panels, its window hiding and showing again with its choices, its writes
 // showing at once on an editor surface over the same preset, and letting go of the preset when it
-// goes. (Sub-mode switches are the panels' tests.)
+// goes, whatever switches are still on their way. (Sub-mode switches are the panels' tests.)
 #include "app/AutoPopToolWindow.h"
 #include "app/MainContentComponent.h"
 #include "autopopulate/AutoPopulateTestSupport.h"
@@ -149,6 +149,77 @@ TEST_F (AutoPopulateToolTest, EverySubModeRendersWithItsTextsWholeAndTheWindowLe
     window.reset();
     ASSERT_TRUE (testutil::deliverPostedMessages());
     EXPECT_EQ (preset->getReferenceCount(), 1); // every tool let go of the preset
+}
+
+// The tool goes while its choosers' switches are on their way, at any point of them: with every
+// switch still pending, or as one chooser's switch arrives with those after it still pending.
+// Nothing of it stays to hear a switch, nothing posted for it lands on it, and it lets go of the
+// preset.
+TEST_F (AutoPopulateToolTest, AToolGoesSafelyWithEveryChoosersSwitchPending)
+{
+    tool.reset();
+    ASSERT_TRUE (testutil::deliverPostedMessages());
+    using Choosers = juce::Array<juce::Component::SafePointer<juce::ComboBox>>;
+    // Each chooser set to its next item, heard later on the message loop; the choosers, in order.
+    const auto switchEveryChooser = [] (juce::Component& t)
+    {
+        Choosers boxes;
+        for (auto* box : aptest::findAll<juce::ComboBox> (t))
+        {
+            box->setSelectedItemIndex ((box->getSelectedItemIndex() + 1) % box->getNumItems(),
+                                       juce::sendNotificationAsync);
+            boxes.add (box);
+        }
+        return boxes;
+    };
+    const auto expectAllGone = [this] (const Choosers& boxes, int where)
+    {
+        ASSERT_TRUE (testutil::deliverPostedMessages());
+        for (int i = 0; i < boxes.size(); ++i)
+            EXPECT_EQ (boxes[i].getComponent(), nullptr) << where << ": chooser " << i;
+        EXPECT_EQ (preset->getReferenceCount(), 1) << where;
+    };
+    // Closes the tool as the chooser it listens to tells of its switch.
+    struct Closer : juce::ComboBox::Listener
+    {
+        explicit Closer (std::unique_ptr<QRX571AutoPopulateComponent>& t)
+            : toClose (t)
+        {
+        }
+        void comboBoxChanged (juce::ComboBox*) override { toClose.reset(); }
+        std::unique_ptr<QRX571AutoPopulateComponent>& toClose;
+    };
+
+    // Gone before its panels have built their first sub-modes.
+    auto another = std::make_unique<QRX571AutoPopulateComponent> (preset);
+    auto boxes = switchEveryChooser (*another);
+    another.reset();
+    expectAllGone (boxes, -1);
+
+    int closings = 0;
+    for (int closer = 0;; ++closer)
+    {
+        another = std::make_unique<QRX571AutoPopulateComponent> (preset);
+        ASSERT_TRUE (testutil::deliverPostedMessages()); // the first sub-modes
+        boxes = switchEveryChooser (*another);
+        if (closer == boxes.size()) // gone with every switch pending
+        {
+            another.reset();
+            expectAllGone (boxes, closer);
+            break;
+        }
+        Closer closing (another);
+        boxes[closer]->addListener (&closing);
+        ASSERT_TRUE (testutil::deliverPostedMessages());
+        // A sub-mode's chooser goes with its sub-mode when its panel's TYPE switch comes first.
+        EXPECT_TRUE (another == nullptr || boxes[closer] == nullptr) << closer;
+        closings += another == nullptr;
+        if (boxes[closer] != nullptr)
+            boxes[closer]->removeListener (&closing);
+        another.reset();
+        expectAllGone (boxes, closer);
+    }
+    EXPECT_GE (closings, 4); // at least as each panel's TYPE switch arrived
 }
 
 // The Global Settings page's captions read dark on its light grey, as the tool's row captions do.

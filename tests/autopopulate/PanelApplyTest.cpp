@@ -83,6 +83,24 @@ TEST (PanelApply, WritesTheEnabledRowsIntoTheTickedBanks)
     }
 }
 
+// The tool has nothing to fill for key strokes, nor a scale but the chromatic one for switches.
+TEST (PanelApply, SwitchesOfferNoKeyStrokeAndOnlyAChromaticScale)
+{
+    const auto items = [] (juce::ComboBox& box)
+    {
+        juce::StringArray texts;
+        for (int i = 0; i < box.getNumItems(); ++i)
+            texts.add (box.getItemText (i));
+        return texts;
+    };
+    PanelUser user (Kind::switches);
+    EXPECT_EQ (items (chooser (*user.panel, "TYPE")),
+               juce::StringArray ("CC", "NOTE", "PROGRAM", "PROGRAM BANK"));
+
+    perform (*user.panel, "pick TYPE=NOTE");
+    EXPECT_EQ (items (chooser (*user.panel, "SCALE")), juce::StringArray ("CHROMATIC"));
+}
+
 // The rows shown before a switch stop hearing "Apply"; coming back brings fresh rows (off, on
 // their first item or initial number, START 0).
 TEST (PanelApply, ReplacedRowsNoLongerApplyAndReturningRowsStartOver)
