@@ -4,6 +4,7 @@
 #include "EditorTest.h"
 #include "WindowManagerStandIn.h"
 #include "app/CommandIds.h"
+#include "app/SendPresetWindow.h"
 #include "midi/SysExMessages.h"
 
 namespace
@@ -22,6 +23,7 @@ protected:
     {
         return dynamic_cast<QRX571EditorPreset&> (*preset()).getPad (index);
     }
+    QRX5Knob::Ptr knob1() const { return dynamic_cast<QRX571EditorPreset&> (*preset()).getKnob (0); }
     int typeOfPad (int index) const { return pad (index)->getParameterValue ("Parameter Type").getValue(); }
     juce::ComboBox& typeChooser() const { return viewtest::chooser (*surface().getParameterView(), "TYPE"); }
 
@@ -221,4 +223,26 @@ TEST_F (MainWindowKeyboardTest, AWindowClosedWithABoxOpenSavesTheNumberTypedInto
         EXPECT_EQ (knob1Byte (file.getFile(), min), 9);
         invoke (CommandIds::newPreset);
     }
+}
+
+// Another window brought forward while a box is open: the box takes the number typed, and the
+// other window keeps the keys (an open box would pull its own window back on top).
+TEST_F (MainWindowKeyboardTest, AnotherWindowBroughtForwardWhileABoxIsOpenTakesItsNumberAndKeepsTheKeys)
+{
+    auto& window = mainWindow();
+    window.sendToHardware();
+    auto& sender = *window.getSendPresetWindow();
+    sender.setTopLeftPosition (window.getRight(), window.getY()); // clear of the knobs
+    activate (window);
+    click (*surface().getKnobView (0));
+    auto& maxBox = knob1Box ("MAX");
+    click (maxBox);
+    press (window, { letter ('5') });
+    ASSERT_TRUE (maxBox.isBeingEdited());
+
+    activate (sender);
+    testutil::deliverPostedMessages();
+    EXPECT_FALSE (maxBox.isBeingEdited());
+    EXPECT_EQ ((int)knob1()->getParameterValue ("Max Value").getValue(), 5);
+    EXPECT_TRUE (sender.hasKeyboardFocus (true));
 }
