@@ -44,7 +44,8 @@ protected:
     static constexpr int cc = 2, min = 3, max = 4;
 
     static inline const juce::KeyPress ctrlS = juce::KeyPress ('s', juce::ModifierKeys::commandModifier, 0),
-                                       ctrlW = juce::KeyPress ('w', juce::ModifierKeys::commandModifier, 0);
+                                       ctrlW = juce::KeyPress ('w', juce::ModifierKeys::commandModifier, 0),
+                                       ctrlQ = juce::KeyPress ('q', juce::ModifierKeys::commandModifier, 0);
     juce::TemporaryFile saved{ ".qrx571" };
 };
 } // namespace
@@ -195,13 +196,18 @@ TEST_F (MainWindowKeyboardTest, TabShiftTabAndCtrlSKeepTheNumberTypedIntoTheBoxL
     EXPECT_EQ (maxBox.getText(), "60");
 }
 
-// A window closed with a box open, by Ctrl+W or by the window manager's close request (its close
-// button), and answered Yes, saves the number typed into it.
+// A window closed with a box open, by Ctrl+W, Ctrl+Q or the window manager's close request (its
+// close button), and answered Yes, saves the number typed into it.
 TEST_F (MainWindowKeyboardTest, AWindowClosedWithABoxOpenSavesTheNumberTypedIntoIt)
 {
-    for (const bool byShortcut : { true, false })
+    const std::pair<const char*, std::function<void (MainWindow&)>> ways[] = {
+        { "Ctrl+W", [] (MainWindow& w) { press (w, { ctrlW }); } },
+        { "Ctrl+Q", [] (MainWindow& w) { press (w, { ctrlQ }); } },
+        { "the close button", [] (MainWindow& w) { WindowManagerStandIn::sendCloseRequests ({ &w }); } },
+    };
+    for (const auto& [way, close] : ways)
     {
-        SCOPED_TRACE (byShortcut ? "Ctrl+W" : "the close button");
+        SCOPED_TRACE (way);
         ASSERT_EQ (numWindows(), 1);
         auto& window = mainWindow();
         activate (window);
@@ -214,10 +220,7 @@ TEST_F (MainWindowKeyboardTest, AWindowClosedWithABoxOpenSavesTheNumberTypedInto
         click (minBox);
         press (window, { letter ('9') });
         ASSERT_TRUE (minBox.isBeingEdited());
-        if (byShortcut)
-            press (window, { ctrlW });
-        else
-            WindowManagerStandIn::sendCloseRequests ({ &window });
+        close (window);
         ASSERT_TRUE (answers.waitUntilAllAnswered());
         ASSERT_TRUE (testutil::runLoopUntil ([this] { return numWindows() == 0; }));
         EXPECT_EQ (knob1Byte (file.getFile(), min), 9);
