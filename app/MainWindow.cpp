@@ -94,6 +94,8 @@ void MainWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCom
 
 bool MainWindow::perform (const InvocationInfo& info)
 {
+    // A shortcut pressed in an open box leaves it: what was typed counts first.
+    keyboardFocus.commitTyping();
     switch (info.commandID)
     {
         case CommandIds::closeWindow:
@@ -129,6 +131,7 @@ bool MainWindow::confirmSave()
     if (asking)
         return false;
 
+    keyboardFocus.commitTyping(); // a close or quit while a box is open saves what it shows
     const Ptr keepAlive (this);
     const juce::ScopedValueSetter<bool> askingNow (asking, true);
     const int answer = AlertBox::ask (

@@ -2,6 +2,7 @@
 // MIDI manager has open picked, and the "OK", "Cancel" and "Apply" buttons.
 #pragma once
 
+#include "app/KeysOutlinedListBox.h"
 #include "app/MidiDeviceListBoxModel.h"
 #include "midi/MidiManager.h"
 #include "ui/CustomLookForAuxiliaryWindows.h"
@@ -40,7 +41,7 @@ private:
     CustomLookForAuxiliaryWindows look;
     ReferenceCountedImageButton::Ptr ok, cancel, apply;
     MidiDeviceListBoxModel inputModel, outputModel;
-    juce::ListBox inputList{ {}, &inputModel }, outputList{ {}, &outputModel };
+    KeysOutlinedListBox inputList{ {}, &inputModel }, outputList{ {}, &outputModel };
     juce::Label inputCaption, outputCaption;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MidiSetupComponent)

@@ -34,6 +34,16 @@ void collect (juce::Component& parent, std::vector<juce::Component*>& found)
     }
 }
 
+void collectOpenBoxes (juce::Component& parent, juce::Array<juce::Component::SafePointer<juce::Label>>& found)
+{
+    for (auto* child : parent.getChildren())
+    {
+        if (auto* label = dynamic_cast<juce::Label*> (child); label != nullptr && label->isBeingEdited())
+            found.add (label);
+        collectOpenBoxes (*child, found);
+    }
+}
+
 // Gives the keys to the control as Tab does: a number box opens its editor.
 void giveKeysTo (juce::Component& control)
 {
@@ -92,6 +102,16 @@ WindowKeyboardFocus::~WindowKeyboardFocus()
 std::unique_ptr<juce::ComponentTraverser> WindowKeyboardFocus::createTraverser() const
 {
     return std::make_unique<Traverser> (*this);
+}
+
+void WindowKeyboardFocus::commitTyping()
+{
+    // Each box's listeners run as it closes, and may take other boxes away.
+    juce::Array<juce::Component::SafePointer<juce::Label>> open;
+    collectOpenBoxes (window, open);
+    for (auto& label : open)
+        if (label != nullptr && label->isBeingEdited())
+            label->hideEditor (false);
 }
 
 bool WindowKeyboardFocus::isEditingControl (const juce::Component& component)

@@ -22,6 +22,10 @@ public:
 
     std::unique_ptr<juce::ComponentTraverser> createTraverser() const;
 
+    // Takes what was typed into the window's open box, as Return does, and closes it: a save, a
+    // close or a quit must read the number shown, not the one before it.
+    void commitTyping();
+
     // A component that takes keys to change a value: a chooser, a text box, a number box, or a
     // list that wants them (a list whose rows show no selection must not).
     static bool isEditingControl (const juce::Component& component);

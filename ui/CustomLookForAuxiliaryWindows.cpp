@@ -41,12 +41,13 @@ void CustomLookForAuxiliaryWindows::drawComboBox (juce::Graphics& g, int width, 
 
     // The chooser that has the keys says so, as every chooser and box of the program does.
     if (box.isEnabled() && box.hasKeyboardFocus (false))
-    {
-        g.setColour (box.findColour (juce::ComboBox::focusedOutlineColourId));
-        g.drawRoundedRectangle (
-            juce::Rectangle<float> (static_cast<float> (width), static_cast<float> (height)).reduced (1.0f),
-            comboCornerSize, 2.0f);
-    }
+        drawKeysOutline (g, box);
+}
+
+void CustomLookForAuxiliaryWindows::drawKeysOutline (juce::Graphics& g, juce::Component& control)
+{
+    g.setColour (control.findColour (juce::ComboBox::focusedOutlineColourId));
+    g.drawRoundedRectangle (control.getLocalBounds().toFloat().reduced (1.0f), comboCornerSize, 2.0f);
 }
 
 void CustomLookForAuxiliaryWindows::positionComboBoxText (juce::ComboBox& box, juce::Label& label)

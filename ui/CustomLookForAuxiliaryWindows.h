@@ -18,6 +18,9 @@ public:
                        int buttonW, int buttonH, juce::ComboBox& box) override;
 
     void positionComboBoxText (juce::ComboBox& box, juce::Label& label) override;
+
+    // The outline round a chooser or list of these windows that has the keys.
+    static void drawKeysOutline (juce::Graphics& g, juce::Component& control);
 };
 
 // The scroll-bar thickness of the auxiliary windows' lists.

@@ -128,6 +128,16 @@ void NumberBoxComponent<NumberType>::focusLost (FocusChangeType cause)
 }
 
 template <typename NumberType>
+void NumberBoxComponent<NumberType>::focusOfChildComponentChanged (FocusChangeType)
+{
+    // The keys left the open editor (Tab to the next box, a click in another window): the typed
+    // number is taken now. JUCE tells the label only later, by a message, and by then the next
+    // box's editor is open, so this one would stay open with its number not taken.
+    if (isBeingEdited() && ! hasKeyboardFocus (true))
+        hideEditor (false);
+}
+
+template <typename NumberType>
 void NumberBoxComponent<NumberType>::editorShown (juce::TextEditor* editor)
 {
     editor->setLookAndFeel (&getLookAndFeel());
@@ -163,6 +173,11 @@ void NumberBoxComponent<NumberType>::editorAboutToBeHidden (juce::TextEditor* ed
     // The label copies the editor's text into its own once the editor is gone (when it
     // is hidden without the return key); hand it the number the box settled on.
     editor->setText (getText(), false);
+
+    // Closed with the keys still in it (Return, a shortcut): the box keeps them, so Tab goes on
+    // from here. Closed because the keys went elsewhere, it leaves them there.
+    if (editor->hasKeyboardFocus (false) && isShowing())
+        grabKeyboardFocus();
 }
 
 template <typename NumberType>

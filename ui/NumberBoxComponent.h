@@ -35,6 +35,7 @@ public:
     void paint (juce::Graphics& g) override;
     void focusGained (FocusChangeType cause) override;
     void focusLost (FocusChangeType cause) override;
+    void focusOfChildComponentChanged (FocusChangeType cause) override;
 
 protected:
     void editorShown (juce::TextEditor* editor) override;

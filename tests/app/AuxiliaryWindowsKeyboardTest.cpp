@@ -208,3 +208,24 @@ TEST_F (AuxiliaryWindowsKeyboardTest, MidiSetupsListsTakeTheKeysOnlyWhenClicked)
         }
     EXPECT_EQ (lists, 2);
 }
+
+// Tab reaches MIDI Setup's lists in turn, and the one with the keys is outlined, as every chooser
+// and box is.
+TEST_F (AuxiliaryWindowsKeyboardTest, TabReachesMidiSetupsListsAndTheOneWithTheKeysShowsIt)
+{
+    app->showMidiSetupWindow();
+    auto& window = *app->getMidiSetupWindow();
+    activate (window);
+    juce::Array<juce::Component*> reached;
+    for (int tabs = 1; tabs <= 2; ++tabs)
+    {
+        // From the window, which each check below leaves the keys with.
+        for (int i = 0; i < tabs; ++i)
+            press (window, { tab });
+        auto* list = dynamic_cast<juce::ListBox*> (withKeys());
+        ASSERT_NE (list, nullptr) << nameWithKeys();
+        reached.addIfNotAlreadyThere (list);
+        EXPECT_TRUE (showsTheKeys (*list, window)) << tabs;
+    }
+    EXPECT_EQ (reached.size(), 2);
+}

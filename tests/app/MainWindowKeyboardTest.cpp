@@ -2,6 +2,10 @@
 // caption, a title, a picture, a background or a button leaves every box and chooser alone, so
 // typing after it changes nothing the program saves or sends.
 #include "EditorTest.h"
+#include "WindowManagerStandIn.h"
+#include "app/CommandIds.h"
+#include "app/SendPresetWindow.h"
+#include "midi/SysExMessages.h"
 
 namespace
 {
@@ -19,8 +23,30 @@ protected:
     {
         return dynamic_cast<QRX571EditorPreset&> (*preset()).getPad (index);
     }
+    QRX5Knob::Ptr knob1() const { return dynamic_cast<QRX571EditorPreset&> (*preset()).getKnob (0); }
     int typeOfPad (int index) const { return pad (index)->getParameterValue ("Parameter Type").getValue(); }
     juce::ComboBox& typeChooser() const { return viewtest::chooser (*surface().getParameterView(), "TYPE"); }
+
+    // Knob 1's box of that name, on the left display once the knob was clicked.
+    NumberBoxComponent<int>& knob1Box (const juce::String& name) const
+    {
+        return viewtest::numberBox (*surface().getParameterView(), name);
+    }
+
+    // Knob 1's byte at `field` of its record (CC 2, MIN 3, MAX 4) in the file saved.
+    static int knob1Byte (const juce::File& file, int field)
+    {
+        juce::MemoryBlock saved;
+        file.loadFileAsData (saved);
+        const auto at = SysExMessages::dumpHeaderSize + QRX571EditorPreset::knobOffset + field;
+        return at < (int)saved.getSize() ? (int)static_cast<juce::uint8> (saved[(size_t)at]) : -1;
+    }
+    static constexpr int cc = 2, min = 3, max = 4;
+
+    static inline const juce::KeyPress ctrlS = juce::KeyPress ('s', juce::ModifierKeys::commandModifier, 0),
+                                       ctrlW = juce::KeyPress ('w', juce::ModifierKeys::commandModifier, 0),
+                                       ctrlQ = juce::KeyPress ('q', juce::ModifierKeys::commandModifier, 0);
+    juce::TemporaryFile saved{ ".qrx571" };
 };
 } // namespace
 
@@ -114,12 +140,11 @@ TEST_F (MainWindowKeyboardTest, TabGoesRoundTheBoxesAndChoosersAndTheOneWithTheK
                                              "TIME DIV SWITCH,GATE,TRANSPORT TYPE,TIME DIVISION,TYPE");
     press (window, { shiftTab, shiftTab });
     EXPECT_EQ (nameWithKeys(), "TRANSPORT TYPE");
-    // Return closes a number box and lets go of the keys; Tab then starts again.
+    // Return closes a number box, which keeps the keys: Tab goes on from it.
     press (window, { shiftTab, letter ('9'), enter });
+    EXPECT_EQ (nameWithKeys(), "GATE");
     press (window, { tab });
     EXPECT_EQ ((int)panel.getPreset()->getTransport()->getParameterValue ("GATE").getValue(), 9);
-    EXPECT_EQ (withKeys(), &typeChooser());
-    press (window, { shiftTab, shiftTab });
     EXPECT_EQ (nameWithKeys(), "TRANSPORT TYPE");
 
     // Each control with the keys, reached as the user reaches it, shows them.
@@ -134,4 +159,93 @@ TEST_F (MainWindowKeyboardTest, TabGoesRoundTheBoxesAndChoosersAndTheOneWithTheK
         viewtest::mouse (window, at.translated (0.0f, offset), down);
     EXPECT_FALSE (note.isBeingEdited());
     EXPECT_TRUE (showsTheKeys (note, window));
+}
+
+// A number typed into a box counts once Tab or Shift+Tab leaves it for the next box, and when
+// Ctrl+S saves with the box still open: the file holds what the boxes show, and one box at a
+// time is open. After Return, Tab goes on from the box left.
+TEST_F (MainWindowKeyboardTest, TabShiftTabAndCtrlSKeepTheNumberTypedIntoTheBoxLeft)
+{
+    auto& window = mainWindow();
+    click (*surface().getKnobView (0));
+    auto& maxBox = knob1Box ("MAX");
+    auto& ccBox = knob1Box ("MIDI CC");
+    answers.choose (saved.getFile());
+
+    click (maxBox);
+    press (window, { letter ('6'), letter ('4'), tab });
+    EXPECT_FALSE (maxBox.isBeingEdited());
+    EXPECT_TRUE (ccBox.isBeingEdited());
+    press (window, { letter ('3'), letter ('3'), enter, ctrlS });
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    EXPECT_EQ (knob1Byte (saved.getFile(), max), 64);
+    EXPECT_EQ (knob1Byte (saved.getFile(), cc), 33);
+    press (window, { tab });
+    EXPECT_EQ (nameWithKeys(), "MIDI TO DIN");
+
+    // Back from MIDI CC to MAX, which is saved still open; the keys stay in it.
+    click (ccBox);
+    press (window, { letter ('3'), letter ('5'), shiftTab });
+    EXPECT_FALSE (ccBox.isBeingEdited());
+    EXPECT_TRUE (maxBox.isBeingEdited());
+    press (window, { letter ('6'), letter ('0'), ctrlS });
+    EXPECT_EQ (knob1Byte (saved.getFile(), cc), 35);
+    EXPECT_EQ (knob1Byte (saved.getFile(), max), 60);
+    EXPECT_FALSE (maxBox.isBeingEdited());
+    EXPECT_EQ (withKeys(), &maxBox);
+    EXPECT_EQ (maxBox.getText(), "60");
+}
+
+// A window closed with a box open, by Ctrl+W, Ctrl+Q or the window manager's close request (its
+// close button), and answered Yes, saves the number typed into it.
+TEST_F (MainWindowKeyboardTest, AWindowClosedWithABoxOpenSavesTheNumberTypedIntoIt)
+{
+    const std::pair<const char*, std::function<void (MainWindow&)>> ways[] = {
+        { "Ctrl+W", [] (MainWindow& w) { press (w, { ctrlW }); } },
+        { "Ctrl+Q", [] (MainWindow& w) { press (w, { ctrlQ }); } },
+        { "the close button", [] (MainWindow& w) { WindowManagerStandIn::sendCloseRequests ({ &w }); } },
+    };
+    for (const auto& [way, close] : ways)
+    {
+        SCOPED_TRACE (way);
+        ASSERT_EQ (numWindows(), 1);
+        auto& window = mainWindow();
+        activate (window);
+        click (*surface().getKnobView (0));
+        auto& minBox = knob1Box ("MIN");
+        const juce::TemporaryFile file (".qrx571");
+        answers.press ("Yes");
+        answers.choose (file.getFile());
+
+        click (minBox);
+        press (window, { letter ('9') });
+        ASSERT_TRUE (minBox.isBeingEdited());
+        close (window);
+        ASSERT_TRUE (answers.waitUntilAllAnswered());
+        ASSERT_TRUE (testutil::runLoopUntil ([this] { return numWindows() == 0; }));
+        EXPECT_EQ (knob1Byte (file.getFile(), min), 9);
+        invoke (CommandIds::newPreset);
+    }
+}
+
+// Another window brought forward while a box is open: the box takes the number typed, and the
+// other window keeps the keys (an open box would pull its own window back on top).
+TEST_F (MainWindowKeyboardTest, AnotherWindowBroughtForwardWhileABoxIsOpenTakesItsNumberAndKeepsTheKeys)
+{
+    auto& window = mainWindow();
+    window.sendToHardware();
+    auto& sender = *window.getSendPresetWindow();
+    sender.setTopLeftPosition (window.getRight(), window.getY()); // clear of the knobs
+    activate (window);
+    click (*surface().getKnobView (0));
+    auto& maxBox = knob1Box ("MAX");
+    click (maxBox);
+    press (window, { letter ('5') });
+    ASSERT_TRUE (maxBox.isBeingEdited());
+
+    activate (sender);
+    testutil::deliverPostedMessages();
+    EXPECT_FALSE (maxBox.isBeingEdited());
+    EXPECT_EQ ((int)knob1()->getParameterValue ("Max Value").getValue(), 5);
+    EXPECT_TRUE (sender.hasKeyboardFocus (true));
 }

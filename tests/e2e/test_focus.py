@@ -6,6 +6,8 @@ from editor_case import EditorTestCase, main
 IMAGE = 8  # a saved dump: F0, four header bytes, two length bytes and the location, then the image
 NAME = slice(IMAGE, IMAGE + 8)
 PAD_1_TYPE = IMAGE + 22  # the pads' records follow the name and the transport
+KNOB_1 = PAD_1_TYPE + 64 * 11  # then the knobs' records follow the 64 pads' of 11 bytes
+KNOB_1_CC, KNOB_1_MAX = KNOB_1 + 2, KNOB_1 + 4
 
 
 class KeyboardFocus(EditorTestCase):
@@ -23,6 +25,21 @@ class KeyboardFocus(EditorTestCase):
         d.key("ctrl+s")
         dump = self.save_as("Captions")
         self.assertEqual((dump[NAME], dump[PAD_1_TYPE]), (b"Generic ", 0))  # pad 1 still a NOTE
+
+    def test_a_number_typed_into_a_box_left_by_tab_is_saved(self):
+        d = self.desktop
+        window = self.open_editor()
+        d.activate(window)
+        d.click_in(window, 594, 322)  # knob 1, on the surface under the displays
+        d.wait_for_text("Knob 1", window)
+        d.click_in(window, 505, 168)  # its MAX box, right of the caption
+        d.type("64")
+        d.key("Tab")  # on to MIDI CC, which opens for typing
+        d.type("33")
+        d.key("Return", "ctrl+s")
+        dump = self.save_as("Tabbed")
+        d.screenshot("saved", window)
+        self.assertEqual((dump[KNOB_1_MAX], dump[KNOB_1_CC]), (64, 33))
 
     def test_global_settings_send_only_what_the_user_chose(self):
         d = self.desktop
