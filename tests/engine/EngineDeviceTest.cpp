@@ -91,6 +91,7 @@ TEST_F (EngineTest, AnswersInTheInboxWhenTheTimeOutIsDueStillSucceed)
 {
     openDevicePorts();
     device.setReplyMode (QRX571Emulator::ReplyMode::never);
+    ASSERT_TRUE (testutil::deliverPostedMessages()); // JUCE's timer thread is started from the loop
     auto sent = namedPreset ("Sent"), fetched = namedPreset ("Fetched");
     engine->sendPreset (1, sent);
     engine->requestPreset (4, fetched);
