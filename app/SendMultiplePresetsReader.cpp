@@ -21,7 +21,7 @@ const std::string presetFileExtension = presetFilePattern.substring (1).toLowerC
 const juce::String workerName{ "Dragged Files Parse Queue" };
 
 // What a worker stuck at the program's end still holds is left for JUCE's leak check at exit,
-// so the paths it opens are plain strings. Each is whole, made on the message thread.
+// so the paths it opens are plain strings, each a full path made on the message thread.
 struct Batch
 {
     std::vector<std::string> paths;
@@ -121,7 +121,7 @@ bool walk (State& state, const fs::path& folder, const Batch& batch, std::set<fs
 
         const auto& path = entry->path();
         if (path.filename().string().find_first_not_of ('.') == std::string::npos)
-            continue;
+            continue; // names of dots only were never walked
 
         std::error_code unseen;
         if (entry->is_directory (unseen))
