@@ -202,11 +202,11 @@ protected:
                 << "row " << r;
     }
 
-    // Drops what `stalled` makes (or `dropped`, when given) twice, closing the window or showing
-    // it again while the worker is stuck; last, leaves a worker stuck to the program's end.
     static void keepToTheEnd (StalledOpen&) {} // the system stops a thread waiting on a lease
     static void keepToTheEnd (StalledFolder& stall) { stall.keepToTheEnd(); }
 
+    // Drops what `stalled` makes (or `dropped`, when given) twice, closing the window or showing
+    // it again while the worker is stuck; last, leaves a worker stuck to the program's end.
     template <typename Stall>
     void expectAStallHoldsUpNothing (const std::function<juce::File()>& stalled, const juce::File& dropped)
     {
