@@ -426,21 +426,22 @@ void QRX5EditorApplication::openUserGuide()
         if (guide.existsAsFile())
         {
             if (guideOpener == nullptr)
-                guideOpener =
-                    std::make_unique<DocumentOpener> ([this] (auto& file) { showUserGuideMissing (file); });
+                guideOpener = std::make_unique<DocumentOpener> (
+                    [this] (auto& file) { showUserGuideProblem ("Unable to open user guide.", file); });
             guideOpener->open (guide);
             return;
         }
 
     // Name the place this kind of program keeps it: under share/ once installed.
-    showUserGuideMissing (executable.getParentDirectory().getFileName() == "bin" ? locations[1]
-                                                                                 : locations[0]);
+    const bool installed = executable.getParentDirectory().getFileName() == "bin";
+    showUserGuideProblem ("Unable to find user guide.", installed ? locations[1] : locations[0]);
 }
 
-// Also when nothing could open the guide that is there: the path lets the user open it by hand.
-void QRX5EditorApplication::showUserGuideMissing (const juce::File& guide)
+// The path says where to put the guide, or, when it is there but nothing opened it, lets the user
+// open it by hand.
+void QRX5EditorApplication::showUserGuideProblem (const juce::String& text, const juce::File& guide)
 {
-    showBox (juce::MessageBoxIconType::NoIcon, "Unable to find user guide.\n" + guide.getFullPathName());
+    showBox (juce::MessageBoxIconType::NoIcon, text + "\n" + guide.getFullPathName());
 }
 
 std::shared_ptr<MidiPortLayer> QRX5EditorApplication::createPortLayer()

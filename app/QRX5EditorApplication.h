@@ -144,7 +144,7 @@ protected:
 private:
     void showResultMessage (int result);
     void showBox (juce::MessageBoxIconType icon, const juce::String& text);
-    void showUserGuideMissing (const juce::File& guide);
+    void showUserGuideProblem (const juce::String& text, const juce::File& guide);
     bool isAnyApplicationWindowOnScreen() const;
 
     std::unique_ptr<juce::ApplicationCommandManager> commandManager;

@@ -4,22 +4,27 @@
 #include "app/PresetLocations.h"
 #include "midi/PresetFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <deque>
+#include <filesystem>
 #include <optional>
+#include <set>
+#include <string>
 #include <system_error>
 #include <thread>
 #include <vector>
 
 namespace
 {
-const juce::String presetFileExtension = presetFilePattern.substring (1);
+const std::string presetFileExtension = presetFilePattern.substring (1).toLowerCase().toStdString();
 const juce::String workerName{ "Dragged Files Parse Queue" };
 
 // What a worker stuck at the program's end still holds is left for JUCE's leak check at exit,
-// so nothing here is of a kind it counts (juce::StringArray is).
+// so the paths it opens are plain strings, each a full path made on the message thread.
 struct Batch
 {
-    std::vector<juce::String> paths;
+    std::vector<std::string> paths;
     int startRow;
     SysExMessages messages;
     SendMultiplePresetsReader::PresetMaker makePreset;
@@ -88,42 +93,78 @@ std::optional<Batch> takeNextBatch (const std::shared_ptr<State>& state)
     return {};
 }
 
+namespace fs = std::filesystem;
+
+// As juce::File has it: from the name's last dot on, so ".qrx571" alone has it too.
+bool hasPresetExtension (const fs::path& path)
+{
+    const auto name = path.filename().string();
+    const auto dot = name.rfind ('.');
+    const auto extension = dot == std::string::npos ? std::string() : name.substr (dot);
+    return extension.size() == presetFileExtension.size() &&
+           std::equal (extension.begin(), extension.end(), presetFileExtension.begin(),
+                       [] (char c, char lower) { return std::tolower ((unsigned char)c) == lower; });
+}
+
+// Walked with the standard library, so that a worker stuck opening a folder on a stalled disk holds
+// no JUCE object. In the order the system lists each folder, a folder's contents right after it,
+// as juce::RangedDirectoryIterator went; a folder met again through a link is passed over. Links
+// are followed; a file that can't be looked at counts as empty. False once cancelled.
+bool walk (State& state, const fs::path& folder, const Batch& batch, std::set<fs::path>& walked,
+           std::vector<std::string>& files)
+{
+    std::error_code error;
+    for (fs::directory_iterator entry (folder, error), end; ! error && entry != end; entry.increment (error))
+    {
+        if (isCancelled (state))
+            return false;
+
+        const auto& path = entry->path();
+        if (path.filename().string().find_first_not_of ('.') == std::string::npos)
+            continue; // names of dots only were never walked
+
+        std::error_code unseen;
+        if (entry->is_directory (unseen))
+        {
+            const auto target = fs::canonical (path, unseen);
+            if (! unseen && walked.insert (target).second && ! walk (state, path, batch, walked, files))
+                return false;
+        }
+        else if (hasPresetExtension (path) ||
+                 entry->file_size (unseen) == (std::uintmax_t)batch.messages.getFormat().dumpSize)
+        {
+            files.push_back (path.string());
+        }
+    }
+    return ! isCancelled (state);
+}
+
 // Files of the preset extension are candidates wherever they are; in a folder, so is any file of
 // a dump's size (the walk has measured it already, so the rest are passed over unopened). A
 // dropped file of another kind can't be a preset file.
-juce::Array<juce::File> collectFiles (State& state, const Batch& batch, bool& metUnreadable)
+std::vector<std::string> collectFiles (State& state, const Batch& batch, bool& metUnreadable)
 {
-    juce::Array<juce::File> files;
+    std::vector<std::string> files;
 
     for (const auto& path : batch.paths)
     {
         if (isCancelled (state))
             return {};
-        if (path.isEmpty())
-            continue;
 
-        const auto file = juce::File::getCurrentWorkingDirectory().getChildFile (path);
-
-        if (file.hasFileExtension (presetFileExtension))
+        std::error_code error;
+        if (hasPresetExtension (path))
         {
-            files.add (file);
-            continue;
+            files.push_back (path);
         }
-        if (! file.isDirectory())
+        else if (! fs::is_directory (path, error))
         {
             metUnreadable = true;
-            continue;
         }
-
-        for (const auto& entry : juce::RangedDirectoryIterator (
-                 file, true, "*", juce::File::findFilesAndDirectories, juce::File::FollowSymlinks::noCycles))
+        else
         {
-            if (isCancelled (state))
+            std::set<fs::path> walked{ fs::canonical (path, error) };
+            if (! walk (state, path, batch, walked, files))
                 return {};
-
-            if (! entry.isDirectory() && (entry.getFile().hasFileExtension (presetFileExtension) ||
-                                          entry.getFileSize() == batch.messages.getFormat().dumpSize))
-                files.add (entry.getFile());
         }
     }
     return files;
@@ -131,21 +172,24 @@ juce::Array<juce::File> collectFiles (State& state, const Batch& batch, bool& me
 
 // Reads as the engine does: the whole file, cut as a dump, taken by a preset only when it is a
 // valid image (a refused one leaves the preset as it was). Null for a file that can't be read so.
-QRX5EditorPreset::Ptr readPreset (State& state, const juce::File& file, const Batch& batch)
+QRX5EditorPreset::Ptr readPreset (State& state, const std::string& file, const Batch& batch)
 {
-    juce::Array<juce::uint8> bytes;
+    std::vector<juce::uint8> bytes;
     if (! PresetFile::readAll (file, bytes))
         return nullptr;
 
     QRX5EditorPreset::Ptr preset;
     {
+        // The read may have stalled past a cancel, even past the program's end: nothing is made.
         const juce::ScopedLock sl (state.lock);
+        if (state.cancelled)
+            return nullptr;
         std::swap (preset, state.spare);
     }
     if (preset == nullptr)
         preset = batch.makePreset();
 
-    const auto image = batch.messages.presetImageOf (bytes.getRawDataPointer(), bytes.size());
+    const auto image = batch.messages.presetImageOf (bytes.data(), (int)bytes.size());
     if (preset != nullptr && preset->setFromData (image))
         return preset;
 
@@ -170,7 +214,7 @@ void readBatch (const std::shared_ptr<State>& state, const Batch& batch)
 
         {
             const juce::ScopedLock sl (state->lock);
-            state->progress.currentFile = file.getFullPathName();
+            state->progress.currentFile = juce::String::fromUTF8 (file.c_str());
         }
 
         auto preset = readPreset (*state, file, batch);
@@ -221,13 +265,18 @@ SendMultiplePresetsReader::~SendMultiplePresetsReader() { cancel(); }
 void SendMultiplePresetsReader::queue (const juce::StringArray& paths, int startRow,
                                        const SysExMessages& messages, PresetMaker makePreset)
 {
+    const auto here = juce::File::getCurrentWorkingDirectory();
+    std::vector<std::string> whole;
+    for (const auto& path : paths)
+        if (path.isNotEmpty())
+            whole.push_back (here.getChildFile (path).getFullPathName().toStdString());
+
     {
         const juce::ScopedLock sl (state->lock);
         if (state->cancelled)
             return;
 
-        state->batches.push_back (
-            { { paths.begin(), paths.end() }, startRow, messages, std::move (makePreset) });
+        state->batches.push_back ({ std::move (whole), startRow, messages, std::move (makePreset) });
         if (state->workerRunning)
             return;
 

@@ -4,10 +4,10 @@
 //
 // The worker holds only a small state it shares with this reader: it leaves there what it has
 // read, and the window takes it on the message thread. When the window goes (or empties its rows)
-// the reader is cancelled: everything queued or read is dropped at once, and the worker stops
-// once the file in hand is done, which on a stalled disk may take long, even past the program's
-// end. So the worker is never killed, nobody ever waits for it, and a stuck worker holds nothing
-// of the program's but the path it is opening.
+// the reader is cancelled: everything queued or read is dropped at once, and the worker stops,
+// making no preset, once the file or folder it is opening opens, which on a stalled disk may take
+// long, even past the program's end. So the worker is never killed, nobody ever waits for it,
+// and a stuck worker holds nothing of the program's but the path it is opening.
 #pragma once
 
 #include "midi/SysExMessages.h"

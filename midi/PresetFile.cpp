@@ -11,22 +11,22 @@
 namespace
 {
 // Opening a pipe or a device for reading can block for ever; only plain files are read.
-bool isPlainFile (const juce::File& file)
+bool isPlainFile (const std::string& path)
 {
 #if JUCE_WINDOWS
-    return file.existsAsFile();
+    return juce::File (juce::String::fromUTF8 (path.c_str())).existsAsFile();
 #else
     struct stat info;
-    return stat (file.getFullPathName().toRawUTF8(), &info) == 0 && S_ISREG (info.st_mode);
+    return stat (path.c_str(), &info) == 0 && S_ISREG (info.st_mode);
 #endif
 }
 
-std::FILE* openForReading (const juce::File& file)
+std::FILE* openForReading (const std::string& path)
 {
 #if JUCE_WINDOWS
-    return _wfopen (file.getFullPathName().toWideCharPointer(), L"rb");
+    return _wfopen (juce::String::fromUTF8 (path.c_str()).toWideCharPointer(), L"rb");
 #else
-    return std::fopen (file.getFullPathName().toRawUTF8(), "rb");
+    return std::fopen (path.c_str(), "rb");
 #endif
 }
 
@@ -90,14 +90,22 @@ bool PresetFile::replaceWhole (const juce::File& path, const juce::Array<juce::u
 
 bool PresetFile::readAll (const juce::File& file, juce::Array<juce::uint8>& bytes)
 {
-    bytes.clearQuick();
+    std::vector<juce::uint8> read;
+    const bool whole = readAll (file.getFullPathName().toStdString(), read);
+    bytes = juce::Array<juce::uint8> (read.data(), static_cast<int> (read.size()));
+    return whole;
+}
 
-    if (! isPlainFile (file))
+bool PresetFile::readAll (const std::string& path, std::vector<juce::uint8>& bytes)
+{
+    bytes.clear();
+
+    if (! isPlainFile (path))
         return false;
 
     // A C stream, not a juce::FileInputStream: a reader stuck opening a file on a stalled disk
     // when the program quits then holds nothing that JUCE's leak check at exit would count.
-    const std::unique_ptr<std::FILE, int (*) (std::FILE*)> in (openForReading (file), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*) (std::FILE*)> in (openForReading (path), &std::fclose);
     if (in == nullptr || std::fseek (in.get(), 0, SEEK_END) != 0)
         return false;
 
@@ -105,11 +113,10 @@ bool PresetFile::readAll (const juce::File& file, juce::Array<juce::uint8>& byte
     if (size < 0 || size > maxReadSize || std::fseek (in.get(), 0, SEEK_SET) != 0)
         return false;
 
-    bytes.resize (static_cast<int> (size));
-    if (std::fread (bytes.getRawDataPointer(), 1, static_cast<size_t> (size), in.get()) !=
-        static_cast<size_t> (size))
+    bytes.resize (static_cast<size_t> (size));
+    if (std::fread (bytes.data(), 1, bytes.size(), in.get()) != bytes.size())
     {
-        bytes.clearQuick();
+        bytes.clear();
         return false;
     }
     return true;

@@ -3,6 +3,9 @@
 
 #include <juce_core/juce_core.h>
 
+#include <string>
+#include <vector>
+
 class PresetFile
 {
 public:
@@ -17,4 +20,7 @@ public:
     // Every byte of the file; false when it is not a plain file, can't be read or is larger
     // than maxReadSize.
     static bool readAll (const juce::File& file, juce::Array<juce::uint8>& bytes);
+    // The same for a UTF-8 path, for a thread that may be stuck opening it when the program ends:
+    // it then holds no JUCE object at all.
+    static bool readAll (const std::string& path, std::vector<juce::uint8>& bytes);
 };

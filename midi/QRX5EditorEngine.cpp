@@ -205,8 +205,20 @@ bool QRX5EditorEngine::hasOpenRequests()
     return ! pendingRequests.isEmpty() || refusedReplies > 0;
 }
 
+int QRX5EditorEngine::answersHandled (int timerID) const
+{
+    return timerID == sendAcknowledgementTimer ? acknowledgementsHandled : repliesLoaded;
+}
+
 void QRX5EditorEngine::timerCallback (int timerID)
 {
+    // A held message thread may run this before the replies that came in time: those are
+    // handled first, and one that answers has already put the time-out off.
+    const auto answeredBefore = answersHandled (timerID);
+    handleIncomingReplies();
+    if (answersHandled (timerID) != answeredBefore)
+        return;
+
     if (timerID == sendAcknowledgementTimer)
     {
         auto oldest = takeOldest (pendingSends);
@@ -305,6 +317,7 @@ void QRX5EditorEngine::handleSysExReply (const juce::uint8* data, int size)
 
             if (preset->setFromData (messages.presetImageOf (data, size)))
             {
+                ++repliesLoaded;
                 rearmTimeout (requestReplyTimer);
                 postRequestResult (2);
             }
@@ -327,6 +340,7 @@ void QRX5EditorEngine::handleSysExReply (const juce::uint8* data, int size)
         case SysExMessages::Kind::acknowledgement:
         {
             auto oldest = takeOldest (pendingSends);
+            ++acknowledgementsHandled;
             rearmTimeout (sendAcknowledgementTimer);
             postSendResult (oldest, 2);
             break;

@@ -13,7 +13,8 @@
 // a preset whose image the program itself would refuse to load (a value a shared juce::Value
 // let past its range): no byte of 0x80 or more ever stands inside a dump or a saved file.
 // Every pending send and request ends in exactly one result: the time-out runs again, for the
-// oldest one left, after each answer or time-out that retires one.
+// oldest one left, after each answer or time-out that retires one. A reply already received
+// when a time-out is due is handled first, so one that came in time never counts as late.
 //
 // Replies arrive on the MIDI input thread but are handled on the message thread, so a preset
 // is never written while a view reads it.
@@ -136,6 +137,7 @@ private:
     // Non-virtual on purpose: the input thread may call it while a derived part is being destroyed.
     void acceptIncoming (const juce::MidiMessage& message);
     void handleIncomingReplies();
+    int answersHandled (int timerID) const;
 
     QRX5EditorPreset::Ptr takeOldest (juce::ReferenceCountedArray<QRX5EditorPreset>& pending);
     void rearmTimeout (int timerID);
@@ -156,6 +158,8 @@ private:
     int timeoutMs = replyTimeoutMs;
     // Requests whose reply the preset refused: each is still owed its time-out. Message thread.
     int refusedReplies = 0;
+    // Answers that retired a send or a request, so a time-out can tell that one came first.
+    int acknowledgementsHandled = 0, repliesLoaded = 0;
 
     std::deque<juce::MidiMessage> incoming;
     juce::CriticalSection incomingLock;

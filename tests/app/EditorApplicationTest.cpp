@@ -507,8 +507,9 @@ TEST_F (EditorApplicationTest, TheOpenChooserKeepsTheProgramRunningUntilItIsAnsw
     }
 }
 
-// Help > Open User Guide hands the guide to the desktop's opener, xdg-open on the PATH. When there
-// is none, or it fails, the program says where the guide is, as it does when the guide is missing.
+// Help > Open User Guide hands the guide to the desktop's opener, xdg-open on the PATH. A missing
+// guide is named as missing; when there is no opener, or it fails, the program says the guide could
+// not be opened and where it is, so the user can open it another way.
 TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
 {
     start();
@@ -518,16 +519,17 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
     const auto opened = folder.getChildFile ("opened");
     const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", {});
     bin.createDirectory();
-    const auto message = "Unable to find user guide.\n" + guide.getFullPathName();
-    // What each row is, and its opener's script (none for no opener).
-    const std::pair<const char*, juce::String> rows[] = {
-        { "no guide", {} }, // the guide is there from the next row on
-        { "no opener", {} },
-        { "an opener that finds nothing to open it with", "exit 3" },
-        { "an opener that opens it", "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\'') },
+    const auto missing = "Unable to find user guide.\n" + guide.getFullPathName();
+    const auto notOpened = "Unable to open user guide.\n" + guide.getFullPathName();
+    // What each row is, its opener's script (none for no opener) and the message it shows.
+    const std::tuple<const char*, juce::String, juce::String> rows[] = {
+        { "no guide", {}, missing }, // the guide is there from the next row on
+        { "no opener", {}, notOpened },
+        { "an opener that finds nothing to open it with", "exit 3", notOpened },
+        { "an opener that opens it", "printf %s \"$1\" > " + opened.getFullPathName().quoted ('\''), {} },
     };
     guide.deleteFile();
-    for (const auto& [what, opener] : rows)
+    for (const auto& [what, opener, message] : rows)
     {
         SCOPED_TRACE (what);
         if (opener.isNotEmpty()) // the rows' openers come in turn, each over the last
@@ -546,7 +548,8 @@ TEST_F (EditorApplicationTest, AGuideThatCannotBeOpenedShowsWhereItIs)
                 [&] { return opened.loadFileAsString() == guide.getFullPathName(); }));
             EXPECT_TRUE (testutil::runLoopUntil ([&] { return ! app->getUserGuideOpener()->isWatching(); }));
             testutil::deliverPostedMessages();
-            EXPECT_FALSE (isMessageShowing (message));
+            EXPECT_FALSE (isMessageShowing (missing));
+            EXPECT_FALSE (isMessageShowing (notOpened));
         }
         else
         {

@@ -85,6 +85,29 @@ TEST_F (EngineTest, SilentDeviceTimesOutAfterTheRealThreeSeconds)
     EXPECT_GE (results.times[4] - acknowledgedAt, 2900.0);
 }
 
+// The message thread is held well past the time-outs while the answers reach the engine's inbox
+// (a loaded machine, a Debug build): the timer's call, queued first, must not report them late.
+TEST_F (EngineTest, AnswersInTheInboxWhenTheTimeOutIsDueStillSucceed)
+{
+    openDevicePorts();
+    device.setReplyMode (QRX571Emulator::ReplyMode::never);
+    ASSERT_TRUE (testutil::deliverPostedMessages()); // JUCE's timer thread is started from the loop
+    auto sent = namedPreset ("Sent"), fetched = namedPreset ("Fetched");
+    engine->sendPreset (1, sent);
+    engine->requestPreset (4, fetched);
+
+    juce::Thread::sleep (shortTimeoutMs * 4); // the hold: no message is delivered meanwhile
+    inject (acknowledgement);
+    inject (presetDump (4, device.getPresetImage (4)));
+    while (! layer->isIdle())
+        juce::Thread::sleep (1);
+
+    ASSERT_TRUE (waitForResults (2));
+    testutil::runLoopFor (shortTimeoutMs * 2);
+    EXPECT_EQ (results.outcomes, (Outcomes{ { 's', 2, sent.get() }, { 'r', 2, nullptr } }));
+    EXPECT_EQ (fetched->getName(), "Slot 04 ");
+}
+
 // Replies that pile up while the message thread is busy: only the newest few hundred are kept.
 TEST_F (EngineTest, ABusyMessageThreadKeepsOnlyTheNewestReplies)
 {

@@ -31,7 +31,7 @@ foreach(source IN LISTS sources)
     file(READ "${source}" text)
     string(APPEND code "${text}")
 endforeach()
-foreach(text "Unable to find user guide." "Select Filename to open" "Select Preset file to load"
+foreach(text "Unable to find user guide." "Unable to open user guide." "Select Filename to open" "Select Preset file to load"
              "Reading Dragged Files")
     string(FIND "${code}" "\"${text}" in_program)
     string(FIND "${guide}" "${text}" in_guide)

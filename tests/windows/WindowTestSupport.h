@@ -37,6 +37,15 @@ public:
     void showMessage (const juce::String& text) override { messages.add (text); }
     void sendPresetResult (QRX5EditorPreset::Ptr, int result) override { sendResults.push_back (result); }
     void requestPresetResult (int result) override { requestResults.push_back (result); }
+    // Counts the presets made with it, on whatever thread makes them.
+    std::function<QRX5EditorPreset::Ptr()> getPresetMaker() override
+    {
+        return [made = presetsMade, make = TestApplication::getPresetMaker()]
+        {
+            ++*made;
+            return make();
+        };
+    }
 
     void showMidiSetup()
     {
@@ -75,6 +84,7 @@ public:
     juce::ReferenceCountedArray<QRX5EditorPreset> openedPresets;
     juce::StringArray messages;
     std::vector<int> sendResults, requestResults;
+    const std::shared_ptr<std::atomic<int>> presetsMade = std::make_shared<std::atomic<int>> (0);
 
 private:
     MidiManager::Ptr midiManager;
