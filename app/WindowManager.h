@@ -24,8 +24,13 @@ public:
     // The last window of the list that is the active one, or null.
     MainWindow::Ptr getActiveWindow() const;
 
-    // Every main window un-minimised and in front, and the open tool windows over them.
+    // Every main window un-minimised and in front, the open tool windows over them, and over
+    // all, with the keys, the window that had them.
     void bringAllToFront();
+
+    // The program's window whose control or self has the keys, or the active one; null when
+    // the keys are in no window of the program.
+    static juce::TopLevelWindow* getWindowWithTheKeys();
 
 private:
     juce::ReferenceCountedArray<MainWindow> windows;
