@@ -15,6 +15,7 @@
 #include "app/WindowManager.h"
 #include "app/WindowPictureKeeper.h"
 #include "app/WindowSizeHints.h"
+#include "app/WindowsToFront.h"
 #include "midi/SystemMidiPortLayer.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
@@ -206,7 +207,7 @@ bool QRX5EditorApplication::perform (const InvocationInfo& info)
             break;
         case CommandIds::minimizeWindow:
             // A main window minimises itself: this is for the tool windows.
-            if (auto* window = dynamic_cast<juce::ResizableWindow*> (WindowManager::getWindowWithTheKeys()))
+            if (auto* window = dynamic_cast<juce::ResizableWindow*> (WindowsToFront::getWindowWithTheKeys()))
                 window->setMinimised (true);
             break;
         case CommandIds::bringAllToFront:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "app/WindowsToFront.h"
 
 class WindowManager : public juce::ReferenceCountedObject
 {
@@ -24,15 +25,11 @@ public:
     // The last window of the list that is the active one, or null.
     MainWindow::Ptr getActiveWindow() const;
 
-    // Every main window un-minimised and in front, the open tool windows over them, and over
-    // all, with the keys, the window that had them.
+    // Every window of the program in front, the one that has the keys on top: see WindowsToFront.
     void bringAllToFront();
-
-    // The program's window whose control or self has the keys, or the active one; null when
-    // the keys are in no window of the program.
-    static juce::TopLevelWindow* getWindowWithTheKeys();
 
 private:
     juce::ReferenceCountedArray<MainWindow> windows;
     int numWindowsCreated = 0;
+    WindowsToFront toFront;
 };
