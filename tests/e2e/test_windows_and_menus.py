@@ -2,7 +2,6 @@
 shortcuts in its tool windows."""
 
 import os
-import subprocess
 
 from desktop import wait_until
 from editor_case import EditorTestCase, main
@@ -12,10 +11,6 @@ KNOB_1_TYPE = IMAGE + 726  # the knobs' records follow the pads'
 
 
 class WindowsAndMenus(EditorTestCase):
-    def close_request(self, window):
-        """The window manager's close request, as a taskbar sends it."""
-        subprocess.run(["wmctrl", "-i", "-c", str(window)], env=self.desktop.env, check=True, timeout=20)
-
     def test_a_list_left_open_closes_as_the_save_question_comes_up(self):
         d = self.desktop
         program = self.start()
@@ -28,7 +23,7 @@ class WindowsAndMenus(EditorTestCase):
         aftertouch = d.locate("AFTERTOUCH", types)
         d.screenshot("type-list")
 
-        self.close_request(window)
+        self.close_at_once([window])
         d.wait_for_text("Save Preset", d.find_window("^Save Document$"))
         list_under_the_question = d.shown("^menu$")
         d.click(*aftertouch)  # where the list showed AFTERTOUCH
@@ -46,12 +41,12 @@ class WindowsAndMenus(EditorTestCase):
         self.open_global_settings(third)
         d.activate(first)
         d.key("ctrl+m")
-        state = lambda: self.desktop.xprop(first, "WM_STATE")
+        state = lambda: d.xprop(first, "WM_STATE")
         wait_until(lambda: "Iconic" in state(), 20, "Untitled 1 minimised")
 
         self.menu(second, "Window", "Bring All To Front", self.untitled(2))
         wait_until(lambda: d.stacking()[-1] == int(second) and "Normal" in state(), 20,
-                   lambda: "Untitled 2 on top and Untitled 1 back (stacking %s of %s, %s)" % (d.stacking(), d.windows(), state()))
+                   lambda: "Untitled 2 on top and Untitled 1 back (stacking %s of %s)" % (d.stacking(), d.windows()))
         d.screenshot("brought-to-front")
         d.key("ctrl+s")
         self.save_as("Front")
