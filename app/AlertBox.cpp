@@ -1,5 +1,6 @@
 #include "app/AlertBox.h"
 
+#include "app/OpenMenus.h"
 #include "app/WindowSizeHints.h"
 
 namespace
@@ -21,6 +22,10 @@ juce::AlertWindow* putUp (juce::MessageBoxIconType icon, const juce::String& tit
                           juce::ModalComponentManager::Callback* answered, bool deleteWhenAnswered)
 {
     jassert (buttons.size() >= 1 && buttons.size() <= 3);
+
+    // No list or menu stays open over the box: it would still edit its window, or open a
+    // chooser or take a quit, while the box waits for its answer.
+    OpenMenus::closeAll();
 
     auto* box = juce::LookAndFeel::getDefaultLookAndFeel().createAlertWindow (
         title, message, buttons[0], buttons[1], buttons[2], icon, buttons.size(), nullptr);

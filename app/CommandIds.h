@@ -1,5 +1,6 @@
 // Every menu item and shortcut is one of these commands. The application serves the ones that
-// work without a window; each main window serves the ones that act on its own preset.
+// work without a window; each main window serves the ones that act on its own preset, and
+// minimises itself (the application minimises a tool window).
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>

@@ -15,6 +15,7 @@
 #include "app/WindowManager.h"
 #include "app/WindowPictureKeeper.h"
 #include "app/WindowSizeHints.h"
+#include "app/WindowsToFront.h"
 #include "midi/SystemMidiPortLayer.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
@@ -131,8 +132,8 @@ void QRX5EditorApplication::getAllCommands (juce::Array<juce::CommandID>& comman
     using C = juce::CommandID;
     for (auto id : { C (CommandIds::newPreset), C (CommandIds::openPreset), C (CommandIds::loadFromHardware),
                      C (CommandIds::midiSetup), C (CommandIds::quit), C (CommandIds::sendMultiplePresets),
-                     C (CommandIds::globalSettingsEditor), C (CommandIds::bringAllToFront),
-                     C (CommandIds::openUserGuide), C (CommandIds::about) })
+                     C (CommandIds::globalSettingsEditor), C (CommandIds::minimizeWindow),
+                     C (CommandIds::bringAllToFront), C (CommandIds::openUserGuide), C (CommandIds::about) })
         commands.add (id);
 }
 
@@ -160,6 +161,9 @@ void QRX5EditorApplication::getCommandInfo (juce::CommandID commandID, juce::App
             break;
         case CommandIds::globalSettingsEditor:
             CommandIds::describe (result, EditorStrings::globalSettingsEditor);
+            break;
+        case CommandIds::minimizeWindow:
+            CommandIds::describe (result, EditorStrings::minimizeWindow, 'm');
             break;
         case CommandIds::bringAllToFront:
             CommandIds::describe (result, EditorStrings::bringAllToFront);
@@ -201,6 +205,11 @@ bool QRX5EditorApplication::perform (const InvocationInfo& info)
         case CommandIds::globalSettingsEditor:
             showGlobalSettingsWindow();
             break;
+        case CommandIds::minimizeWindow:
+            // A main window minimises itself: this is for the tool windows.
+            if (auto* window = dynamic_cast<juce::ResizableWindow*> (WindowsToFront::getWindowWithTheKeys()))
+                window->setMinimised (true);
+            break;
         case CommandIds::bringAllToFront:
             if (windowManager != nullptr)
                 windowManager->bringAllToFront();
@@ -226,7 +235,6 @@ void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5E
 
     MainWindow::Ptr window = new MainWindow (content, preset, getEngine(), title, menuModel.get());
     commandManager->registerAllCommandsForTarget (window.get());
-    window->addKeyListener (commandManager->getKeyMappings());
     windowManager->addWindow (window);
     commandManager->commandStatusChanged();
 }

@@ -1,5 +1,7 @@
 #include "app/WindowKeyboardFocus.h"
 
+#include "app/QRX5EditorApplication.h"
+
 #include <algorithm>
 #include <limits>
 #include <tuple>
@@ -91,10 +93,15 @@ WindowKeyboardFocus::WindowKeyboardFocus (juce::Component& windowToServe)
     window.setWantsKeyboardFocus (true);
     window.addMouseListener (this, true);
     window.addKeyListener (this);
+
+    if (auto* app = QRX5EditorApplication::getApp())
+        if (auto* commands = app->getCommandManager())
+            window.addKeyListener (shortcuts = commands->getKeyMappings());
 }
 
 WindowKeyboardFocus::~WindowKeyboardFocus()
 {
+    window.removeKeyListener (shortcuts);
     window.removeKeyListener (this);
     window.removeMouseListener (this);
 }

@@ -7,6 +7,10 @@
 //
 // The window gives its createKeyboardFocusTraverser to this, so that no click hands the keys to
 // a window's first control and Tab goes from one editing control to the next, round the window.
+//
+// The program's shortcuts act in every window it has, tool windows too, through the key mappings
+// of its one command manager. Those of a command that acts on one preset find no target outside
+// the preset's main window, and do nothing there.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -45,6 +49,7 @@ private:
     juce::Component* neighbour (juce::Component* current, bool forwards) const;
 
     juce::Component& window;
+    juce::KeyListener* shortcuts = nullptr; // the program's key mappings, when it runs
 
     JUCE_DECLARE_NON_COPYABLE (WindowKeyboardFocus)
 };

@@ -37,23 +37,8 @@ MainWindow::Ptr WindowManager::getActiveWindow() const
 
 void WindowManager::bringAllToFront()
 {
+    juce::Array<juce::ResizableWindow*> mainWindows;
     for (auto* window : windows)
-    {
-        window->setMinimised (false);
-        window->toFront (true);
-    }
-
-    // Then every tool window that is open, over the main windows, in the order they were in:
-    // each main window's Send Preset and Auto Populate windows as well as the program's own.
-    auto& desktop = juce::Desktop::getInstance();
-    juce::Array<juce::Component::SafePointer<juce::Component>> tools;
-
-    for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* tool = dynamic_cast<juce::ResizableWindow*> (desktop.getComponent (i)))
-            if (dynamic_cast<MainWindow*> (tool) == nullptr && tool->isVisible())
-                tools.add (tool);
-
-    for (auto& tool : tools)
-        if (tool != nullptr)
-            tool->toFront (true);
+        mainWindows.add (window);
+    toFront.bring (mainWindows);
 }

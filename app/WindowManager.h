@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "app/WindowsToFront.h"
 
 class WindowManager : public juce::ReferenceCountedObject
 {
@@ -24,10 +25,11 @@ public:
     // The last window of the list that is the active one, or null.
     MainWindow::Ptr getActiveWindow() const;
 
-    // Every main window un-minimised and in front, and the open tool windows over them.
+    // Every window of the program in front, the one that has the keys on top: see WindowsToFront.
     void bringAllToFront();
 
 private:
     juce::ReferenceCountedArray<MainWindow> windows;
     int numWindowsCreated = 0;
+    WindowsToFront toFront;
 };

@@ -3,7 +3,9 @@
 // change no setting, send nothing new and open nothing; a list acts on keys only for a row it
 // shows selected.
 #include "EditorTest.h"
+#include "WindowManagerStandIn.h"
 #include "app/AutoPopToolWindow.h"
+#include "app/CommandIds.h"
 #include "app/GetPresetWindow.h"
 #include "app/GlobalSettingsWindow.h"
 #include "app/MidiSetupWindow.h"
@@ -228,4 +230,47 @@ TEST_F (AuxiliaryWindowsKeyboardTest, TabReachesMidiSetupsListsAndTheOneWithTheK
         EXPECT_TRUE (showsTheKeys (*list, window)) << tabs;
     }
     EXPECT_EQ (reached.size(), 2);
+}
+
+// The program's shortcuts work in every tool window: Ctrl+O opens the Open chooser, Ctrl+Q asks
+// to save, Ctrl+N opens a window and Ctrl+M minimises the tool window. Ctrl+S and Ctrl+W act on a
+// preset, so only in its main window: from a tool window they save and close nothing.
+TEST_F (AuxiliaryWindowsKeyboardTest, TheProgramsShortcutsWorkInEveryToolWindowButThoseOfAPreset)
+{
+    using namespace CommandIds;
+    for (auto command : { globalSettingsEditor, midiSetup, loadFromHardware, sendMultiplePresets, about })
+        invoke (command);
+    for (auto command : { sendToHardware, autoPopulateTool })
+        invokeOnMainWindow (command);
+    juce::Array<juce::Component*> tools;
+    auto& desktop = juce::Desktop::getInstance();
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+        if (auto* tool = dynamic_cast<juce::ResizableWindow*> (desktop.getComponent (i));
+            tool != nullptr && dynamic_cast<MainWindow*> (tool) == nullptr)
+            tools.add (tool);
+    ASSERT_EQ (tools.size(), 7);
+
+    for (auto* tool : tools)
+    {
+        auto& window = *tool;
+        SCOPED_TRACE (window.getName().toStdString());
+        const int windows = numWindows();
+        answers.seen.clear();
+        answers.choose ({});      // the Open chooser, cancelled
+        answers.press ("Cancel"); // the quit's first question
+        for (const char key : { 's', 'w', 'o', 'q', 'n' })
+        {
+            activate (window);
+            press (window, { shortcut (key) });
+        }
+        EXPECT_TRUE (answers.allAnswered());
+        EXPECT_EQ (answers.seen.joinIntoString (" | "),
+                   "Select Filename to open | Save Document. Save Preset: Untitled 1");
+        EXPECT_EQ (numWindows(), windows + 1);
+
+        WindowManagerStandIn server;
+        activate (window);
+        press (window, { shortcut ('m') });
+        EXPECT_TRUE (server.runUntil ([&] { return window.getPeer()->isMinimised(); }));
+    }
 }

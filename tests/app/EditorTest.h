@@ -159,6 +159,11 @@ protected:
     }
 
     static juce::KeyPress letter (char c) { return juce::KeyPress (c, 0, (juce::juce_wchar)c); }
+    // The letter with Ctrl (Cmd on a Mac): a shortcut.
+    static juce::KeyPress shortcut (char c)
+    {
+        return juce::KeyPress (c, juce::ModifierKeys::commandModifier, 0);
+    }
     static inline const juce::KeyPress up = juce::KeyPress (juce::KeyPress::upKey),
                                        down = juce::KeyPress (juce::KeyPress::downKey),
                                        enter = juce::KeyPress (juce::KeyPress::returnKey),

@@ -2,11 +2,13 @@
 // its components and their looks go: nothing is left on screen, and no list draws with a look
 // that is gone (JUCE's assertion in the Debug builds).
 #include "EditorTest.h"
+#include "WindowManagerStandIn.h"
 #include "app/AutoPopToolWindow.h"
 #include "app/CommandIds.h"
 #include "app/GlobalSettingsWindow.h"
 #include "app/SendPresetWindow.h"
 #include "ui/CommonParametersLCDView.h"
+#include "ui/EditorStrings.h"
 
 #include <functional>
 #include <tuple>
@@ -89,6 +91,58 @@ TEST_F (OpenMenusTest, AWindowThatGoesClosesItsOpenListsAndMenusFirst)
         ASSERT_TRUE (testutil::runLoopUntil ([] { return isMenuOpen (false); }));
         closeWindow();
         EXPECT_TRUE (testutil::runLoopUntil ([] { return ! isMenuOpen (true); }, 3000));
+        stop();
+    }
+}
+
+// Every modal box closes each open list and menu of the program as it comes up: none stays over it
+// to take a click while the box waits, and the menu bar works as before once the box is answered.
+TEST_F (OpenMenusTest, EveryModalBoxClosesTheOpenListsAndMenusAsItComesUp)
+{
+    // Knob 1's TYPE list in the main window, opened by real clicks.
+    auto typeList = [this] (MainWindow& window)
+    {
+        auto& surface = dynamic_cast<MainContentComponent&> (*window.getContentComponent());
+        click (*surface.getKnobView (0));
+        click (viewtest::chooser (*surface.getParameterView(), "TYPE"));
+    };
+    auto closeRequest = [] (MainWindow& window) { WindowManagerStandIn::sendCloseRequests ({ &window }); };
+
+    // What each case is, how it opens a list or menu, how its box comes up, and the button that
+    // answers the box without closing any window.
+    const std::tuple<const char*, std::function<void()>, std::function<void()>, const char*> cases[] = {
+        { "knob 1's TYPE list, its window closed", [&] { typeList (mainWindow()); },
+          [&] { closeRequest (mainWindow()); }, "Cancel" },
+        { "a list in another main window, the first closed",
+          [&]
+          {
+              invoke (CommandIds::newPreset);
+              typeList (mainWindow (1));
+          },
+          [&] { closeRequest (mainWindow()); }, "Cancel" },
+        { "the File menu, its window closed", [this] { clickAt (mainWindow(), juce::Point<int> (12, 10)); },
+          [&] { closeRequest (mainWindow()); }, "Cancel" },
+        { "a list, then a message", [&] { typeList (mainWindow()); },
+          [this] { app->showMessage (EditorStrings::noPresetAcknowledgement); }, "OK" },
+    };
+
+    for (const auto& [what, openList, putUpBox, button] : cases)
+    {
+        SCOPED_TRACE (what);
+        start();
+        openList();
+        ASSERT_TRUE (testutil::runLoopUntil ([] { return isMenuOpen (false); }));
+
+        bool openUnderTheBox = true;
+        answers.meanwhile ([&] { openUnderTheBox = isMenuOpen (false); });
+        answers.press (button);
+        putUpBox();
+        ASSERT_TRUE (answers.waitUntilAllAnswered());
+        EXPECT_FALSE (openUnderTheBox);
+
+        // The menu bar took the close as any other: its File menu opens again at one click.
+        clickAt (mainWindow(), juce::Point<int> (12, 10));
+        EXPECT_TRUE (testutil::runLoopUntil ([] { return isMenuOpen (false); }));
         stop();
     }
 }

@@ -176,12 +176,16 @@ TEST_F (WindowPlacementTest, AMessageBoxGoesOnScreenAtTheOneSizeItKeeps)
     box->exitModalState (0);
 }
 
-// A tool window shown again by its command, or by Bring All To Front, comes over its main window.
+// A tool window shown again by its command, or by Bring All To Front chosen in another main
+// window, comes over its main window.
 TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMainWindow)
 {
     ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
     auto above = [&] (juce::Component& upper, juce::Component& lower)
     { return server.runUntil ([&] { return server.isAbove (upper, lower); }, 3000); };
+    invoke (CommandIds::newPreset);
+    auto& other = mainWindow (1);
+    ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (other); }));
 
     for (const auto& row : everyWindow())
     {
@@ -193,7 +197,12 @@ TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMa
 
         const std::pair<const char*, std::function<void()>> showAgain[] = {
             { "its command", row.show },
-            { "Bring All To Front", [&] { invoke (CommandIds::bringAllToFront); } }
+            { "Bring All To Front",
+              [&]
+              {
+                  activate (other);
+                  invoke (CommandIds::bringAllToFront);
+              } }
         };
         for (const auto& [how, action] : showAgain)
         {
@@ -203,6 +212,42 @@ TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMa
             EXPECT_TRUE (above (tool, mainWindow())) << row.name << " by " << how;
         }
     }
+}
+
+// Bring All To Front, chosen in the Window menu of the second of three main windows, brings every
+// window of the program forward, minimised ones too, and leaves the window it was chosen in on
+// top with the keys: Ctrl+S then saves its preset.
+TEST_F (WindowPlacementTest, BringAllToFrontLeavesTheWindowItWasChosenInOnTopWithTheKeys)
+{
+    ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
+    invoke (CommandIds::newPreset);
+    invoke (CommandIds::newPreset);
+    invoke (CommandIds::globalSettingsEditor);
+    auto& chosen = mainWindow (1);
+    const juce::Array<juce::Component*> others{ &mainWindow (0), &mainWindow (2),
+                                                app->getGlobalSettingsWindow() };
+    ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (chosen) && server.isMapped (*others[2]); }));
+    server.minimise (mainWindow (0));
+
+    // The Window menu, third on the bar, then its second item.
+    activate (chosen);
+    click (*chosen.getMenuBarComponent()->getChildComponent (2));
+    press (chosen, { down, down, enter });
+    EXPECT_TRUE (server.runUntil (
+        [&]
+        {
+            for (auto* other : others)
+                if (! server.isMapped (*other) || ! server.isAbove (chosen, *other))
+                    return false;
+            return chosen.hasKeyboardFocus (true) && chosen.getPeer()->isFocused();
+        }));
+
+    const auto file = juce::File::createTempFile (".qrx571");
+    answers.choose (file);
+    press (chosen, { shortcut ('s') });
+    EXPECT_TRUE (answers.waitUntilAllAnswered());
+    EXPECT_EQ (chosen.getFilePath(), file.getFullPathName());
+    file.deleteFile();
 }
 
 } // namespace

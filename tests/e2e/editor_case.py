@@ -136,6 +136,13 @@ class EditorTestCase(unittest.TestCase):
         self.assertEqual((len(dump), dump[0], dump[-1]), (1083, 0xF0, 0xF7))
         return dump
 
+    def close_at_once(self, windows):
+        """A close request to each window through the window manager, all sent together, as a
+        taskbar's "close all" sends them."""
+        closers = [subprocess.Popen(["wmctrl", "-i", "-c", str(w)], env=self.desktop.env) for w in windows]
+        for closer in closers:
+            self.assertEqual(closer.wait(20), 0)
+
     def answer(self, title, text, button):
         """Waits for the message box with that title and text and presses its button."""
         d = self.desktop

@@ -2,19 +2,12 @@
 manager sends every window its close request before the program has answered the first."""
 
 import re
-import subprocess
 
 from desktop import wait_until
 from editor_case import EditorTestCase, main
 
 
 class ClosingManyWindows(EditorTestCase):
-    def close_at_once(self, windows):
-        """A close request to each window through the window manager, all sent together."""
-        closers = [subprocess.Popen(["wmctrl", "-i", "-c", str(w)], env=self.desktop.env) for w in windows]
-        for closer in closers:
-            self.assertEqual(closer.wait(20), 0)
-
     def answer_next(self, button):
         """Answers the one save question on screen and returns the number of the untitled window it
         asked about, once that question has gone."""

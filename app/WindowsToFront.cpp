@@ -1,0 +1,68 @@
+#include "app/WindowsToFront.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr int waitMs = 20;
+constexpr int longestWaitMs = 2000; // a window manager that never says: raise them all the same
+} // namespace
+
+juce::TopLevelWindow* WindowsToFront::getWindowWithTheKeys()
+{
+    if (auto* focused = juce::Component::getCurrentlyFocusedComponent())
+        return dynamic_cast<juce::TopLevelWindow*> (focused->getTopLevelComponent());
+    return juce::TopLevelWindow::getActiveTopLevelWindow();
+}
+
+void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindows)
+{
+    order.clear();
+    for (auto* window : mainWindows)
+        order.add (window);
+
+    // Each main window's Send Preset and Auto Populate windows as well as the program's own, in
+    // the order they were in.
+    auto& desktop = juce::Desktop::getInstance();
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+        if (auto* tool = dynamic_cast<juce::ResizableWindow*> (desktop.getComponent (i)))
+            if (! mainWindows.contains (tool) && tool->isVisible())
+                order.add (tool);
+
+    // Chosen from a menu or with a shortcut, the command comes while its window has the keys.
+    auto* chosen = dynamic_cast<juce::ResizableWindow*> (getWindowWithTheKeys());
+    if (order.contains (chosen))
+    {
+        order.removeAllInstancesOf (chosen);
+        order.add (chosen);
+    }
+
+    for (auto& window : order)
+        if (window->isMinimised())
+            window->setMinimised (false);
+
+    waits = 0;
+    timerCallback();
+}
+
+void WindowsToFront::timerCallback()
+{
+    const bool restoring =
+        std::any_of (order.begin(), order.end(), [] (auto& w) { return w != nullptr && w->isMinimised(); });
+    if (restoring && ++waits * waitMs < longestWaitMs)
+    {
+        startTimer (waitMs);
+        return;
+    }
+    stopTimer();
+    raise();
+}
+
+// Each window asked for the front gets the keys on X11, so the last asked ends with them.
+void WindowsToFront::raise()
+{
+    for (int i = 0; i < order.size(); ++i)
+        if (auto* window = order[i].getComponent())
+            window->toFront (i == order.size() - 1);
+    order.clear();
+}

@@ -1,0 +1,25 @@
+// Bring All To Front: every window of the program un-minimised and in front, the main windows
+// first, the open tool windows over them, and over all, with the keys, the window the command was
+// chosen in. A window manager shows a restored window in its own time, and on top: the windows
+// are raised only once every restored one is back, or the last restored would end over the rest.
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+class WindowsToFront : private juce::Timer
+{
+public:
+    // The main windows in their order; the tool windows are found on the desktop.
+    void bring (const juce::Array<juce::ResizableWindow*>& mainWindows);
+
+    // The program's window whose control or self has the keys, or the active one; null when
+    // the keys are in no window of the program.
+    static juce::TopLevelWindow* getWindowWithTheKeys();
+
+private:
+    void timerCallback() override;
+    void raise();
+
+    juce::Array<juce::Component::SafePointer<juce::ResizableWindow>> order; // the last on top
+    int waits = 0;
+};
