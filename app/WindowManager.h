@@ -28,6 +28,8 @@ public:
     void bringAllToFront();
 
 private:
+    juce::Point<int> cascadePosition (const MainWindow& window) const;
+
     juce::ReferenceCountedArray<MainWindow> windows;
     int numWindowsCreated = 0;
 };
