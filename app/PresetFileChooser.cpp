@@ -27,9 +27,14 @@ class PresetFileChooser::Box : public juce::FileChooserDialogBox
 {
 public:
     Box (const juce::String& title, juce::FileBrowserComponent& browser)
-        : FileChooserDialogBox (title, {}, browser, false, browser.findColour (juce::AlertWindow::backgroundColourId)),
-          nameBox (nameBoxOf (browser))
+        : FileChooserDialogBox (title, {}, browser, false,
+                                browser.findColour (juce::AlertWindow::backgroundColourId))
+        , nameBox (nameBoxOf (browser))
     {
+        // The name box keeps Escape from the Cancel button's shortcut; with the keys there from
+        // the start, it must cancel just the same.
+        if (nameBox != nullptr)
+            nameBox->onEscapeKey = [this] { setVisible (false); };
     }
 
     // What its Cancel button does.
@@ -48,9 +53,9 @@ private:
 };
 
 PresetFileChooser::PresetFileChooser (const juce::String& title, Purpose purpose, const juce::File& start)
-    : filter (presetFilePattern, {}, {}),
-      browser (browserFlags (purpose), start, &filter, nullptr),
-      box (std::make_unique<Box> (title, browser))
+    : filter (presetFilePattern, {}, {})
+    , browser (browserFlags (purpose), start, &filter, nullptr)
+    , box (std::make_unique<Box> (title, browser))
 {
 }
 

@@ -95,7 +95,19 @@ TEST_F (PresetFileChooserTest, SaveAsAndOpenTakeANameTypedAsTheyComeUp)
     activate (mainWindow (0));
     press (mainWindow (0), { juce::KeyPress ('o', juce::ModifierKeys::commandModifier, 0) });
     ASSERT_TRUE (answers.allAnswered());
-    EXPECT_EQ (titles(), juce::StringArray ("QRX571 Editor Typed", "QRX571 Editor Other.qrx571"));
+    EXPECT_EQ (titles().joinIntoString (", "), "QRX571 Editor Typed, QRX571 Editor Other.qrx571");
+
+    // With the keys in the name box, Escape is still the chooser's Cancel.
+    answers.meanwhile (
+        [this]
+        {
+            auto* box = chooser();
+            ASSERT_NE (box, nullptr);
+            press (*box, { juce::KeyPress (juce::KeyPress::escapeKey) });
+            EXPECT_TRUE (goes (*box));
+        });
+    EXPECT_FALSE (mainWindow (0).saveAs());
+    EXPECT_TRUE (answers.allAnswered());
 }
 
 // Alt+F4 or the title bar's × on the chooser: the window manager's close request. It counts as
@@ -115,7 +127,7 @@ TEST_F (PresetFileChooserTest, AChooserClosedByTheWindowManagerIsCancelled)
     answers.meanwhile (closeChooser);
     EXPECT_FALSE (mainWindow (0).saveAs());
     EXPECT_TRUE (answers.allAnswered());
-    EXPECT_EQ (titles(), juce::StringArray ("QRX571 Editor Untitled 1"));
+    EXPECT_EQ (titles().joinIntoString (", "), "QRX571 Editor Untitled 1");
     EXPECT_EQ (mainWindow (0).getFilePath(), "");
 
     answers.meanwhile ([this] { mainWindow (0).closeButtonPressed(); });
