@@ -37,11 +37,11 @@ public:
             nameBox->onEscapeKey = [this] { setVisible (false); };
     }
 
-    // What its Cancel button does.
+    // The window manager's close (Alt+F4, the title bar's ×) does what the Cancel button does.
     void userTriedToCloseWindow() override { setVisible (false); }
 
-    // The box takes the keys as it comes up, and again whenever the window manager gives its
-    // window the focus with nothing in it chosen yet: they go on to the name box.
+    // The box itself takes the keys as it comes up, and again when the window manager focuses
+    // its window before any of its controls had them: they go on to the name box.
     void focusGained (FocusChangeType) override
     {
         if (nameBox != nullptr && nameBox->isShowing())
