@@ -407,13 +407,12 @@ void QRX5EditorApplication::openPresetWithChooser()
 {
     // Up, it keeps the program running as a message does: the file chosen opens in a new
     // window even when the last window was closed meanwhile.
-    auto chooser = makePresetFileChooser ("Select Filename to open");
     ++boxesOnScreen;
-    const bool chosen = chooser->browseForFileToOpen();
+    const auto chosen = choosePresetFileToOpen ("Select Filename to open");
     boxesOnScreen = std::max (0, boxesOnScreen - 1);
 
-    if (chosen)
-        openFileInNewWindow (chooser->getResult());
+    if (chosen != juce::File())
+        openFileInNewWindow (chosen);
     else
         quitIfNothingIsOnScreen();
 }

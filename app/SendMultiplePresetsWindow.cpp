@@ -1,6 +1,5 @@
 #include "app/SendMultiplePresetsWindow.h"
 
-#include "app/PresetFileChooser.h"
 #include "app/PresetLocations.h"
 #include "app/QRX5EditorApplication.h"
 #include "app/SendMultiplePresetsListModel.h"
@@ -141,13 +140,13 @@ void SendMultiplePresetsWindow::browseForSlotFile (int row)
     if (! canChangeRows())
         return;
 
-    chooser = makePresetFileChooser (chooserTitle);
-    chooser->launchAsync (juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles,
-                          [this, row] (const juce::FileChooser& fc)
-                          {
-                              if (fc.getResult() != juce::File())
-                                  queueFiles (fc.getResult().getFullPathName(), row);
-                          });
+    chooser = std::make_unique<PresetFileChooser> (chooserTitle, PresetFileChooser::Purpose::open);
+    chooser->launch (
+        [this, row] (const juce::File& chosen)
+        {
+            if (chosen != juce::File())
+                queueFiles (chosen.getFullPathName(), row);
+        });
 }
 
 //==============================================================================

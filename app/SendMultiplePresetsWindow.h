@@ -9,6 +9,7 @@
 // window reports sent is what the rows show. Everything here is the message thread's.
 #pragma once
 
+#include "app/PresetFileChooser.h"
 #include "app/SendMultiplePresetsComponent.h"
 #include "app/SendMultiplePresetsReader.h"
 #include "app/WindowKeyboardFocus.h"
@@ -89,7 +90,7 @@ private:
     // Every send still waiting for its answer, those of them sent before the last Send click, and
     // the last click's sends not yet acknowledged. A preset sent twice is listed twice.
     juce::ReferenceCountedArray<QRX5EditorPreset> unanswered, earlierRounds, unacknowledged;
-    std::unique_ptr<juce::FileChooser> chooser;
+    std::unique_ptr<PresetFileChooser> chooser;
 
     WindowKeyboardFocus keyboardFocus{ *this };
 

@@ -10,7 +10,8 @@ class WindowManager : public juce::ReferenceCountedObject
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<WindowManager>;
 
-    // Places the window by the number now open (not the number made) and shows it.
+    // Places the window by the number now open (not the number made), in a cascade that starts
+    // again before a window would leave the screen's work area, and shows it.
     void addWindow (MainWindow::Ptr window);
     // Hides the window at once: an operation of its own may still hold it for a moment.
     void removeWindow (MainWindow* window);
@@ -29,6 +30,8 @@ public:
     void bringAllToFront();
 
 private:
+    juce::Point<int> cascadePosition (const MainWindow& window) const;
+
     juce::ReferenceCountedArray<MainWindow> windows;
     int numWindowsCreated = 0;
     WindowsToFront toFront;

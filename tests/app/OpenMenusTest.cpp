@@ -147,4 +147,20 @@ TEST_F (OpenMenusTest, EveryModalBoxClosesTheOpenListsAndMenusAsItComesUp)
     }
 }
 
+// A display's list left open closes as the Open chooser comes over it, before the user can pick
+// in it.
+TEST_F (OpenMenusTest, AListLeftOpenClosesAsTheChooserComesUp)
+{
+    start();
+    click (firstChooser (surface()));
+    ASSERT_TRUE (testutil::runLoopUntil ([] { return isMenuOpen (false); }));
+
+    bool openUnderTheChooser = true;
+    answers.meanwhile ([&] { openUnderTheChooser = isMenuOpen (false); });
+    answers.choose ({});
+    invoke (CommandIds::openPreset);
+    EXPECT_TRUE (answers.allAnswered());
+    EXPECT_FALSE (openUnderTheChooser);
+}
+
 } // namespace
