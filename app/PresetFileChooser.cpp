@@ -65,6 +65,7 @@ PresetFileChooser::~PresetFileChooser() { box->exitModalState (0); }
 void PresetFileChooser::putUp (juce::ModalComponentManager::Callback* answered)
 {
     OpenMenus::closeAll();
+    hadTheKeys = juce::Component::getCurrentlyFocusedComponent();
 
     // JUCE makes the box on the desktop: sized off it, it is met by the window manager at the
     // size it keeps.
@@ -74,13 +75,23 @@ void PresetFileChooser::putUp (juce::ModalComponentManager::Callback* answered)
     box->enterModalState (true, answered, false);
 }
 
+// The control that had the keys before the chooser came up has them again, as after any box: the
+// window manager hands the keys back to the window, but JUCE may not know which of its controls
+// had them, as the name box took them before the window lost them.
+void PresetFileChooser::takeDown()
+{
+    box->setVisible (false);
+    if (hadTheKeys != nullptr && hadTheKeys->isShowing())
+        hadTheKeys->grabKeyboardFocus();
+}
+
 juce::File PresetFileChooser::chosenFile() const { return browser.getSelectedFile (0); }
 
 juce::File PresetFileChooser::run()
 {
     putUp (nullptr);
     const bool chosen = box->runModalLoop() != 0;
-    box->setVisible (false);
+    takeDown();
     return chosen ? chosenFile() : juce::File();
 }
 
@@ -91,7 +102,7 @@ void PresetFileChooser::launch (std::function<void (const juce::File&)> answered
         {
             if (alive == nullptr)
                 return;
-            box->setVisible (false);
+            takeDown();
             answered (result != 0 ? chosenFile() : juce::File());
         }));
 }

@@ -37,11 +37,13 @@ private:
     class Box;
 
     void putUp (juce::ModalComponentManager::Callback* answered);
+    void takeDown();
     juce::File chosenFile() const;
 
     juce::WildcardFileFilter filter;
     juce::FileBrowserComponent browser;
     std::unique_ptr<Box> box;
+    juce::Component::SafePointer<juce::Component> hadTheKeys; // given them back when it goes
 
     JUCE_DECLARE_NON_COPYABLE (PresetFileChooser)
 };
