@@ -5,7 +5,7 @@
 namespace
 {
 constexpr int waitMs = 20;
-constexpr int longestWaitMs = 2000; // a window manager that never says: raise them all the same
+constexpr int longestWaitMs = 10000; // a window manager that never says: stop waiting for it
 } // namespace
 
 juce::TopLevelWindow* WindowsToFront::getWindowWithTheKeys()
@@ -41,21 +41,29 @@ void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindo
         if (window->isMinimised())
             window->setMinimised (false);
 
+    // What is on screen comes forward at once; once every restored window is back, all are
+    // raised again, so the one chosen in stays on top however long the window manager took.
+    raise();
     waits = 0;
-    timerCallback();
+    if (isRestoring())
+        startTimer (waitMs);
+    else
+        order.clear();
+}
+
+bool WindowsToFront::isRestoring() const
+{
+    return std::any_of (order.begin(), order.end(),
+                        [] (auto& w) { return w != nullptr && w->isMinimised(); });
 }
 
 void WindowsToFront::timerCallback()
 {
-    const bool restoring =
-        std::any_of (order.begin(), order.end(), [] (auto& w) { return w != nullptr && w->isMinimised(); });
-    if (restoring && ++waits * waitMs < longestWaitMs)
-    {
-        startTimer (waitMs);
+    if (isRestoring() && ++waits * waitMs < longestWaitMs)
         return;
-    }
     stopTimer();
     raise();
+    order.clear();
 }
 
 // Each window asked for the front gets the keys on X11, so the last asked ends with them.
@@ -64,5 +72,4 @@ void WindowsToFront::raise()
     for (int i = 0; i < order.size(); ++i)
         if (auto* window = order[i].getComponent())
             window->toFront (i == order.size() - 1);
-    order.clear();
 }

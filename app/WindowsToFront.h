@@ -1,7 +1,7 @@
 // Bring All To Front: every window of the program un-minimised and in front, the main windows
 // first, the open tool windows over them, and over all, with the keys, the window the command was
 // chosen in. A window manager shows a restored window in its own time, and on top: the windows
-// are raised only once every restored one is back, or the last restored would end over the rest.
+// are raised again once every restored one is back, or the last restored would end over the rest.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -18,6 +18,7 @@ public:
 
 private:
     void timerCallback() override;
+    bool isRestoring() const;
     void raise();
 
     juce::Array<juce::Component::SafePointer<juce::ResizableWindow>> order; // the last on top

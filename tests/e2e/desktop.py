@@ -37,10 +37,17 @@ class Desktop:
         self.env = dict(os.environ, DISPLAY=":" + number, OMP_THREAD_LIMIT="1")
         # A real window manager, as on every desktop: it reparents, places, focuses and stacks
         # the windows, which changes what the program meets.
-        self.wm = subprocess.Popen(["metacity", "--replace", "--sm-disable"], env=self.env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_until(self.wm_managing, 30, "the window manager")
+        self.wm = None
+        wait_until(self.wm_started, 90, "the window manager")
         self.shot_count = 0
+
+    def wm_started(self):
+        """Starts the window manager, again if it gave up (it can on a loaded machine), until it
+        manages the screen."""
+        if self.wm is None or self.wm.poll() is not None:
+            self.wm = subprocess.Popen(["metacity", "--replace", "--sm-disable"], env=self.env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return self.wm_managing()
 
     def wm_managing(self):
         """The window manager has taken the screen: the root names its check window."""
