@@ -1,11 +1,12 @@
 #include "app/WindowsToFront.h"
 
+#include <algorithm>
+
 namespace
 {
-constexpr int longestWaitMs = 10000; // a window manager that never shows one: stop waiting
+constexpr int waitMs = 20;
+constexpr int longestWaitMs = 10000; // a window manager that never says: stop waiting for it
 } // namespace
-
-WindowsToFront::~WindowsToFront() { finish(); }
 
 juce::TopLevelWindow* WindowsToFront::getWindowWithTheKeys()
 {
@@ -16,7 +17,7 @@ juce::TopLevelWindow* WindowsToFront::getWindowWithTheKeys()
 
 void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindows)
 {
-    finish();
+    order.clear();
     for (auto* window : mainWindows)
         order.add (window);
 
@@ -38,56 +39,36 @@ void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindo
 
     for (auto& window : order)
         if (window->isMinimised())
-        {
-            returning.add (window);
-            window->addComponentListener (this);
             window->setMinimised (false);
-        }
 
-    // What is on screen comes forward at once, and all again once every restored window is back,
-    // so the one chosen in stays on top however long the window manager took.
+    // What is on screen comes forward at once; once every restored window is back, all are
+    // raised again, so the one chosen in stays on top however long the window manager took.
     raise();
-    if (returning.isEmpty())
-        order.clear();
+    waits = 0;
+    if (isRestoring())
+        startTimer (waitMs);
     else
-        startTimer (longestWaitMs);
+        order.clear();
 }
 
-// A restored window is back when the window manager maps it: JUCE tells it it came to the front.
-void WindowsToFront::componentBroughtToFront (juce::Component& window)
+bool WindowsToFront::isRestoring() const
 {
-    if (raising)
-        return;
-    for (int i = returning.size(); --i >= 0;)
-        if (returning[i] == nullptr || returning[i].getComponent() == &window)
-            returning.remove (i);
-    if (returning.isEmpty())
-    {
-        raise();
-        finish();
-    }
+    return std::any_of (order.begin(), order.end(),
+                        [] (auto& w) { return w != nullptr && w->isMinimised(); });
 }
 
 void WindowsToFront::timerCallback()
 {
-    raise();
-    finish();
-}
-
-void WindowsToFront::finish()
-{
+    if (isRestoring() && ++waits * waitMs < longestWaitMs)
+        return;
     stopTimer();
-    for (auto& window : returning)
-        if (window != nullptr)
-            window->removeComponentListener (this);
-    returning.clear();
+    raise();
     order.clear();
 }
 
 // Each window asked for the front gets the keys on X11, so the last asked ends with them.
 void WindowsToFront::raise()
 {
-    const juce::ScopedValueSetter<bool> ownRaise (raising, true);
     for (int i = 0; i < order.size(); ++i)
         if (auto* window = order[i].getComponent())
             window->toFront (i == order.size() - 1);

@@ -1,17 +1,14 @@
 // Bring All To Front: every window of the program un-minimised and in front, the main windows
 // first, the open tool windows over them, and over all, with the keys, the window the command was
 // chosen in. A window manager shows a restored window in its own time, and on top: the windows
-// are raised again once every restored one is back on screen, or the last restored would end
-// over the rest.
+// are raised again once every restored one is back, or the last restored would end over the rest.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-class WindowsToFront : private juce::Timer, private juce::ComponentListener
+class WindowsToFront : private juce::Timer
 {
 public:
-    ~WindowsToFront() override;
-
     // The main windows in their order; the tool windows are found on the desktop.
     void bring (const juce::Array<juce::ResizableWindow*>& mainWindows);
 
@@ -20,13 +17,10 @@ public:
     static juce::TopLevelWindow* getWindowWithTheKeys();
 
 private:
-    void componentBroughtToFront (juce::Component& window) override;
     void timerCallback() override;
+    bool isRestoring() const;
     void raise();
-    void finish();
 
     juce::Array<juce::Component::SafePointer<juce::ResizableWindow>> order; // the last on top
-    // Restored windows the window manager has not shown again yet.
-    juce::Array<juce::Component::SafePointer<juce::ResizableWindow>> returning;
-    bool raising = false;
+    int waits = 0;
 };
