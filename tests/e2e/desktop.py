@@ -117,13 +117,16 @@ class Desktop:
         self.point(x, y)
         self.xdotool("click", button)
 
-    def click_until(self, x, y, shows="^menu$", wait=2.0, tries=4, gone=False):
+    def click_until(self, x, y, shows="^menu$", wait=2.0, tries=4, gone=False, until=None):
         """Clicks at (x, y) until a window named `shows` is on screen (or, with `gone`, no longer
-        is), by default a popup (a menu, a chooser's list): a click can land before the window
-        under it has seen the pointer arrive, and a person then clicks again."""
+        is), by default a popup (a menu, a chooser's list), or until `until()` holds: a click can
+        land before the window under it has seen the pointer arrive, and a person then clicks
+        again."""
         for attempt in range(tries):
             self.click(x, y)
             try:
+                if until:
+                    return wait_until(until, wait, "what the click at (%d, %d) does" % (x, y))
                 return self.wait_gone(shows, wait) if gone else self.find_window(shows, wait)
             except AssertionError:
                 if attempt == tries - 1:

@@ -18,8 +18,8 @@ class ClosingManyWindows(EditorTestCase):
         x, y, _, _ = d.geometry(box)
         d.point(x - 10, y - 10)
         number = int(d.wait_for_text(r"Untitled (\d+)", box).group(1))
-        d.click_text(button, box)
-        wait_until(lambda: box not in [w for w, _ in d.windows()], 20, "question about Untitled %d gone" % number)
+        # Pressed again if this very box stays, as a person would; the next one has the same name.
+        d.click_until(*d.locate(button, box), wait=8, tries=3, until=lambda: box not in [w for w, _ in d.windows()])
         return number
 
     def test_twenty_windows_closed_at_once_then_answered_no_one_by_one(self):
