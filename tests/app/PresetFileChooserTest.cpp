@@ -8,12 +8,15 @@ namespace
 class PresetFileChooserTest : public apptest::EditorTest
 {
 protected:
-    // While the next chooser is up, `action` is done to it.
+    // While the next chooser is up, `action` is done to it. A user's keys reach the chooser after
+    // the server's focus-in for it, so that is handled first: taken after the typing began, it
+    // would hand the name box the keys again, and the box selects all it holds as it takes them.
     void meanwhileInChooser (std::function<void (juce::Component&)> action)
     {
         answers.meanwhile (
             [action]
             {
+                testutil::deliverPendingXEvents();
                 auto* box =
                     dynamic_cast<juce::FileChooserDialogBox*> (juce::Component::getCurrentlyModalComponent());
                 ASSERT_NE (box, nullptr);
