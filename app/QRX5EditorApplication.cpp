@@ -10,6 +10,7 @@
 #include "app/MainContentComponent.h"
 #include "app/MainMenuModel.h"
 #include "app/MidiSetupWindow.h"
+#include "app/ModifierKeysResync.h"
 #include "app/PresetFileChooser.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/WindowManager.h"
@@ -66,6 +67,7 @@ void QRX5EditorApplication::initialise (const juce::String& commandLine)
     // alert windows are JUCE's own, the same on every desktop.
     menuModel = std::make_unique<MainMenuModel> (*commandManager);
     pictureKeeper = std::make_unique<WindowPictureKeeper>();
+    ModifierKeysResync::install();
 
     midiManager->openInputDevice (getMidiInputName());
     midiManager->openOutputDevice (getMidiOutputName());

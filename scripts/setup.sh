@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config ccache clang clang-format libclang-rt-14-dev
     juce-modules-source
     libasound2-dev libfreetype-dev libfontconfig1-dev libpng-dev libjpeg-dev
-    libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxcomposite-dev libxext-dev
+    libx11-dev libxtst-dev libxrandr-dev libxinerama-dev libxcursor-dev libxcomposite-dev libxext-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     xdotool imagemagick tesseract-ocr tesseract-ocr-eng x11-utils metacity wmctrl # end-to-end runs
