@@ -1,6 +1,7 @@
 #include "app/WindowsToFront.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -37,18 +38,22 @@ void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindo
         order.add (chosen);
     }
 
+    restored.clear();
     for (auto& window : order)
         if (window->isMinimised())
+        {
             window->setMinimised (false);
+            restored.add (window);
+        }
 
-    // What is on screen comes forward at once; once every restored window is back, all are
-    // raised again, so the one chosen in stays on top however long the window manager took.
+    // What is on screen comes forward at once; the rest as the window manager shows it.
     raise();
     waits = 0;
-    if (isRestoring())
-        startTimer (waitMs);
+    allBack = false;
+    if (restored.isEmpty())
+        finish();
     else
-        order.clear();
+        startTimer (waitMs);
 }
 
 bool WindowsToFront::isRestoring() const
@@ -59,11 +64,39 @@ bool WindowsToFront::isRestoring() const
 
 void WindowsToFront::timerCallback()
 {
-    if (isRestoring() && ++waits * waitMs < longestWaitMs)
+    // The user acting meanwhile ends it: a window clicked keeps the top.
+    if (juce::ModifierKeys::currentModifiers.isAnyMouseButtonDown() || ++waits * waitMs >= longestWaitMs)
+        return finish();
+
+    if (isRestoring())
         return;
+
+    // Every restored window is back: all come forward again, the chosen one last.
+    bool raiseAgain = ! std::exchange (allBack, true);
+
+    // A restored window the window manager gave the keys to after that comes up over the rest.
+    for (int i = restored.size(); --i >= 0;)
+    {
+        auto* window = restored[i].getComponent();
+        auto* peer = window != nullptr ? window->getPeer() : nullptr;
+        if (peer == nullptr || peer->isFocused())
+        {
+            raiseAgain = raiseAgain || peer != nullptr;
+            restored.remove (i);
+        }
+    }
+
+    if (raiseAgain)
+        raise();
+    if (restored.isEmpty())
+        finish();
+}
+
+void WindowsToFront::finish()
+{
     stopTimer();
-    raise();
     order.clear();
+    restored.clear();
 }
 
 // Each window asked for the front gets the keys on X11, so the last asked ends with them.

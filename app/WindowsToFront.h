@@ -1,7 +1,8 @@
 // Bring All To Front: every window of the program un-minimised and in front, the main windows
 // first, the open tool windows over them, and over all, with the keys, the window the command was
-// chosen in. A window manager shows a restored window in its own time, and on top: the windows
-// are raised again once every restored one is back, or the last restored would end over the rest.
+// chosen in. A window manager shows a restored window in its own time, and on top, and may give
+// it the keys then: the windows are raised again once every restored one is back, and again
+// whenever a restored window takes the keys, until each has or the wait ends.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -20,7 +21,11 @@ private:
     void timerCallback() override;
     bool isRestoring() const;
     void raise();
+    void finish();
 
-    juce::Array<juce::Component::SafePointer<juce::ResizableWindow>> order; // the last on top
+    using WindowList = juce::Array<juce::Component::SafePointer<juce::ResizableWindow>>;
+    WindowList order;    // the last on top
+    WindowList restored; // not yet seen with the keys since their restore
+    bool allBack = false;
     int waits = 0;
 };

@@ -5,6 +5,8 @@
 #include "support/RunLoop.h"
 
 #include <map>
+#include <set>
+#include <utility>
 
 namespace
 {
@@ -87,11 +89,16 @@ struct WindowManagerStandIn::Connection
     std::map<::Window, int> configured;
     std::map<::Window, juce::StringArray> sizes;
     PictureWatch pictures;
+    bool activatesRestoredLate = false;
+    std::set<::Window> iconic, owed; // owed: restored, and still to be given the keys and the top
 
     ~Connection() { XCloseDisplay (display); }
 
     void serve()
     {
+        std::set<::Window> restoredNow;
+        bool activationAsked = false;
+
         while (XPending (display) > 0)
         {
             XEvent event;
@@ -100,6 +107,8 @@ struct WindowManagerStandIn::Connection
             if (event.type == MapRequest)
             {
                 check (event.xmaprequest.window, "map");
+                if (activatesRestoredLate && iconic.count (event.xmaprequest.window) > 0)
+                    restoredNow.insert (event.xmaprequest.window);
                 setState (event.xmaprequest.window, NormalState);
             }
             else if (event.type == ConfigureRequest)
@@ -127,8 +136,19 @@ struct WindowManagerStandIn::Connection
             else if (event.type == ClientMessage && event.xclient.message_type == activeWindow)
             {
                 XRaiseWindow (display, event.xclient.window);
+                activationAsked = true;
             }
         }
+
+        // Like metacity: a window restored earlier is shown over the rest, with the keys, only once
+        // the program has gone on to raise windows after the restore.
+        if (activationAsked)
+            for (auto window : std::exchange (owed, {}))
+            {
+                XRaiseWindow (display, window);
+                XSetInputFocus (display, window, RevertToParent, CurrentTime);
+            }
+        owed.insert (restoredNow.begin(), restoredNow.end());
         XSync (display, False);
     }
 
@@ -139,6 +159,10 @@ struct WindowManagerStandIn::Connection
             XMapWindow (display, window);
         else
             XUnmapWindow (display, window);
+        if (state == IconicState)
+            iconic.insert (window);
+        else
+            iconic.erase (window);
         long data[] = { state, None };
         XChangeProperty (display, window, wmState, wmState, 32, PropModeReplace, (unsigned char*)data, 2);
         XSync (display, False);
@@ -209,6 +233,10 @@ void WindowManagerStandIn::minimise (juce::Component& window)
 {
     connection->setState (handleOf (window), IconicState);
 }
+
+void WindowManagerStandIn::activateRestoredWindowsLate() { connection->activatesRestoredLate = true; }
+
+bool WindowManagerStandIn::owesActivations() const { return ! connection->owed.empty(); }
 
 void WindowManagerStandIn::restore (juce::Component& window)
 {

@@ -32,6 +32,11 @@ public:
     // Whole hints hold the window's size as its minimum and its maximum too. The list empties.
     juce::StringArray takeWrongHints (const juce::Array<juce::Component*>& windows);
 
+    // From now on, as metacity does under load: a window the program restores is shown over the
+    // rest and given the keys late, once the program has asked for windows to be raised after it.
+    void activateRestoredWindowsLate();
+    bool owesActivations() const;
+
     // What the title bar's minimise button, and a click on the window in a taskbar, do.
     void minimise (juce::Component& window);
     void restore (juce::Component& window);

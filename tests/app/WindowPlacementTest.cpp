@@ -227,20 +227,30 @@ TEST_F (WindowPlacementTest, BringAllToFrontLeavesTheWindowItWasChosenInOnTopWit
     const juce::Array<juce::Component*> others{ &mainWindow (0), &mainWindow (2),
                                                 app->getGlobalSettingsWindow() };
     ASSERT_TRUE (server.runUntil ([&] { return server.isMapped (chosen) && server.isMapped (*others[2]); }));
-    server.minimise (mainWindow (0));
 
-    // The Window menu, third on the bar, then its second item.
-    activate (chosen);
-    click (*chosen.getMenuBarComponent()->getChildComponent (2));
-    press (chosen, { down, down, enter });
-    EXPECT_TRUE (server.runUntil (
-        [&]
-        {
-            for (auto* other : others)
-                if (! server.isMapped (*other) || ! server.isAbove (chosen, *other))
-                    return false;
-            return chosen.hasKeyboardFocus (true) && chosen.getPeer()->isFocused();
-        }));
+    // Once with a window manager that shows a restored window at once, then with one that shows
+    // it over the rest, with the keys, after the program's raises.
+    for (const bool late : { false, true })
+    {
+        SCOPED_TRACE (late ? "shown late" : "shown at once");
+        if (late)
+            server.activateRestoredWindowsLate();
+        server.minimise (mainWindow (0));
+
+        // The Window menu, third on the bar, then its second item.
+        activate (chosen);
+        click (*chosen.getMenuBarComponent()->getChildComponent (2));
+        press (chosen, { down, down, enter });
+        EXPECT_TRUE (server.runUntil (
+            [&]
+            {
+                for (auto* other : others)
+                    if (! server.isMapped (*other) || ! server.isAbove (chosen, *other))
+                        return false;
+                return ! server.owesActivations() && chosen.hasKeyboardFocus (true) &&
+                       chosen.getPeer()->isFocused();
+            }));
+    }
 
     const auto file = juce::File::createTempFile (".qrx571");
     answers.choose (file);
