@@ -160,15 +160,17 @@ class Desktop:
         self._run(["import", "-window", str(wid),
                    os.path.join(self.shots_dir, "%02d-%s.png" % (self.shot_count, name))])
 
-    def read_lines(self, wid="root"):
-        """The lines of text on screen, each a list of (word, box) with boxes in root coordinates."""
+    def read_lines(self, wid="root", sharp=False):
+        """The lines of text on screen, each a list of (word, box) with boxes in root coordinates.
+        Sharp: in black and white, which reads a button lit under the pointer."""
         ox, oy = (0, 0) if wid == "root" else self.geometry(wid)[:2]
         with tempfile.TemporaryDirectory() as tmp:
             shot, big = os.path.join(tmp, "shot.png"), os.path.join(tmp, "big.png")
             self._run(["import", "-window", str(wid), shot])
             # Cut to what is drawn: tesseract loses most text on a screen that is largely empty.
             offset = self._run(["convert", shot, "-trim", "-print", "%X %Y", "+repage", "-colorspace",
-                                "Gray", "-resize", "300%", big]).split()
+                                "Gray", "-resize", "300%"] + (["-threshold", "50%"] if sharp else []) +
+                               [big]).split()
             ox, oy = ox + int(offset[0]), oy + int(offset[1])
             tsv = self._run(["tesseract", big, "-", "--psm", "11", "tsv"], check=False)
         lines = {}
@@ -193,7 +195,10 @@ class Desktop:
         """Centre of the nth place (top to bottom) showing the phrase, whole lines first."""
         want = phrase.split()
         found = []
-        for line in self.read_lines(wid):
+        lines = self.read_lines(wid)
+        if not any(want == [w for w, _ in line][i:i + len(want)] for line in lines for i in range(len(line))):
+            lines = self.read_lines(wid, sharp=True)
+        for line in lines:
             words = [w for w, _ in line]
             for i in range(len(words) - len(want) + 1):
                 if words[i:i + len(want)] == want:
