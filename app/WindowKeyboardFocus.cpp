@@ -181,11 +181,17 @@ bool WindowKeyboardFocus::keyPressed (const juce::KeyPress& key, juce::Component
         modifiers.isAltDown())
         return false;
 
-    auto* focused = juce::Component::getCurrentlyFocusedComponent();
+    const auto* focused = juce::Component::getCurrentlyFocusedComponent();
     if (focused != nullptr && focused != &window && ! window.isParentOf (focused))
         return false;
 
-    if (auto* next = neighbour (focused, ! modifiers.isShiftDown()))
+    // The box left is committed, and whatever its number changes (a linked box, a chooser) is
+    // settled, before the next one opens: a commit that changed the next box after it opened would
+    // close its editor under the keys, and what is typed next would go nowhere. The box keeps the
+    // keys as it closes, so Tab goes on from it.
+    commitTyping();
+
+    if (auto* next = neighbour (juce::Component::getCurrentlyFocusedComponent(), ! modifiers.isShiftDown()))
         giveKeysTo (*next);
     return true;
 }

@@ -54,7 +54,8 @@ void NoteNameSubMode::numberBoxChanged (NumberBoxComponent<int>* box)
 {
     const auto note = box->getValue();
     runFunction->start = note;
-    noteNameBox.setSelectedId (note + 1, juce::sendNotificationAsync);
+    // At once, so the pair has settled before the keys move on from START.
+    noteNameBox.setSelectedId (note + 1, juce::sendNotificationSync);
 }
 
 void NoteNameSubMode::comboBoxChanged (juce::ComboBox* box)

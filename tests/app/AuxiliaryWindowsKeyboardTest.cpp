@@ -14,6 +14,7 @@
 #include "app/SendPresetWindow.h"
 #include "autopopulate/ApplyToBanksComponent.h"
 #include "autopopulate/AutoPopulatePanel.h"
+#include "autopopulate/AutoPopulateTestSupport.h"
 #include "ui/EditorStrings.h"
 #include "ui/QRX571GlobalSettingsComponent.h"
 
@@ -137,6 +138,102 @@ TEST_F (AuxiliaryWindowsKeyboardTest,
     press (window, { tab, down });
     EXPECT_EQ (nameWithKeys(), "TYPE");
     EXPECT_NE (settingsIn (window), shown);
+}
+
+// In every panel of the Auto Populate tool, a box whose number changes another (START and its
+// MSB and LSB, START and its note's name) hands Tab, Shift+Tab and a click on to the box it
+// changes, already showing the change, and what is typed next lands there.
+TEST_F (AuxiliaryWindowsKeyboardTest, LinkedBoxesInAutoPopulatePassTheKeysOnToTheBoxTheyChange)
+{
+    mainWindow().openAutoPopulateTool();
+    auto& window = *mainWindow().getAutoPopToolWindow();
+    activate (window);
+    testutil::deliverPostedMessages(); // the panels build their first rows
+
+    const auto type = [&] (const juce::String& keys)
+    {
+        for (auto c : keys)
+            press (window, { letter ((char)c) });
+    };
+    // The box has the keys with its editor open, showing `shown`.
+    const auto open = [&] (NumberBoxComponent<int>& box, int shown)
+    {
+        return withKeys() == &box && box.isBeingEdited() &&
+               box.getCurrentTextEditor()->getText() == juce::String (shown);
+    };
+
+    int linked = 0;
+    for (auto* panel : aptest::findAll<AutoPopulatePanel> (*window.getContentComponent()))
+    {
+        auto& typeChooser = aptest::chooser (*panel, "TYPE");
+        for (int i = 0; i < typeChooser.getNumItems(); ++i)
+        {
+            const auto kind = typeChooser.getItemText (i);
+            if (kind != "INC/DEC 1" && kind != "NOTE")
+                continue;
+            SCOPED_TRACE ((panel->getName() + " " + kind).toStdString());
+            viewtest::pick (typeChooser, kind);
+            testutil::deliverPostedMessages();
+            auto& start = aptest::box (*panel, "START");
+            ++linked;
+
+            if (kind == "NOTE")
+            {
+                auto& names = aptest::chooser (*panel, "NAMES");
+                click (start);
+                type ("60");
+                press (window, { tab });
+                EXPECT_TRUE (names.hasKeyboardFocus (false));
+                EXPECT_EQ (names.getText(), "C4");
+                press (window, { down }); // C#4, picked from the keys
+                press (window, { shiftTab });
+                EXPECT_TRUE (open (start, 61));
+                type ("62");
+                press (window, { tab, shiftTab }); // back before anything posted is handled
+                EXPECT_TRUE (open (start, 62));
+                type ("70");
+                press (window, { enter });
+                EXPECT_EQ (start.getValue(), 70);
+                EXPECT_EQ (names.getText(), "A#4");
+                continue;
+            }
+
+            auto& msb = aptest::box (*panel, "MSB");
+            auto& lsb = aptest::box (*panel, "LSB");
+            click (start);
+            type ("300");
+            press (window, { tab });
+            EXPECT_TRUE (open (msb, 2));
+            type ("5");
+            press (window, { tab });
+            EXPECT_TRUE (open (lsb, 44));
+            type ("9");
+            press (window, { enter });
+            EXPECT_EQ (std::tuple (start.getValue(), msb.getValue(), lsb.getValue()), std::tuple (649, 5, 9));
+
+            click (lsb);
+            type ("3");
+            press (window, { shiftTab });
+            EXPECT_TRUE (open (msb, 5));
+            type ("2");
+            press (window, { shiftTab });
+            EXPECT_TRUE (open (start, 259));
+            type ("1000");
+            press (window, { enter });
+            EXPECT_EQ (std::tuple (start.getValue(), msb.getValue(), lsb.getValue()),
+                       std::tuple (1000, 7, 104));
+
+            click (start);
+            type ("300");
+            click (msb);
+            EXPECT_TRUE (open (msb, 2));
+            type ("4");
+            press (window, { enter });
+            EXPECT_EQ (std::tuple (start.getValue(), msb.getValue(), lsb.getValue()),
+                       std::tuple (556, 4, 44));
+        }
+    }
+    EXPECT_EQ (linked, 3); // the pads' and switches' NOTE, the knobs' INC/DEC 1
 }
 
 // The rows show no selection, so keys do nothing to them; Get and Browse act only when clicked.
