@@ -30,17 +30,35 @@ class EditorTestCase(unittest.TestCase):
 
     def tearDown(self):
         self.desktop.screenshot("end")  # what the screen showed last, pass or fail
-        for program in self.programs:
-            program.kill()
-            program.wait()
-        self.desktop.close()
-        self.tmp.cleanup()
+        try:
+            for program in self.programs:
+                program.kill()
+                program.wait()
+            self.assertEqual(self.faults_reported(), [])
+        finally:
+            self.desktop.close()
+            self.tmp.cleanup()
+
+    # What a sanitizer build of the editor, or a debug build's JUCE, says of a fault it found.
+    FAULT_LINES = re.compile(r"ERROR: (Address|Leak)Sanitizer|runtime error:|JUCE Assertion failure")
+
+    def faults_reported(self):
+        """Every line of the editors' error output that reports a fault, with what follows it."""
+        faults = []
+        logs = os.path.join(self.tmp.name, "logs")
+        for log in sorted(os.listdir(logs)) if os.path.isdir(logs) else []:
+            with open(os.path.join(logs, log), errors="replace") as f:
+                lines = f.read().splitlines()
+            faults += ["\n".join(lines[i:i + 30]) for i, line in enumerate(lines) if self.FAULT_LINES.search(line)]
+        return faults
 
     def start(self, *args):
         """The editor as a user starts it, the device stood in for by the emulator."""
         env = dict(self.desktop.env, QRX571_EMULATOR="1", QRX571_EMULATOR_STATE=self.state_file)
-        self.programs.append(subprocess.Popen([EDITOR] + list(args), env=env, stdout=subprocess.DEVNULL,
-                                              stderr=subprocess.DEVNULL))
+        os.makedirs(os.path.join(self.tmp.name, "logs"), exist_ok=True)
+        with open(os.path.join(self.tmp.name, "logs", "editor-%d" % len(self.programs)), "w") as log:
+            self.programs.append(subprocess.Popen([EDITOR] + list(args), env=env, stdout=subprocess.DEVNULL,
+                                                  stderr=log))
         return self.programs[-1]
 
     def open_editor(self):

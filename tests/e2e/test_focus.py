@@ -8,6 +8,7 @@ NAME = slice(IMAGE, IMAGE + 8)
 PAD_1_TYPE = IMAGE + 22  # the pads' records follow the name and the transport
 KNOB_1 = PAD_1_TYPE + 64 * 11  # then the knobs' records follow the 64 pads' of 11 bytes
 KNOB_1_CC, KNOB_1_MAX = KNOB_1 + 2, KNOB_1 + 4
+KNOB_1_MSB, KNOB_1_LSB = KNOB_1 + 6, KNOB_1 + 7
 
 
 class KeyboardFocus(EditorTestCase):
@@ -40,6 +41,30 @@ class KeyboardFocus(EditorTestCase):
         dump = self.save_as("Tabbed")
         d.screenshot("saved", window)
         self.assertEqual((dump[KNOB_1_MAX], dump[KNOB_1_CC]), (64, 33))
+
+    def test_numbers_typed_into_linked_boxes_left_by_tab_are_applied(self):
+        d = self.desktop
+        window = self.open_editor()
+        tool = self.menu(window, "Tools", "Auto Populate Tool", "Auto Populate")
+        d.wait_for_text("Apply to Banks", tool)
+        self.choose(tool, 145, 232, 2)  # the knobs' TYPE: CC, AFTERTOUCH, then INC/DEC 1
+        d.screenshot("inc-dec-1", tool)  # MSB and LSB under START (too dark for OCR to read)
+        # START splits into MSB and LSB as it is left: each box Tab opens takes what is typed next.
+        d.click_in(tool, 145, 298)  # START, below the knobs' rows
+        d.type("300")
+        d.key("Tab")
+        d.type("5")
+        d.key("Tab")
+        d.type("9")
+        d.key("Return")
+        d.click_in(tool, 28, 276)  # tick ORDER, which writes START's run
+        d.click_in(tool, 536, 258)  # the knobs' bank A
+        d.screenshot("typed", tool)
+        d.click_in(tool, 560, 292)  # their Apply
+        d.activate(window)
+        d.key("ctrl+s")
+        dump = self.save_as("Linked")
+        self.assertEqual((dump[KNOB_1_MSB], dump[KNOB_1_LSB]), (5, 9))
 
     def test_global_settings_send_only_what_the_user_chose(self):
         d = self.desktop
