@@ -21,7 +21,9 @@ const std::string presetFileExtension = presetFilePattern.substring (1).toLowerC
 const juce::String workerName{ "Dragged Files Parse Queue" };
 
 // What a worker stuck at the program's end still holds is left for JUCE's leak check at exit,
-// so the paths it opens are plain strings, each a full path made on the message thread.
+// so the paths it opens are plain strings, each a full path made on the message thread. They are
+// UTF-8 throughout, as JUCE's are, and become std::filesystem paths only through u8path: a narrow
+// name is read in the ANSI code page on Windows, where most names don't fit.
 struct Batch
 {
     std::vector<std::string> paths;
@@ -98,7 +100,7 @@ namespace fs = std::filesystem;
 // As juce::File has it: from the name's last dot on, so ".qrx571" alone has it too.
 bool hasPresetExtension (const fs::path& path)
 {
-    const auto name = path.filename().string();
+    const auto name = path.filename().u8string();
     const auto dot = name.rfind ('.');
     const auto extension = dot == std::string::npos ? std::string() : name.substr (dot);
     return extension.size() == presetFileExtension.size() &&
@@ -120,7 +122,7 @@ bool walk (State& state, const fs::path& folder, const Batch& batch, std::set<fs
             return false;
 
         const auto& path = entry->path();
-        if (path.filename().string().find_first_not_of ('.') == std::string::npos)
+        if (path.filename().u8string().find_first_not_of ('.') == std::string::npos)
             continue; // names of dots only were never walked
 
         std::error_code unseen;
@@ -133,7 +135,7 @@ bool walk (State& state, const fs::path& folder, const Batch& batch, std::set<fs
         else if (hasPresetExtension (path) ||
                  entry->file_size (unseen) == (std::uintmax_t)batch.messages.getFormat().dumpSize)
         {
-            files.push_back (path.string());
+            files.push_back (path.u8string());
         }
     }
     return ! isCancelled (state);
@@ -146,15 +148,16 @@ std::vector<std::string> collectFiles (State& state, const Batch& batch, bool& m
 {
     std::vector<std::string> files;
 
-    for (const auto& path : batch.paths)
+    for (const auto& name : batch.paths)
     {
         if (isCancelled (state))
             return {};
 
+        const auto path = fs::u8path (name);
         std::error_code error;
         if (hasPresetExtension (path))
         {
-            files.push_back (path);
+            files.push_back (name);
         }
         else if (! fs::is_directory (path, error))
         {
@@ -248,8 +251,21 @@ void run (const std::shared_ptr<State>& state)
     juce::Thread::setCurrentThreadName (workerName);
 #endif
 
+    // Nothing may leave a detached thread, which would end the program: a batch that fails part
+    // way keeps the rows it filled and counts as a drop with a file that could not be read.
     while (auto batch = takeNextBatch (state))
-        readBatch (state, *batch);
+    {
+        try
+        {
+            readBatch (state, *batch);
+        }
+        catch (...)
+        {
+            const juce::ScopedLock sl (state->lock);
+            if (! state->cancelled)
+                ++state->progress.dropsWithUnreadableFiles;
+        }
+    }
 }
 } // namespace
 

@@ -11,7 +11,7 @@ public:
     using Ptr = juce::ReferenceCountedObjectPtr<WindowManager>;
 
     // Places the window by the number now open (not the number made), in a cascade that starts
-    // again before a window would leave the screen's work area, and shows it.
+    // again before a window's title bar would leave the screen's work area, and shows it.
     void addWindow (MainWindow::Ptr window);
     // Hides the window at once: an operation of its own may still hold it for a moment.
     void removeWindow (MainWindow* window);

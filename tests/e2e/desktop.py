@@ -21,12 +21,12 @@ def wait_until(condition, timeout=20.0, what="condition"):
 
 
 class Desktop:
-    def __init__(self, shots_dir):
+    def __init__(self, shots_dir, screen="1280x1024"):
         self.shots_dir = shots_dir
         os.makedirs(shots_dir, exist_ok=True)
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen + "x24", "-nolisten", "tcp"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:

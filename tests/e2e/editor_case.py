@@ -20,11 +20,13 @@ SHOTS = None
 
 
 class EditorTestCase(unittest.TestCase):
+    screen = "1280x1024"  # the size of the desktop's screen
+
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory()
         shots = os.path.join(SHOTS, self.id().split(".")[-1])
         shutil.rmtree(shots, ignore_errors=True)
-        self.desktop = Desktop(shots)
+        self.desktop = Desktop(shots, self.screen)
         self.state_file = os.path.join(self.tmp.name, "device.json")
         self.programs = []
 

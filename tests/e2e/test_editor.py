@@ -102,6 +102,27 @@ class WindowsAndFiles(EditorTestCase):
         self.assertIsNone(program.poll())
 
 
+class SmallScreen(EditorTestCase):
+    screen = "1366x768"  # a laptop's: no main window fits in its height
+
+    def test_new_windows_cascade_with_ctrl_n_and_start_again_before_a_title_bar_would_leave(self):
+        d = self.desktop
+        self.start()
+        # Enough for the title bars to reach the screen's right side and the cascade to start again.
+        windows = self.open_windows(30)
+        where = [d.geometry(window)[:2] for window in windows]
+        for number in range(1, len(windows)):
+            before, now = where[number - 1], where[number]
+            if now == where[0]:  # started again, once the title bars had run across the screen
+                self.assertGreater(number, 20, "started again at Untitled %d" % (number + 1))
+                break
+            self.assertEqual((now[0] - before[0], now[1] - before[1]), (15, 15),
+                             "Untitled %d at %s, Untitled %d at %s" % (number, before, number + 1, now))
+        else:
+            self.fail("the cascade never started again: %s" % where)
+        d.screenshot("thirty-windows")
+
+
 class Device(EditorTestCase):
     def test_send_to_slot_7_then_load_it_back(self):
         d = self.desktop

@@ -339,6 +339,35 @@ TEST_F (SendMultiplePresetsWindowTest, SendPutsEveryRowAtItsLocationThenReportsO
     EXPECT_EQ (device.getPresetImage (20), bytesOf (namedPreset ("Twenty")->getData()));
 }
 
+// Folder and file names in Japanese and with accents, as any user's may be: the folder is walked,
+// its files and the one dropped beside it are read into the rows in walk order, and sent.
+TEST_F (SendMultiplePresetsWindowTest, NamesInJapaneseAndWithAccentsAreWalkedReadAndSent)
+{
+    const auto top = folder.getChildFile (juce::String::fromUTF8 (u8"Jos\u00e9 Presets"));
+    writeFile (
+        juce::String::fromUTF8 (u8"Jos\u00e9 Presets/\u30d7\u30ea\u30bb\u30c3\u30c8/\u97f3\u8272.qrx571"),
+        "Kanji");
+    writeFile (juce::String::fromUTF8 (u8"Jos\u00e9 Presets/Caf\u00e9 cr\u00e8me.bin"),
+               "Creme"); // a dump's size
+    const auto beside = writeFile (juce::String::fromUTF8 (u8"\u30d4\u30a2\u30ce.qrx571"), "Piano");
+    Filled filled;
+    for (const auto& entry : juce::RangedDirectoryIterator (top, true))
+        if (entry.getFile().existsAsFile())
+            filled[(int)filled.size()] = entry.getFile().getParentDirectory() == top ? "Creme" : "Kanji";
+    filled[(int)filled.size()] = "Piano";
+
+    row (0).filesDropped (juce::StringArray (top.getFullPathName(), beside.getFullPathName()), 0, 0);
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return sendEnabled(); }));
+    expectRows (filled);
+    EXPECT_EQ (app->messages, juce::StringArray());
+
+    juce::Component::SafePointer<juce::Component> shown (&window());
+    click (window(), content().getSendButton());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return shown == nullptr; }));
+    for (const auto& [r, name] : filled)
+        EXPECT_EQ (device.getPresetImage (r), bytesOf (namedPreset (name)->getData())) << name;
+}
+
 // Acknowledgements are made up here, the device staying silent, so each case decides which
 // sends are acknowledged; whatever is left times out. The device answers oldest first. Until
 // every send of the batch is answered no row can change: no drop is taken, Browse and Clear are
