@@ -35,6 +35,15 @@ public:
         // the start, it must cancel just the same.
         if (nameBox != nullptr)
             nameBox->onEscapeKey = [this] { setVisible (false); };
+
+        for (auto* child : getContentComponent()->getChildren())
+            if (auto* button = dynamic_cast<juce::TextButton*> (child);
+                button != nullptr && button->getButtonText() == TRANS ("New Folder"))
+                button->onClick = [askForName = std::move (button->onClick)]
+                {
+                    askForName();
+                    giveKeysToFolderName();
+                };
     }
 
     // The window manager's close (Alt+F4, the title bar's ×) does what the Cancel button does.
@@ -49,6 +58,19 @@ public:
     }
 
 private:
+    // JUCE's New Folder box puts only its buttons in its focus order, so its first button took
+    // the keys, and with them what was typed. Its name box goes first: it has the keys now, and
+    // again when the window manager focuses the box.
+    static void giveKeysToFolderName()
+    {
+        if (auto* box = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent()))
+            if (auto* name = box->getTextEditor ("Folder Name"))
+            {
+                name->setExplicitFocusOrder (1);
+                name->grabKeyboardFocus();
+            }
+    }
+
     juce::Component::SafePointer<juce::TextEditor> nameBox;
 };
 

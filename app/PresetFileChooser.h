@@ -1,8 +1,8 @@
 // The file chooser for preset files. It is JUCE's own, which looks the same on every desktop and
 // needs no helper program, put on screen the way the program's boxes are: laid out first and
 // mapped once, every open list and menu closed first, as a box is modal. Its name box has the keys
-// from the start, so a name can be typed at once, and the window manager's close (Alt+F4, the
-// title bar's ×) is its Cancel.
+// from the start, so a name can be typed at once, as has its New Folder box's, and the window
+// manager's close (Alt+F4, the title bar's ×) is its Cancel.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>

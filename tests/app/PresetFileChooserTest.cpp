@@ -184,4 +184,34 @@ TEST_F (PresetFileChooserTest, ACloseOrQuitUnderAWindowsOwnSaveAsLeavesItsChoose
     EXPECT_EQ (answers.seen,
                juce::StringArray (EditorStrings::selectFilenameToSave, EditorStrings::selectFilenameToSave));
 }
+
+// New Folder in Save As, and the folder's name typed at once, with no click in its box first:
+// Return makes the folder.
+TEST_F (PresetFileChooserTest, TheNewFolderBoxTakesANameTypedAsItComesUp)
+{
+    start();
+    const auto fresh = folder.getChildFile ("Fresh");
+    meanwhileInChooser (
+        [&] (juce::Component& box)
+        {
+            type (box, folder.getFullPathName() + "/");
+            press (box, { enter }); // the chooser goes into the folder
+            clickButton (box, "New Folder");
+            auto* named = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent());
+            ASSERT_NE (named, nullptr);
+            testutil::deliverPendingXEvents();
+
+            type (*named, "Fresh");
+            press (*named, { enter });
+            EXPECT_TRUE (testutil::runLoopUntil ([&] { return fresh.isDirectory(); }));
+
+            const juce::Component::SafePointer<juce::AlertWindow> stays (named);
+            if (stays != nullptr && stays->isCurrentlyModal())
+                clickButton (*stays, "Cancel");
+            clickButton (box, "Cancel");
+            goes (box);
+        });
+    EXPECT_FALSE (mainWindow (0).saveAs());
+    EXPECT_TRUE (answers.allAnswered());
+}
 } // namespace
