@@ -65,8 +65,6 @@ bool CloseQueue::quit()
 bool CloseQueue::ask (MainWindow& window)
 {
     const MainWindow::Ptr keptWhileAsking (&window);
-    window.toFront (true);
-
     const juce::ScopedValueSetter<const MainWindow*> askingNow (asked, &window);
     if (! window.confirmSave())
         return false;

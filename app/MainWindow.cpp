@@ -128,8 +128,18 @@ juce::ApplicationCommandTarget* MainWindow::getNextCommandTarget()
 
 bool MainWindow::confirmSave()
 {
+    // A close or quit under this window's own Save As would leave a chooser whose Save writes
+    // nothing: its chooser, or the overwrite question after it, comes forward with the keys
+    // instead, to be answered first.
+    if (savingAs)
+    {
+        juce::ModalComponentManager::getInstance()->bringModalComponentsToFront();
+        return false;
+    }
     if (asking)
         return false;
+
+    toFront (true); // the window asked about
 
     keyboardFocus.commitTyping(); // a close or quit while a box is open saves what it shows
     const Ptr keepAlive (this);
@@ -154,6 +164,7 @@ bool MainWindow::saveAs()
 {
     // The window manager's close request still reaches a window while its chooser is up.
     const Ptr keepAlive (this);
+    const juce::ScopedValueSetter<bool> savingAsNow (savingAs, true);
     const auto file = choosePresetFileToSave (EditorStrings::selectFilenameToSave);
     if (file == juce::File() || isClosed() || ! write (file))
         return false;

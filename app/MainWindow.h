@@ -33,14 +33,16 @@ public:
     bool perform (const InvocationInfo& info) override;
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
 
-    // Asks "Save Document" with Yes, No and Cancel; false means Cancel. Yes with a chooser
-    // that is then cancelled, or with a write that fails, counts as Cancel, so nothing unsaved
-    // is ever thrown away. While the question is open a second one for this window is not
-    // asked: it answers Cancel at once and the open question decides.
+    // Brings the window to the front and asks "Save Document" with Yes, No and Cancel; false
+    // means Cancel. Yes with a chooser that is then cancelled, or with a write that fails, counts
+    // as Cancel, so nothing unsaved is ever thrown away. While the question is open a second one
+    // for this window is not asked: it answers Cancel at once and the open question decides.
+    // While the window's Save As is up nothing is asked: its box comes forward, and the answer
+    // is Cancel.
     bool confirmSave();
 
-    // Each answers whether the preset was written: false when the chooser was cancelled, the
-    // window was closed while it was up, or the write failed ("Error Saving File." shows at
+    // Each answers whether the preset was written: false when the chooser was cancelled, or the
+    // write failed ("Error Saving File." shows at
     // once, and the window keeps its file and title).
     bool save();
     bool saveAs();
@@ -78,7 +80,8 @@ private:
     QRX5EditorPreset::Ptr preset;
     QRX5EditorEngine::Ptr engine;
     std::unique_ptr<AutoPopToolWindow> autoPopWindow;
-    bool asking = false; // the save question is open
+    bool asking = false;   // the save question is open
+    bool savingAs = false; // its Save As chooser, or the overwrite question after it, is up
 
     WindowKeyboardFocus keyboardFocus{ *this };
 

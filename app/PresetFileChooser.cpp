@@ -13,6 +13,11 @@ int browserFlags (PresetFileChooser::Purpose purpose)
                                                         : juce::FileBrowserComponent::openMode);
 }
 
+#if JUCE_LINUX
+// JUCE's own chooser is told not to ask about overwriting: the name typed there may still lack its
+// extension. A platform's dialog asks about the file it names (a Mac's always does).
+constexpr bool chooserAsksToOverwrite = false;
+
 // The browser's one text box of its own: the path above the list is a combo box.
 juce::TextEditor* nameBoxOf (juce::FileBrowserComponent& browser)
 {
@@ -21,13 +26,17 @@ juce::TextEditor* nameBoxOf (juce::FileBrowserComponent& browser)
             return editor;
     return nullptr;
 }
+#else
+constexpr bool chooserAsksToOverwrite = true;
+#endif
 } // namespace
 
+#if JUCE_LINUX
 class PresetFileChooser::Box : public juce::FileChooserDialogBox
 {
 public:
     Box (const juce::String& title, juce::FileBrowserComponent& browser)
-        : FileChooserDialogBox (title, {}, browser, false,
+        : FileChooserDialogBox (title, {}, browser, chooserAsksToOverwrite,
                                 browser.findColour (juce::AlertWindow::backgroundColourId))
         , nameBox (nameBoxOf (browser))
     {
@@ -35,6 +44,15 @@ public:
         // the start, it must cancel just the same.
         if (nameBox != nullptr)
             nameBox->onEscapeKey = [this] { setVisible (false); };
+
+        for (auto* child : getContentComponent()->getChildren())
+            if (auto* button = dynamic_cast<juce::TextButton*> (child);
+                button != nullptr && button->getButtonText() == TRANS ("New Folder"))
+                button->onClick = [askForName = std::move (button->onClick)]
+                {
+                    askForName();
+                    giveKeysToFolderName();
+                };
     }
 
     // The window manager's close (Alt+F4, the title bar's ×) does what the Cancel button does.
@@ -49,6 +67,19 @@ public:
     }
 
 private:
+    // JUCE's New Folder box puts only its buttons in its focus order, so its first button took
+    // the keys, and with them what was typed. Its name box goes first: it has the keys now, and
+    // again when the window manager focuses the box.
+    static void giveKeysToFolderName()
+    {
+        if (auto* box = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent()))
+            if (auto* name = box->getTextEditor ("Folder Name"))
+            {
+                name->setExplicitFocusOrder (1);
+                name->grabKeyboardFocus();
+            }
+    }
+
     juce::Component::SafePointer<juce::TextEditor> nameBox;
 };
 
@@ -106,6 +137,31 @@ void PresetFileChooser::launch (std::function<void (const juce::File&)> answered
             answered (result != 0 ? chosenFile() : juce::File());
         }));
 }
+#else
+PresetFileChooser::PresetFileChooser (const juce::String& title, Purpose purposeToUse,
+                                      const juce::File& start)
+    : chooser (title, start, presetFilePattern, true)
+    , purpose (purposeToUse)
+{
+}
+
+// JUCE takes a dialog still up down with its chooser, answering nothing.
+PresetFileChooser::~PresetFileChooser() = default;
+
+juce::File PresetFileChooser::run()
+{
+    const bool chosen = purpose == Purpose::save ? chooser.browseForFileToSave (chooserAsksToOverwrite)
+                                                 : chooser.browseForFileToOpen();
+    return chosen ? chooser.getResult() : juce::File();
+}
+
+void PresetFileChooser::launch (std::function<void (const juce::File&)> answered)
+{
+    const int overwrite = purpose == Purpose::save ? juce::FileBrowserComponent::warnAboutOverwriting : 0;
+    chooser.launchAsync (browserFlags (purpose) | overwrite,
+                         [answered] (const juce::FileChooser& done) { answered (done.getResult()); });
+}
+#endif
 
 juce::File choosePresetFileToOpen (const juce::String& title)
 {
@@ -122,10 +178,11 @@ juce::File choosePresetFileToSave (const juce::String& title)
         if (file == juce::File())
             return {};
 
+        const bool asked = file.hasFileExtension (extension) && chooserAsksToOverwrite;
         if (! file.hasFileExtension (extension))
             file = file.getSiblingFile (file.getFileName() + extension);
 
-        if (! file.exists() ||
+        if (! file.exists() || asked ||
             AlertBox::ask (
                 juce::MessageBoxIconType::WarningIcon, TRANS ("File already exists"),
                 TRANS ("There's already a file called: FLNM").replace ("FLNM", file.getFullPathName()) +

@@ -1,8 +1,9 @@
-// The file chooser for preset files. It is JUCE's own, which looks the same on every desktop and
-// needs no helper program, put on screen the way the program's boxes are: laid out first and
-// mapped once, every open list and menu closed first, as a box is modal. Its name box has the keys
-// from the start, so a name can be typed at once, and the window manager's close (Alt+F4, the
-// title bar's ×) is its Cancel.
+// The file chooser for preset files. On Linux it is JUCE's own, which looks the same on every
+// desktop and needs no helper program, put on screen the way the program's boxes are: laid out
+// first and mapped once, every open list and menu closed first, as a box is modal. Its name box
+// has the keys from the start, so a name can be typed at once, as has its New Folder box's, and
+// the window manager's close (Alt+F4, the title bar's ×) is its Cancel. Elsewhere (macOS,
+// Windows) it is the platform's own dialog, as JUCE runs it.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -34,6 +35,7 @@ public:
     void launch (std::function<void (const juce::File&)> answered);
 
 private:
+#if JUCE_LINUX
     class Box;
 
     void putUp (juce::ModalComponentManager::Callback* answered);
@@ -45,6 +47,11 @@ private:
     std::unique_ptr<Box> box;
     juce::Component::SafePointer<juce::Component> hadTheKeys; // given them back when it goes
 
+#else
+    juce::FileChooser chooser;
+    Purpose purpose;
+#endif
+
     JUCE_DECLARE_NON_COPYABLE (PresetFileChooser)
 };
 
@@ -53,5 +60,6 @@ juce::File choosePresetFileToOpen (const juce::String& title);
 
 // The file to save a preset in, or none when the user cancelled. JUCE's own chooser keeps a name
 // as typed, so the extension is added here, and the overwrite question comes after that, naming
-// the file that will really be written; its Cancel goes back to the chooser, as JUCE's does.
+// the file that will really be written; its Cancel goes back to the chooser, as JUCE's does. A
+// platform's dialog asks about the file it names itself.
 juce::File choosePresetFileToSave (const juce::String& title);

@@ -210,7 +210,7 @@ TEST_F (EditorApplicationTest, SaveAsAddsTheExtensionBeforeAskingToOverwrite)
 }
 
 // The window manager's close request still reaches a window while a box is up. A window closed
-// under its own chooser writes nothing when the chooser ends; one closed again while its question
+// under its own chooser is asked nothing and stays, its chooser up; one closed again while its question
 // is up is asked once; a close that waited behind a quit that has closed its window asks nothing;
 // the other window still works, and the program quits once every window is answered.
 TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlone)
@@ -238,11 +238,18 @@ TEST_F (EditorApplicationTest, AWindowClosedWhileItsBoxIsUpIsAskedOnceAndLeftAlo
             apptest::DesktopAnswers a;
             if (c == Case::underItsSaveAs)
             {
-                a.meanwhile ([first] { first->closeButtonPressed(); });
+                {
+                    apptest::DesktopAnswers unwanted;
+                    unwanted.press ("No"); // for a question that must not come
+                    a.meanwhile ([first] { first->closeButtonPressed(); });
+                    a.choose ({});
+                    activate (*first);
+                    press (*first, { juce::KeyPress ('s', juce::ModifierKeys::commandModifier, 0) });
+                    EXPECT_EQ (a.seen, juce::StringArray (EditorStrings::selectFilenameToSave));
+                }
+                ASSERT_EQ (numWindows(), 2);
                 a.press ("No");
-                a.choose (never);
-                activate (*first);
-                press (*first, { juce::KeyPress ('s', juce::ModifierKeys::commandModifier, 0) });
+                first->closeButtonPressed(); // once the chooser is answered, the close asks
                 EXPECT_EQ (a.seen, juce::StringArray (EditorStrings::selectFilenameToSave, question (1)));
             }
             else if (c == Case::againWhileItsQuestionIsUp)

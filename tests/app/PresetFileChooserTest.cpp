@@ -2,6 +2,8 @@
 // window manager's close.
 #include "EditorTest.h"
 #include "WindowManagerStandIn.h"
+#include "app/CommandIds.h"
+#include "ui/EditorStrings.h"
 
 namespace
 {
@@ -39,6 +41,13 @@ protected:
         return false;
     }
 
+    // Keys typed one by one, to whatever in the box's window has them.
+    static void type (juce::Component& box, const juce::String& text)
+    {
+        for (auto c : text)
+            press (box, { juce::KeyPress ((int)c, 0, c) });
+    }
+
     static void clickButton (juce::Component& box, const juce::String& text)
     {
         for (auto* button : aptest::findAll<juce::TextButton> (box))
@@ -64,8 +73,7 @@ TEST_F (PresetFileChooserTest, SaveAsAndOpenTakeANameTypedAsTheyComeUp)
     {
         return [file, button] (juce::Component& box)
         {
-            for (auto c : file.getFullPathName())
-                press (box, { juce::KeyPress ((int)c, 0, c) });
+            type (box, file.getFullPathName());
             clickButton (box, button);
             goes (box);
         };
@@ -121,5 +129,89 @@ TEST_F (PresetFileChooserTest, AChooserClosedByTheWindowManagerIsCancelled)
     EXPECT_TRUE (answers.allAnswered());
     EXPECT_EQ (numWindows(), 0);
     EXPECT_EQ (app->quits, 1);
+}
+
+// A close request for a window (its title bar's ×, a taskbar's "close all") or a quit that comes
+// while the window's own Save As is up asks nothing and closes nothing: the chooser stays in front
+// with the keys, and its Save writes the name typed there, before and after the request.
+TEST_F (PresetFileChooserTest, ACloseOrQuitUnderAWindowsOwnSaveAsLeavesItsChooserWorking)
+{
+    start();
+    apptest::DesktopAnswers unwanted; // No to the questions that must not come
+    unwanted.press ("No");
+    unwanted.press ("No");
+
+    // The quit in the one window there is; the close request in a second one, opened with Ctrl+N.
+    for (const bool closing : { false, true })
+    {
+        const juce::String name = closing ? "Closed" : "Quit";
+        SCOPED_TRACE (name);
+        if (closing)
+        {
+            activate (mainWindow (0));
+            press (mainWindow (0), { shortcut ('n') });
+        }
+        ASSERT_EQ (numWindows(), closing ? 2 : 1);
+        auto& window = mainWindow (numWindows() - 1);
+        const auto path = folder.getChildFile (name).getFullPathName();
+
+        meanwhileInChooser (
+            [&] (juce::Component& box)
+            {
+                type (box, path.dropLastCharacters (2));
+                if (closing)
+                {
+                    WindowManagerStandIn::sendCloseRequests ({ &window });
+                    testutil::deliverPendingXEvents();
+                }
+                else
+                    invoke (CommandIds::quit);
+                EXPECT_TRUE (box.isCurrentlyModal());
+                EXPECT_TRUE (box.hasKeyboardFocus (true));
+                type (box, path.getLastCharacters (2));
+                clickButton (box, "Save");
+                goes (box);
+            });
+        activate (window);
+        press (window, { shortcut ('s') });
+        ASSERT_TRUE (answers.allAnswered());
+
+        EXPECT_TRUE (juce::File (path + ".qrx571").existsAsFile());
+        ASSERT_EQ (numWindows(), closing ? 2 : 1);
+        EXPECT_EQ (window.getName(), "QRX571 Editor " + name);
+        EXPECT_EQ (app->quits, 0);
+    }
+    EXPECT_EQ (answers.seen,
+               juce::StringArray (EditorStrings::selectFilenameToSave, EditorStrings::selectFilenameToSave));
+}
+
+// New Folder in Save As, and the folder's name typed at once, with no click in its box first:
+// Return makes the folder.
+TEST_F (PresetFileChooserTest, TheNewFolderBoxTakesANameTypedAsItComesUp)
+{
+    start();
+    const auto fresh = folder.getChildFile ("Fresh");
+    meanwhileInChooser (
+        [&] (juce::Component& box)
+        {
+            type (box, folder.getFullPathName() + "/");
+            press (box, { enter }); // the chooser goes into the folder
+            clickButton (box, "New Folder");
+            auto* named = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent());
+            ASSERT_NE (named, nullptr);
+            testutil::deliverPendingXEvents();
+
+            type (*named, "Fresh");
+            press (*named, { enter });
+            EXPECT_TRUE (testutil::runLoopUntil ([&] { return fresh.isDirectory(); }));
+
+            const juce::Component::SafePointer<juce::AlertWindow> stays (named);
+            if (stays != nullptr && stays->isCurrentlyModal())
+                clickButton (*stays, "Cancel");
+            clickButton (box, "Cancel");
+            goes (box);
+        });
+    EXPECT_FALSE (mainWindow (0).saveAs());
+    EXPECT_TRUE (answers.allAnswered());
 }
 } // namespace

@@ -88,16 +88,26 @@ class WindowsAndFiles(EditorTestCase):
         d = self.desktop
         program = self.start()
         first, second = self.open_windows(2)
-        self.rename_preset(second, "GONE")
+        self.rename_preset(second, "KEPT")
         d.key("ctrl+s")
-        d.wait_for_text("Select filename", d.find_window("Select filename to save"))
-        # Its title bar's close button, under the chooser's loop; pressed again if nothing came of
-        # it (the program asks once however often the window is closed).
-        d.click_until(*d.close_button(second), "^Save Document$", 10)
-        self.answer("Save Document", "Save Preset", "No")
-        d.wait_gone("Untitled 2$")
-        self.save_in_chooser(os.path.join(self.tmp.name, "Gone"))
+        chooser = d.find_window("Select filename to save")
+        d.wait_for_text("Select filename", chooser)
+        _, _, width, height = d.geometry(chooser)
+        d.click_in(chooser, width // 2, height - 63)  # the name box
+        d.type(os.path.join(self.tmp.name, "Kept"))
+        # Its title bar's close button, then a close request as a taskbar sends it, under the
+        # chooser's loop: nothing is asked, and the chooser stays in front.
+        d.click(*d.close_button(second))
+        self.close_at_once([second])
+        d.screenshot("closed", "root")
+        self.assertIsNone(d.shown("^Save Document$"))
+        self.assertEqual(d.shown("Select filename to save"), chooser)
+        d.click_in(chooser, width - 55, height - 24)  # Save
+        # Written, in the window that asked for it, which stays.
+        d.find_window("QRX571 Editor Kept")
         d.wait_gone("Select filename to save")
+        with open(os.path.join(self.tmp.name, "Kept.qrx571"), "rb") as f:
+            self.assertIn(b"KEPT", f.read())
         self.rename_preset(first, "ALIVE")  # the other window still works
         self.assertIsNone(program.poll())
 
