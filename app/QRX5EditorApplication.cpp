@@ -12,6 +12,7 @@
 #include "app/MidiSetupWindow.h"
 #include "app/ModifierKeysResync.h"
 #include "app/PresetFileChooser.h"
+#include "app/QueuedXEvents.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/WindowManager.h"
 #include "app/WindowPictureKeeper.h"
@@ -68,6 +69,7 @@ void QRX5EditorApplication::initialise (const juce::String& commandLine)
     menuModel = std::make_unique<MainMenuModel> (*commandManager);
     pictureKeeper = std::make_unique<WindowPictureKeeper>();
     ModifierKeysResync::install();
+    QueuedXEvents::install();
 
     midiManager->openInputDevice (getMidiInputName());
     midiManager->openOutputDevice (getMidiOutputName());

@@ -7,17 +7,31 @@
 // JUCE's own, for hosts that run its loop: no other header brings it.
 #include <juce_events/native/juce_linux_EventLoopInternal.h>
 
-void testutil::deliverPendingXEvents()
+namespace
+{
+::Display* programsDisplay()
 {
     auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
-    auto* display = system != nullptr ? system->getDisplay() : nullptr;
+    return system != nullptr ? system->getDisplay() : nullptr;
+}
+} // namespace
+
+void testutil::deliverPendingXEvents()
+{
+    auto* display = programsDisplay();
     if (display == nullptr)
         return;
 
-    auto* x = juce::X11Symbols::getInstance();
+    roundTripWithoutReading();
+    juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (
+        juce::X11Symbols::getInstance()->xConnectionNumber (display));
+}
+
+void testutil::roundTripWithoutReading()
+{
+    if (auto* display = programsDisplay())
     {
         juce::XWindowSystemUtilities::ScopedXLock lock;
-        x->xSync (display, False);
+        juce::X11Symbols::getInstance()->xSync (display, False);
     }
-    juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (x->xConnectionNumber (display));
 }

@@ -8,4 +8,8 @@ namespace testutil
 {
 // Has the server send everything it owes, and JUCE handle every event waiting, now.
 void deliverPendingXEvents();
+
+// A round trip of the program's connection, as JUCE's own are: whatever the server sent meanwhile
+// is read into Xlib's queue and left there.
+void roundTripWithoutReading();
 } // namespace testutil

@@ -23,10 +23,15 @@ testutil::ServerKeyboard::~ServerKeyboard()
 
 void testutil::ServerKeyboard::key (const char* name, bool down)
 {
+    send (name, down);
+    deliverPendingXEvents();
+}
+
+void testutil::ServerKeyboard::send (const char* name, bool down)
+{
     auto* d = asDisplay (display);
     XTestFakeKeyEvent (d, XKeysymToKeycode (d, XStringToKeysym (name)), down ? True : False, CurrentTime);
     XSync (d, False);
-    deliverPendingXEvents();
 }
 
 void testutil::ServerKeyboard::grab()

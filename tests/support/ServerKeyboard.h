@@ -16,6 +16,9 @@ public:
     // A key by its X name ("Alt_L", "Control_L", "n"), pressed or let go; then JUCE has read it.
     void key (const char* name, bool down);
 
+    // The same, once the server has sent it on, but left for the program to read when it will.
+    void send (const char* name, bool down);
+
     // What a window manager does as it acts on a shortcut of its own: while it holds the
     // keyboard, what is typed never reaches the program, whichever window has the focus.
     void grab();

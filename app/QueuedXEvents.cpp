@@ -1,0 +1,88 @@
+// Xlib's headers come with JUCE's only on request, and must come before any other include.
+#define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
+#include "app/QueuedXEvents.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#if JUCE_LINUX || JUCE_BSD
+// JUCE's own, for code that runs its loop's callbacks: no other header brings it.
+#include <juce_events/native/juce_linux_EventLoopInternal.h>
+
+#include <atomic>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+// Xlib turns each event it reads off the wire into an XEvent through one function for each event
+// type, whichever call read it; the wire event's first byte holds its type.
+using WireToEvent = int (*) (::Display*, XEvent*, void* wire);
+using SetWireToEvent = WireToEvent (*) (::Display*, int type, WireToEvent);
+
+constexpr int firstInputEvent = 2; // KeyPress; 0 and 1 are errors and replies
+constexpr int lastInputEvent = 6;  // MotionNotify: what the keyboard and the mouse send
+
+WireToEvent xlibWireToEvent[lastInputEvent + 1] = {};
+::Display* watched = nullptr;
+int wakeRead = -1;
+int wakeWrite = -1;
+std::atomic<bool> wakePosted{ false };
+
+// Inside Xlib, with the display locked, on whichever thread made the call: it only posts a wake.
+int queue (::Display* display, XEvent* event, void* wire)
+{
+    const auto type = *static_cast<const unsigned char*> (wire) & 0x7f;
+    const auto kept = xlibWireToEvent[type](display, event, wire);
+
+    if (kept && ! wakePosted.exchange (true)) [[maybe_unused]]
+        const auto written = ::write (wakeWrite, "", 1);
+
+    return kept;
+}
+
+// On the message thread: the events queued are read as JUCE reads those the socket brings.
+void wake (int)
+{
+    wakePosted = false;
+    char bytes[64];
+    while (::read (wakeRead, bytes, sizeof (bytes)) > 0)
+    {
+    }
+
+    if (watched != nullptr)
+        juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd (
+            juce::X11Symbols::getInstance()->xConnectionNumber (watched));
+}
+} // namespace
+#endif
+
+void QueuedXEvents::install()
+{
+#if JUCE_LINUX || JUCE_BSD
+    auto* system = juce::XWindowSystem::getInstance();
+    auto* display = system->getDisplay();
+    if (display == nullptr || display == watched)
+        return;
+
+    // JUCE loads Xlib itself, without making its names global.
+    auto* xlib = ::dlopen ("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    auto* setWireToEvent = xlib != nullptr ? (SetWireToEvent)::dlsym (xlib, "XESetWireToEvent") : nullptr;
+    if (setWireToEvent == nullptr)
+        return;
+
+    if (wakeRead < 0)
+    {
+        int ends[2];
+        if (::pipe2 (ends, O_NONBLOCK | O_CLOEXEC) != 0)
+            return;
+        wakeRead = ends[0];
+        wakeWrite = ends[1];
+        juce::LinuxEventLoop::registerFdCallback (wakeRead, wake);
+    }
+
+    watched = display;
+    for (int type = firstInputEvent; type <= lastInputEvent; ++type)
+        xlibWireToEvent[type] = setWireToEvent (display, type, queue);
+#endif
+}
