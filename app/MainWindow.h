@@ -2,7 +2,7 @@
 // title, the save question, and the preset's own Send Preset and Auto Populate Tool windows.
 #pragma once
 
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 #include "model/QRX5EditorPreset.h"
 
@@ -14,7 +14,7 @@ class AutoPopToolWindow;
 class MainContentComponent;
 class SendPresetWindow;
 
-class MainWindow : public juce::DocumentWindow,
+class MainWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,
                    public juce::ApplicationCommandTarget,
                    public juce::ReferenceCountedObject
 {
@@ -62,11 +62,6 @@ public:
     SendPresetWindow* getSendPresetWindow() const { return sendPresetWindow.get(); }
     AutoPopToolWindow* getAutoPopToolWindow() const { return autoPopWindow.get(); }
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     bool isModified();
     void showTitle (const juce::String& name);
@@ -79,8 +74,6 @@ private:
     QRX5EditorEngine::Ptr engine;
     std::unique_ptr<AutoPopToolWindow> autoPopWindow;
     bool asking = false; // the save question is open
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };

@@ -13,10 +13,10 @@
 #include "app/ModifierKeysResync.h"
 #include "app/PresetFileChooser.h"
 #include "app/SendMultiplePresetsWindow.h"
+#include "app/WindowKeyboardFocus.h"
 #include "app/WindowManager.h"
 #include "app/WindowPictureKeeper.h"
 #include "app/WindowSizeHints.h"
-#include "app/WindowsToFront.h"
 #include "midi/SystemMidiPortLayer.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
@@ -209,7 +209,8 @@ bool QRX5EditorApplication::perform (const InvocationInfo& info)
             break;
         case CommandIds::minimizeWindow:
             // A main window minimises itself: this is for the tool windows.
-            if (auto* window = dynamic_cast<juce::ResizableWindow*> (WindowsToFront::getWindowWithTheKeys()))
+            if (auto* window =
+                    dynamic_cast<juce::ResizableWindow*> (WindowKeyboardFocus::getWindowWithTheKeys()))
                 window->setMinimised (true);
             break;
         case CommandIds::bringAllToFront:
@@ -237,8 +238,14 @@ void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5E
 
     MainWindow::Ptr window = new MainWindow (content, preset, getEngine(), title, menuModel.get());
     commandManager->registerAllCommandsForTarget (window.get());
+    giveShortcutsTo (*window);
     windowManager->addWindow (window);
     commandManager->commandStatusChanged();
+}
+
+void QRX5EditorApplication::giveShortcutsTo (juce::Component& window)
+{
+    window.addKeyListener (commandManager->getKeyMappings());
 }
 
 void QRX5EditorApplication::closeWindow (MainWindow* window)
@@ -321,7 +328,10 @@ void QRX5EditorApplication::showBox (juce::MessageBoxIconType icon, const juce::
 void QRX5EditorApplication::showAboutWindow()
 {
     if (aboutWindow == nullptr)
+    {
         aboutWindow = new AboutWindow (createLogoImage());
+        giveShortcutsTo (*aboutWindow);
+    }
 
     showInFront (*aboutWindow);
 }
@@ -338,6 +348,7 @@ void QRX5EditorApplication::showMidiSetupWindow()
         MidiSetupComponent::Ptr content = new MidiSetupComponent (ok, cancel, apply);
         content->refresh (midiManager);
         midiSetupWindow = new MidiSetupWindow (content, midiManager);
+        giveShortcutsTo (*midiSetupWindow);
         midiSetupWindow->centreWithSize (midiSetupWindow->getWidth(), midiSetupWindow->getHeight());
     }
 
@@ -353,7 +364,10 @@ void QRX5EditorApplication::closeMidiSetupWindow()
 void QRX5EditorApplication::showLoadFromHardwareWindow()
 {
     if (loadFromHardwareWindow == nullptr)
+    {
         loadFromHardwareWindow = new GetPresetWindow (getEngine());
+        giveShortcutsTo (*loadFromHardwareWindow);
+    }
 
     auto& window = *loadFromHardwareWindow;
     window.centreWithSize (window.getWidth(), window.getHeight());
@@ -373,7 +387,10 @@ void QRX5EditorApplication::closeLoadFromHardwareWindow()
 void QRX5EditorApplication::showSendMultiplePresetsWindow()
 {
     if (sendMultiplePresetsWindow == nullptr)
+    {
         sendMultiplePresetsWindow = new SendMultiplePresetsWindow();
+        giveShortcutsTo (*sendMultiplePresetsWindow);
+    }
 
     sendMultiplePresetsWindow->resetSlots();
     showInFront (*sendMultiplePresetsWindow);
@@ -390,7 +407,10 @@ void QRX5EditorApplication::closeSendMultiplePresetsWindow()
 void QRX5EditorApplication::showGlobalSettingsWindow()
 {
     if (globalSettingsWindow == nullptr)
+    {
         globalSettingsWindow = new GlobalSettingsWindow (createGlobalSettingsComponent(), getEngine());
+        giveShortcutsTo (*globalSettingsWindow);
+    }
 
     auto& window = *globalSettingsWindow;
     window.centreWithSize (window.getWidth(), window.getHeight());

@@ -29,6 +29,14 @@ void testutil::ServerKeyboard::key (const char* name, bool down)
     deliverPendingXEvents();
 }
 
+void testutil::ServerKeyboard::focus (void* window)
+{
+    auto* d = asDisplay (display);
+    XSetInputFocus (d, (::Window)window, RevertToParent, CurrentTime);
+    XSync (d, False);
+    deliverPendingXEvents();
+}
+
 void testutil::ServerKeyboard::grab()
 {
     auto* d = asDisplay (display);
