@@ -245,7 +245,8 @@ void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5E
 
 void QRX5EditorApplication::giveShortcutsTo (juce::Component& window)
 {
-    window.addKeyListener (commandManager->getKeyMappings());
+    if (commandManager != nullptr) // none before the application is initialised
+        window.addKeyListener (commandManager->getKeyMappings());
 }
 
 void QRX5EditorApplication::closeWindow (MainWindow* window)
