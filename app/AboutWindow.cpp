@@ -3,7 +3,7 @@
 #include "app/WindowSizeHints.h"
 
 AboutWindow::AboutWindow (const juce::Image& picture)
-    : juce::ResizableWindow ("About " JUCE_APPLICATION_NAME_STRING, false) // see WindowSizeHints
+    : WindowWithKeyboardFocus ("About " JUCE_APPLICATION_NAME_STRING, false) // see WindowSizeHints
     , component (new AboutComponent (picture))
 {
     // The window owns the component through the counted pointer: the content is not owned,

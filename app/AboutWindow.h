@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/AboutComponent.h"
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 
-class AboutWindow : public juce::ResizableWindow, public juce::ReferenceCountedObject
+class AboutWindow : public WindowWithKeyboardFocus<juce::ResizableWindow>, public juce::ReferenceCountedObject
 {
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<AboutWindow>;
@@ -15,15 +15,8 @@ public:
 
     AboutComponent* getAboutComponent() const { return component.get(); }
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     AboutComponent::Ptr component;
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AboutWindow)
 };

@@ -5,9 +5,9 @@
 #include "ui/PresetNameText.h"
 
 AutoPopToolWindow::AutoPopToolWindow (juce::Component* contentToOwn)
-    : juce::DocumentWindow ("Auto Populate", juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
-                            false) // on the desktop once sized: see WindowSizeHints
+    : WindowWithKeyboardFocus ("Auto Populate", juce::Colours::black,
+                               juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                               false) // on the desktop once sized: see WindowSizeHints
     , content (contentToOwn)
 {
     if (content != nullptr)

@@ -2,11 +2,11 @@
 // the desktop, so the tool keeps its choices for the next show.
 #pragma once
 
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-class AutoPopToolWindow : public juce::DocumentWindow
+class AutoPopToolWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>
 {
 public:
     // Takes over the content and takes its size.
@@ -19,15 +19,8 @@ public:
     // show, and title the window after the preset's current name.
     void showAround (juce::Component* mainWindow, const juce::String& presetName);
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     std::unique_ptr<juce::Component> content;
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AutoPopToolWindow)
 };

@@ -6,8 +6,9 @@
 #include "ui/ImageButtonFactories.h"
 
 GetPresetWindow::GetPresetWindow (QRX5EditorEngine::Ptr editorEngine)
-    : juce::DocumentWindow (EditorStrings::loadPresetTitle, juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, false)
+    : WindowWithKeyboardFocus (EditorStrings::loadPresetTitle, juce::Colours::black,
+                               juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                               false)
     , engine (std::move (editorEngine))
 {
     setUsingNativeTitleBar (true);

@@ -10,10 +10,10 @@
 
 #include "app/GetPresetComponent.h"
 #include "app/PresetListBoxModel.h"
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 
-class GetPresetWindow : public juce::DocumentWindow,
+class GetPresetWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,
                         public juce::ReferenceCountedObject,
                         public QRX5EditorEngine::Listener,
                         public juce::Button::Listener,
@@ -47,11 +47,6 @@ public:
 
     void closeButtonPressed() override;
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     void beginFetch();
     void timerCallback() override;
@@ -67,8 +62,6 @@ private:
     int quietTicks = 0; // ticks seen with no request of an earlier fetch still open
     bool busy = false;
     PresetListBoxModel::Ptr model;
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GetPresetWindow)
 };

@@ -6,9 +6,9 @@
 
 GlobalSettingsWindow::GlobalSettingsWindow (GlobalSettingsComponent::Ptr page,
                                             QRX5EditorEngine::Ptr theEngine)
-    : juce::DocumentWindow ("Global Settings", juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
-                            false) // on the desktop once sized: see WindowSizeHints
+    : WindowWithKeyboardFocus ("Global Settings", juce::Colours::black,
+                               juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                               false) // on the desktop once sized: see WindowSizeHints
     , view (std::move (page))
     , engine (std::move (theEngine))
 {

@@ -3,11 +3,11 @@
 // The device's current settings live in the engine; the window keeps only the Revert snapshot.
 #pragma once
 
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 #include "ui/GlobalSettingsComponent.h"
 
-class GlobalSettingsWindow : public juce::DocumentWindow,
+class GlobalSettingsWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,
                              public juce::ReferenceCountedObject,
                              public juce::Button::Listener
 {
@@ -27,11 +27,6 @@ public:
     // Asks the application to let go of the window; the next command makes a new one.
     void closeButtonPressed() override;
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     // A copy of the settings as last read from the device.
     void takeSnapshot();
@@ -39,8 +34,6 @@ private:
     GlobalSettingsComponent::Ptr view;
     QRX5GlobalSettings::Ptr snapshot;
     QRX5EditorEngine::Ptr engine;
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GlobalSettingsWindow)
 };

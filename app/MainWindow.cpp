@@ -26,9 +26,9 @@ juce::String applicationName()
 MainWindow::MainWindow (MainContentComponent* content, QRX5EditorPreset::Ptr presetToEdit,
                         QRX5EditorEngine::Ptr editorEngine, const juce::String& title,
                         juce::MenuBarModel* menuBar)
-    : juce::DocumentWindow (applicationName(), juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
-                            false) // on the desktop once sized: see WindowSizeHints
+    : WindowWithKeyboardFocus (applicationName(), juce::Colours::black,
+                               juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                               false) // on the desktop once sized: see WindowSizeHints
     , preset (presetToEdit)
     , engine (editorEngine)
 {
@@ -235,6 +235,8 @@ void MainWindow::sendToHardware()
         ReferenceCountedImageButton::Ptr sendButton;
         makeSendButton (sendButton);
         sendPresetWindow = new SendPresetWindow (preset, engine, new SendPresetComponent (sendButton));
+        if (auto* app = QRX5EditorApplication::getApp())
+            app->giveShortcutsTo (*sendPresetWindow);
     }
 
     sendPresetWindow->centreAroundComponent (this, sendPresetWindow->getWidth(),
@@ -247,7 +249,10 @@ void MainWindow::openAutoPopulateTool()
     if (autoPopWindow == nullptr)
         if (auto* app = QRX5EditorApplication::getApp())
             if (auto* content = app->createAutoPopulateComponent (preset))
+            {
                 autoPopWindow = std::make_unique<AutoPopToolWindow> (content);
+                app->giveShortcutsTo (*autoPopWindow);
+            }
 
     if (autoPopWindow != nullptr)
         autoPopWindow->showAround (this, preset->getName());

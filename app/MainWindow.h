@@ -2,7 +2,7 @@
 // title, the save question, and the preset's own Send Preset and Auto Populate Tool windows.
 #pragma once
 
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 #include "model/QRX5EditorPreset.h"
 
@@ -14,7 +14,7 @@ class AutoPopToolWindow;
 class MainContentComponent;
 class SendPresetWindow;
 
-class MainWindow : public juce::DocumentWindow,
+class MainWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,
                    public juce::ApplicationCommandTarget,
                    public juce::ReferenceCountedObject
 {
@@ -64,11 +64,6 @@ public:
     SendPresetWindow* getSendPresetWindow() const { return sendPresetWindow.get(); }
     AutoPopToolWindow* getAutoPopToolWindow() const { return autoPopWindow.get(); }
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     bool isModified();
     void showTitle (const juce::String& name);
@@ -82,8 +77,6 @@ private:
     std::unique_ptr<AutoPopToolWindow> autoPopWindow;
     bool asking = false;   // the save question is open
     bool savingAs = false; // its Save As chooser, or the overwrite question after it, is up
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
 };

@@ -4,8 +4,9 @@
 #include "ui/EditorStrings.h"
 
 MidiSetupWindow::MidiSetupWindow (MidiSetupComponent::Ptr content, MidiManager::Ptr manager)
-    : juce::DocumentWindow (EditorStrings::midiSetupTitle, juce::Colours::black,
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false)
+    : WindowWithKeyboardFocus (EditorStrings::midiSetupTitle, juce::Colours::black,
+                               juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
+                               false)
     , component (std::move (content))
     , midiManager (std::move (manager))
 {

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/MidiSetupComponent.h"
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 
-class MidiSetupWindow : public juce::DocumentWindow,
+class MidiSetupWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,
                         public juce::Button::Listener,
                         public juce::ReferenceCountedObject
 {
@@ -22,16 +22,9 @@ public:
     // Asks the application to let go of the window.
     void closeButtonPressed() override;
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     MidiSetupComponent::Ptr component;
     MidiManager::Ptr midiManager;
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MidiSetupWindow)
 };

@@ -2,6 +2,7 @@
 
 #include "app/AlertBox.h"
 #include "app/OpenMenus.h"
+#include "app/WindowKeyboardFocus.h"
 #include "app/WindowSizeHints.h"
 
 namespace
@@ -96,7 +97,7 @@ PresetFileChooser::~PresetFileChooser() { box->exitModalState (0); }
 void PresetFileChooser::putUp (juce::ModalComponentManager::Callback* answered)
 {
     OpenMenus::closeAll();
-    hadTheKeys = juce::Component::getCurrentlyFocusedComponent();
+    hadTheKeys = WindowKeyboardFocus::getWindowWithTheKeys();
 
     // JUCE makes the box on the desktop: sized off it, it is met by the window manager at the
     // size it keeps.
@@ -106,13 +107,12 @@ void PresetFileChooser::putUp (juce::ModalComponentManager::Callback* answered)
     box->enterModalState (true, answered, false);
 }
 
-// The control that had the keys before the chooser came up has them again, as after any box: the
-// window manager hands the keys back to the window, but JUCE may not know which of its controls
-// had them, as the name box took them before the window lost them.
+// The window that had the keys before the chooser came up has them again, even where no window
+// manager hands them back; which of its controls gets them, that window decides.
 void PresetFileChooser::takeDown()
 {
     box->setVisible (false);
-    if (hadTheKeys != nullptr && hadTheKeys->isShowing())
+    if (hadTheKeys != nullptr && hadTheKeys->isShowing() && ! hadTheKeys->hasKeyboardFocus (true))
         hadTheKeys->grabKeyboardFocus();
 }
 

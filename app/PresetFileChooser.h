@@ -45,7 +45,7 @@ private:
     juce::WildcardFileFilter filter;
     juce::FileBrowserComponent browser;
     std::unique_ptr<Box> box;
-    juce::Component::SafePointer<juce::Component> hadTheKeys; // given them back when it goes
+    juce::Component::SafePointer<juce::Component> hadTheKeys; // the window given them back when it goes
 
 #else
     juce::FileChooser chooser;

@@ -14,10 +14,10 @@
 #include "app/PresetFileChooser.h"
 #include "app/QueuedXEvents.h"
 #include "app/SendMultiplePresetsWindow.h"
+#include "app/WindowKeyboardFocus.h"
 #include "app/WindowManager.h"
 #include "app/WindowPictureKeeper.h"
 #include "app/WindowSizeHints.h"
-#include "app/WindowsToFront.h"
 #include "midi/SystemMidiPortLayer.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
@@ -211,7 +211,8 @@ bool QRX5EditorApplication::perform (const InvocationInfo& info)
             break;
         case CommandIds::minimizeWindow:
             // A main window minimises itself: this is for the tool windows.
-            if (auto* window = dynamic_cast<juce::ResizableWindow*> (WindowsToFront::getWindowWithTheKeys()))
+            if (auto* window =
+                    dynamic_cast<juce::ResizableWindow*> (WindowKeyboardFocus::getWindowWithTheKeys()))
                 window->setMinimised (true);
             break;
         case CommandIds::bringAllToFront:
@@ -239,8 +240,15 @@ void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5E
 
     MainWindow::Ptr window = new MainWindow (content, preset, getEngine(), title, menuModel.get());
     commandManager->registerAllCommandsForTarget (window.get());
+    giveShortcutsTo (*window);
     windowManager->addWindow (window);
     commandManager->commandStatusChanged();
+}
+
+void QRX5EditorApplication::giveShortcutsTo (juce::Component& window)
+{
+    if (commandManager != nullptr) // none before the application is initialised
+        window.addKeyListener (commandManager->getKeyMappings());
 }
 
 void QRX5EditorApplication::closeWindow (MainWindow* window)
@@ -323,7 +331,10 @@ void QRX5EditorApplication::showBox (juce::MessageBoxIconType icon, const juce::
 void QRX5EditorApplication::showAboutWindow()
 {
     if (aboutWindow == nullptr)
+    {
         aboutWindow = new AboutWindow (createLogoImage());
+        giveShortcutsTo (*aboutWindow);
+    }
 
     showInFront (*aboutWindow);
 }
@@ -340,6 +351,7 @@ void QRX5EditorApplication::showMidiSetupWindow()
         MidiSetupComponent::Ptr content = new MidiSetupComponent (ok, cancel, apply);
         content->refresh (midiManager);
         midiSetupWindow = new MidiSetupWindow (content, midiManager);
+        giveShortcutsTo (*midiSetupWindow);
         midiSetupWindow->centreWithSize (midiSetupWindow->getWidth(), midiSetupWindow->getHeight());
     }
 
@@ -355,7 +367,10 @@ void QRX5EditorApplication::closeMidiSetupWindow()
 void QRX5EditorApplication::showLoadFromHardwareWindow()
 {
     if (loadFromHardwareWindow == nullptr)
+    {
         loadFromHardwareWindow = new GetPresetWindow (getEngine());
+        giveShortcutsTo (*loadFromHardwareWindow);
+    }
 
     auto& window = *loadFromHardwareWindow;
     window.centreWithSize (window.getWidth(), window.getHeight());
@@ -375,7 +390,10 @@ void QRX5EditorApplication::closeLoadFromHardwareWindow()
 void QRX5EditorApplication::showSendMultiplePresetsWindow()
 {
     if (sendMultiplePresetsWindow == nullptr)
+    {
         sendMultiplePresetsWindow = new SendMultiplePresetsWindow();
+        giveShortcutsTo (*sendMultiplePresetsWindow);
+    }
 
     sendMultiplePresetsWindow->resetSlots();
     showInFront (*sendMultiplePresetsWindow);
@@ -392,7 +410,10 @@ void QRX5EditorApplication::closeSendMultiplePresetsWindow()
 void QRX5EditorApplication::showGlobalSettingsWindow()
 {
     if (globalSettingsWindow == nullptr)
+    {
         globalSettingsWindow = new GlobalSettingsWindow (createGlobalSettingsComponent(), getEngine());
+        giveShortcutsTo (*globalSettingsWindow);
+    }
 
     auto& window = *globalSettingsWindow;
     window.centreWithSize (window.getWidth(), window.getHeight());

@@ -63,6 +63,11 @@ public:
     // A new auto-populate component bound to the preset; the caller owns it.
     virtual juce::Component* createAutoPopulateComponent (QRX5EditorPreset::Ptr preset) = 0;
 
+    // The program's shortcuts act in every window it makes, tool windows too, through the key
+    // mappings of its one command manager. Those of a command that acts on one preset find no
+    // target outside the preset's main window, and do nothing there.
+    void giveShortcutsTo (juce::Component& window);
+
     // Engine results: failures become messages for the user.
     void sendPresetResult (QRX5EditorPreset::Ptr preset, int result) override;
     void requestPresetResult (int result) override;

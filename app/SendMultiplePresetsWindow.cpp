@@ -24,9 +24,9 @@ bool takeOne (juce::ReferenceCountedArray<QRX5EditorPreset>& list, QRX5EditorPre
 } // namespace
 
 SendMultiplePresetsWindow::SendMultiplePresetsWindow()
-    : juce::DocumentWindow (EditorStrings::sendMultiplePresets, juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
-                            false) // on the desktop once sized: see WindowSizeHints
+    : WindowWithKeyboardFocus (EditorStrings::sendMultiplePresets, juce::Colours::black,
+                               juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                               false) // on the desktop once sized: see WindowSizeHints
     , reader (makeReader())
 {
     rowNames.strings.insertMultiple (0, {}, numRowNames);

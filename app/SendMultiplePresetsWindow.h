@@ -12,13 +12,13 @@
 #include "app/PresetFileChooser.h"
 #include "app/SendMultiplePresetsComponent.h"
 #include "app/SendMultiplePresetsReader.h"
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 
 #include <map>
 #include <memory>
 
-class SendMultiplePresetsWindow : public juce::DocumentWindow,
+class SendMultiplePresetsWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,
                                   public juce::ReferenceCountedObject,
                                   public juce::Button::Listener,
                                   public juce::MessageListener,
@@ -66,11 +66,6 @@ public:
     void handleMessage (const juce::Message& message) override;
     void closeButtonPressed() override;
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     void notifyMessageThread() { postMessage (new juce::Message()); }
     // The row shows the preset's own name, not the file's; false for no preset or no row.
@@ -91,8 +86,6 @@ private:
     // the last click's sends not yet acknowledged. A preset sent twice is listed twice.
     juce::ReferenceCountedArray<QRX5EditorPreset> unanswered, earlierRounds, unacknowledged;
     std::unique_ptr<PresetFileChooser> chooser;
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SendMultiplePresetsWindow)
 };

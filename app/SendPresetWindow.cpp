@@ -7,8 +7,9 @@
 
 SendPresetWindow::SendPresetWindow (QRX5EditorPreset::Ptr presetToSend, QRX5EditorEngine::Ptr editorEngine,
                                     SendPresetComponent::Ptr component)
-    : juce::DocumentWindow (EditorStrings::sendPresetTitle, juce::Colours::black,
-                            juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton, false)
+    : WindowWithKeyboardFocus (EditorStrings::sendPresetTitle, juce::Colours::black,
+                               juce::DocumentWindow::closeButton | juce::DocumentWindow::minimiseButton,
+                               false)
     , preset (std::move (presetToSend))
     , engine (std::move (editorEngine))
     , content (std::move (component))

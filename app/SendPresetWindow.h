@@ -4,10 +4,10 @@
 #pragma once
 
 #include "app/SendPresetComponent.h"
-#include "app/WindowKeyboardFocus.h"
+#include "app/WindowWithKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 
-class SendPresetWindow : public juce::DocumentWindow,
+class SendPresetWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,
                          public juce::ReferenceCountedObject,
                          public QRX5EditorEngine::Listener,
                          public juce::Button::Listener
@@ -29,18 +29,11 @@ public:
     // Only leaves the desktop; the main window shows the same window again next time.
     void closeButtonPressed() override;
 
-    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
-    {
-        return keyboardFocus.createTraverser();
-    }
-
 private:
     QRX5EditorPreset::Ptr preset;
     QRX5EditorEngine::Ptr engine;
     SendPresetComponent::Ptr content;
     CustomLookForAuxiliaryWindows look;
-
-    WindowKeyboardFocus keyboardFocus{ *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SendPresetWindow)
 };

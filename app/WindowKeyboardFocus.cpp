@@ -1,7 +1,5 @@
 #include "app/WindowKeyboardFocus.h"
 
-#include "app/QRX5EditorApplication.h"
-
 #include <algorithm>
 #include <limits>
 #include <tuple>
@@ -93,15 +91,10 @@ WindowKeyboardFocus::WindowKeyboardFocus (juce::Component& windowToServe)
     window.setWantsKeyboardFocus (true);
     window.addMouseListener (this, true);
     window.addKeyListener (this);
-
-    if (auto* app = QRX5EditorApplication::getApp())
-        if (auto* commands = app->getCommandManager())
-            window.addKeyListener (shortcuts = commands->getKeyMappings());
 }
 
 WindowKeyboardFocus::~WindowKeyboardFocus()
 {
-    window.removeKeyListener (shortcuts);
     window.removeKeyListener (this);
     window.removeMouseListener (this);
 }
@@ -109,6 +102,44 @@ WindowKeyboardFocus::~WindowKeyboardFocus()
 std::unique_ptr<juce::ComponentTraverser> WindowKeyboardFocus::createTraverser() const
 {
     return std::make_unique<Traverser> (*this);
+}
+
+void WindowKeyboardFocus::keysCameOrWent()
+{
+    auto* focused = juce::Component::getCurrentlyFocusedComponent();
+    auto* peer = window.getPeer();
+    if (deciding || peer == nullptr)
+        return;
+
+    // Gone with the X focus, JUCE remembers rightly what had them; gone to another of the
+    // program's windows, the last place noted stays.
+    auto* remembered = peer->getLastFocusedSubcomponent();
+    if (focused == nullptr && remembered != &window && ! peer->isFocused())
+        lastPlace = placeOf (remembered);
+    if (focused == nullptr || (focused != &window && ! window.isParentOf (focused)))
+        return;
+
+    // JUCE's own choice is the window itself, or the control it remembers from the window's last
+    // loss of the X focus; any other control was chosen by a click or by the program, and keeps them.
+    if (focused != &window && focused != remembered)
+        return noteWhereTheKeysAre();
+
+    const auto isUsable = [this] (juce::Component* c)
+    { return c != nullptr && window.isParentOf (c) && c->isShowing() && c->getWantsKeyboardFocus(); };
+    auto* place = isUsable (lastPlace.getComponent()) ? lastPlace.getComponent() : &window;
+
+    const juce::ScopedValueSetter<bool> busy (deciding, true);
+    lastPlace = place;
+    if (placeOf (focused) != place)
+        place->grabKeyboardFocus();
+
+    // JUCE's memory made the same, for the X server's focus-in that may still be on its way (after
+    // a give-back by the program): it would hand the keys to what it remembers once more.
+    if (remembered != place && place->hasKeyboardFocus (true) && peer->isFocused())
+    {
+        peer->handleFocusLoss();
+        peer->handleFocusGain();
+    }
 }
 
 void WindowKeyboardFocus::commitTyping()
@@ -146,6 +177,26 @@ juce::Component* WindowKeyboardFocus::editingControlHolding (juce::Component* co
     return holder;
 }
 
+juce::Component* WindowKeyboardFocus::placeOf (juce::Component* component) const
+{
+    auto* control = editingControlHolding (component);
+    return control != nullptr ? control : &window;
+}
+
+void WindowKeyboardFocus::noteWhereTheKeysAre()
+{
+    auto* focused = juce::Component::getCurrentlyFocusedComponent();
+    if (focused != nullptr && (focused == &window || window.isParentOf (focused)))
+        lastPlace = placeOf (focused);
+}
+
+juce::TopLevelWindow* WindowKeyboardFocus::getWindowWithTheKeys()
+{
+    if (auto* focused = juce::Component::getCurrentlyFocusedComponent())
+        return dynamic_cast<juce::TopLevelWindow*> (focused->getTopLevelComponent());
+    return juce::TopLevelWindow::getActiveTopLevelWindow();
+}
+
 juce::Component* WindowKeyboardFocus::neighbour (juce::Component* current, bool forwards) const
 {
     const auto controls = editingControlsIn (window);
@@ -169,6 +220,7 @@ void WindowKeyboardFocus::mouseDown (const juce::MouseEvent& event)
     if (editingControlHolding (event.originalComponent) == nullptr && window.isShowing() &&
         ! window.hasKeyboardFocus (false))
         window.grabKeyboardFocus();
+    noteWhereTheKeysAre();
 }
 
 bool WindowKeyboardFocus::keyPressed (const juce::KeyPress& key, juce::Component*)
@@ -193,5 +245,6 @@ bool WindowKeyboardFocus::keyPressed (const juce::KeyPress& key, juce::Component
 
     if (auto* next = neighbour (juce::Component::getCurrentlyFocusedComponent(), ! modifiers.isShiftDown()))
         giveKeysTo (*next);
+    noteWhereTheKeysAre();
     return true;
 }

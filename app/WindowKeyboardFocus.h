@@ -8,9 +8,11 @@
 // The window gives its createKeyboardFocusTraverser to this, so that no click hands the keys to
 // a window's first control and Tab goes from one editing control to the next, round the window.
 //
-// The program's shortcuts act in every window it has, tool windows too, through the key mappings
-// of its one command manager. Those of a command that acts on one preset find no target outside
-// the preset's main window, and do nothing there.
+// Keys that come back to the window from outside (a box or chooser gone, the window activated by a
+// click, Alt+Tab or the taskbar) go to the control that had them last in it, or to the window
+// itself: never to one the user left before that. JUCE hands them to the control that had them
+// when the window last lost the X server's focus, which is stale when another of the program's
+// windows (a box, a chooser, a new window) took the keys first; this decides instead.
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -26,6 +28,9 @@ public:
 
     std::unique_ptr<juce::ComponentTraverser> createTraverser() const;
 
+    // The window calls this from its focusOfChildComponentChanged: the keys came into it or left.
+    void keysCameOrWent();
+
     // Takes what was typed into the window's open box, as Return does, and closes it: a save, a
     // close or a quit must read the number shown, not the one before it.
     void commitTyping();
@@ -38,6 +43,10 @@ public:
     // level by level. A control's own parts (a number box's editor) are not listed apart.
     static std::vector<juce::Component*> editingControlsIn (juce::Component& parent);
 
+    // The program's window whose control or self has the keys, or the active one; null when
+    // the keys are in no window of the program.
+    static juce::TopLevelWindow* getWindowWithTheKeys();
+
 private:
     class Traverser;
 
@@ -46,10 +55,14 @@ private:
 
     // The editing control that holds `component` or is it, or null.
     juce::Component* editingControlHolding (juce::Component* component) const;
+    // Where the keys are when `component` has them: its editing control, or the window.
+    juce::Component* placeOf (juce::Component* component) const;
+    void noteWhereTheKeysAre();
     juce::Component* neighbour (juce::Component* current, bool forwards) const;
 
     juce::Component& window;
-    juce::KeyListener* shortcuts = nullptr; // the program's key mappings, when it runs
+    juce::Component::SafePointer<juce::Component> lastPlace; // what had the keys last in the window
+    bool deciding = false;
 
     JUCE_DECLARE_NON_COPYABLE (WindowKeyboardFocus)
 };

@@ -1,5 +1,7 @@
 #include "app/WindowsToFront.h"
 
+#include "app/WindowKeyboardFocus.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -8,13 +10,6 @@ namespace
 constexpr int waitMs = 20;
 constexpr int longestWaitMs = 10000; // a window manager that never says: stop waiting for it
 } // namespace
-
-juce::TopLevelWindow* WindowsToFront::getWindowWithTheKeys()
-{
-    if (auto* focused = juce::Component::getCurrentlyFocusedComponent())
-        return dynamic_cast<juce::TopLevelWindow*> (focused->getTopLevelComponent());
-    return juce::TopLevelWindow::getActiveTopLevelWindow();
-}
 
 void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindows)
 {
@@ -31,7 +26,7 @@ void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindo
                 order.add (tool);
 
     // Chosen from a menu or with a shortcut, the command comes while its window has the keys.
-    auto* chosen = dynamic_cast<juce::ResizableWindow*> (getWindowWithTheKeys());
+    auto* chosen = dynamic_cast<juce::ResizableWindow*> (WindowKeyboardFocus::getWindowWithTheKeys());
     if (order.contains (chosen))
     {
         order.removeAllInstancesOf (chosen);

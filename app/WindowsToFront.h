@@ -13,10 +13,6 @@ public:
     // The main windows in their order; the tool windows are found on the desktop.
     void bring (const juce::Array<juce::ResizableWindow*>& mainWindows);
 
-    // The program's window whose control or self has the keys, or the active one; null when
-    // the keys are in no window of the program.
-    static juce::TopLevelWindow* getWindowWithTheKeys();
-
 private:
     void timerCallback() override;
     bool isRestoring() const;

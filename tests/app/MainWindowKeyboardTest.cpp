@@ -5,7 +5,9 @@
 #include "WindowManagerStandIn.h"
 #include "app/CommandIds.h"
 #include "app/SendPresetWindow.h"
+#include "app/WindowKeyboardFocus.h"
 #include "midi/SysExMessages.h"
+#include "support/ServerKeyboard.h"
 
 namespace
 {
@@ -248,4 +250,104 @@ TEST_F (MainWindowKeyboardTest, AnotherWindowBroughtForwardWhileABoxIsOpenTakesI
     EXPECT_FALSE (maxBox.isBeingEdited());
     EXPECT_EQ ((int)knob1()->getParameterValue ("Max Value").getValue(), 5);
     EXPECT_TRUE (sender.hasKeyboardFocus (true));
+}
+
+// Keys that come back to the window go to the control that had them last in it (here MAX, closed:
+// Tab goes on from it), never to the name box left long before, which JUCE remembers from the
+// window's last loss of the server's focus: after the save question, answered with Escape, and
+// the Save As chooser, cancelled with Escape, each taking the keys before the window hears that it
+// lost them, as under a window manager; and after another window took them so, and the window
+// manager gave them back. Every key is the server's.
+TEST_F (MainWindowKeyboardTest, KeysComingBackGoToWhereTheyWereLastNotToABoxLeftLongBefore)
+{
+    testutil::ServerKeyboard keyboard;
+    ASSERT_TRUE (keyboard.isOpen());
+    const auto tap = [&] (std::initializer_list<const char*> keys)
+    {
+        for (auto* key : keys)
+            for (const bool down : { true, false })
+                keyboard.key (key, down);
+        testutil::deliverPostedMessages();
+    };
+    // Ctrl+key, its answer given while the box or chooser it puts up is there: Ctrl let go, then
+    // Escape.
+    const auto ctrlAndEscape = [&] (const char* key)
+    {
+        answers.meanwhile (
+            [&]
+            {
+                testutil::deliverPendingXEvents();
+                keyboard.key ("Control_L", false);
+                tap ({ "Escape" });
+            });
+        keyboard.key ("Control_L", true);
+        tap ({ key });
+        keyboard.key ("Control_L", false);
+        ASSERT_TRUE (answers.waitUntilAllAnswered());
+        ASSERT_TRUE (testutil::runLoopUntil (
+            [] { return juce::ModalComponentManager::getInstance()->getNumModalComponents() == 0; }));
+    };
+
+    invoke (CommandIds::newPreset);
+    auto& window = mainWindow (0);
+    auto& other = mainWindow (1);
+    activate (other); // its own focus-in, not left to come late
+    const auto giveBack = [&]
+    {
+        keyboard.focus (window.getPeer()->getNativeHandle());
+        ASSERT_TRUE (testutil::runLoopUntil ([&] { return window.hasKeyboardFocus (true); }));
+    };
+
+    // The name box has the keys as the window loses the server's focus, and again as it has it back.
+    activate (window);
+    auto& nameBox = surface().getCommonParametersView()->getNameEditor();
+    click (nameBox);
+    tap ({ "End" });
+    keyboard.focus (other.getPeer()->getNativeHandle());
+    ASSERT_TRUE (testutil::runLoopUntil ([&] { return other.hasKeyboardFocus (true); }));
+    giveBack();
+    ASSERT_EQ (withKeys(), &nameBox);
+    const auto name = preset()->getName();
+    const auto shown = nameBox.getText();
+
+    click (*surface().getKnobView (0));
+    auto& maxBox = knob1Box ("MAX");
+    click (maxBox);
+    tap ({ "4", "4" });
+    const auto controls = WindowKeyboardFocus::editingControlsIn (window);
+    const auto afterMax = std::find (controls.begin(), controls.end(), &maxBox);
+    ASSERT_NE (afterMax, controls.end());
+    ASSERT_NE (std::next (afterMax), controls.end());
+    const auto nextName = (*std::next (afterMax))->getName();
+
+    const auto expectKeysInMax = [&] (const char* after)
+    {
+        SCOPED_TRACE (after);
+        EXPECT_EQ (nameWithKeys(), "MAX");
+        tap ({ "BackSpace", "BackSpace", "z", "z" });
+        EXPECT_EQ (preset()->getName(), name);
+        EXPECT_EQ (nameBox.getText(), shown);
+        EXPECT_EQ ((int)knob1()->getParameterValue ("Max Value").getValue(), 44);
+        tap ({ "Tab" });
+        EXPECT_EQ (nameWithKeys(), nextName);
+        keyboard.key ("Shift_L", true);
+        tap ({ "Tab" });
+        keyboard.key ("Shift_L", false);
+        tap ({ "Return" });
+        EXPECT_EQ (nameWithKeys(), "MAX");
+    };
+
+    ctrlAndEscape ("w");
+    EXPECT_EQ (numWindows(), 2);
+    giveBack();
+    expectKeysInMax ("the save question");
+
+    ctrlAndEscape ("s");
+    EXPECT_EQ (window.getFilePath(), "");
+    giveBack();
+    expectKeysInMax ("the chooser");
+
+    activate (other);
+    giveBack();
+    expectKeysInMax ("another window");
 }

@@ -66,6 +66,38 @@ class KeyboardFocus(EditorTestCase):
         dump = self.save_as("Linked")
         self.assertEqual((dump[KNOB_1_MSB], dump[KNOB_1_LSB]), (5, 9))
 
+    def test_keys_back_after_the_save_question_and_the_chooser_go_to_max_not_the_name_left_before(self):
+        d = self.desktop
+        window = self.open_editor()
+        d.activate(window)
+        x, y = d.locate("PRESET:", window)
+        d.click(x + 70, y)  # the name box, right of its caption
+        d.key("End")
+        d.key("ctrl+n")  # the keys go to the new window
+        self.main_window(2)
+        d.activate(window)
+        d.click_in(window, 594, 322)  # knob 1
+        d.wait_for_text("Knob 1", window)
+        d.click_in(window, 505, 168)  # its MAX box
+        d.type("44")
+        d.key("ctrl+w")
+        d.wait_for_text("Save Preset", d.find_window("^Save Document$"))
+        d.key("Escape")
+        d.wait_gone("^Save Document$")
+        d.key("BackSpace", "BackSpace")
+        d.type("ZZ")
+        d.key("ctrl+s")  # an untitled window: the chooser, cancelled the same way
+        chooser = d.find_window("Select filename to save")
+        d.wait_for_text("Select", chooser)
+        d.key("Escape")
+        d.wait_gone("Select filename to save")
+        d.key("BackSpace", "BackSpace")
+        d.type("ZZ")
+        d.screenshot("typed-after-the-question-and-the-chooser", window)
+        d.key("ctrl+s")
+        dump = self.save_as("Back")
+        self.assertEqual((dump[NAME], dump[KNOB_1_MAX]), (b"Generic ", 44))
+
     def test_global_settings_send_only_what_the_user_chose(self):
         d = self.desktop
         settings = self.open_global_settings(self.open_editor())

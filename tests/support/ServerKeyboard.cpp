@@ -34,6 +34,14 @@ void testutil::ServerKeyboard::send (const char* name, bool down)
     XSync (d, False);
 }
 
+void testutil::ServerKeyboard::focus (void* window)
+{
+    auto* d = asDisplay (display);
+    XSetInputFocus (d, (::Window)window, RevertToParent, CurrentTime);
+    XSync (d, False);
+    deliverPendingXEvents();
+}
+
 void testutil::ServerKeyboard::grab()
 {
     auto* d = asDisplay (display);

@@ -19,6 +19,11 @@ public:
     // The same, once the server has sent it on, but left for the program to read when it will.
     void send (const char* name, bool down);
 
+    // What a window manager does as it activates a window (Alt+Tab, a click on its title bar or in
+    // a taskbar): the server's keyboard focus goes to it; then JUCE has read the focus change. The
+    // window is given by its native handle.
+    void focus (void* window);
+
     // What a window manager does as it acts on a shortcut of its own: while it holds the
     // keyboard, what is typed never reaches the program, whichever window has the focus.
     void grab();
