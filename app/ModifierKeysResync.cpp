@@ -2,7 +2,7 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "app/ModifierKeysResync.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "app/X11SymbolPatch.h"
 
 #if JUCE_LINUX || JUCE_BSD
 namespace
@@ -63,16 +63,15 @@ int nextEvent (::Display* display, XEvent* event)
 void ModifierKeysResync::install()
 {
 #if JUCE_LINUX || JUCE_BSD
-    auto* system = juce::XWindowSystem::getInstance(); // loads the symbols, which would replace ours
-    auto* symbols = juce::X11Symbols::getInstanceWithoutCreating();
-    if (system->getDisplay() == nullptr || symbols == nullptr || symbols->xNextEvent == &nextEvent)
+    auto* display = juce::XWindowSystem::getInstance()->getDisplay();
+    if (display == nullptr)
         return;
 
     {
         juce::XWindowSystemUtilities::ScopedXLock lock;
-        altMask = altMaskOf (system->getDisplay());
+        altMask = altMaskOf (display);
     }
-    xlibNextEvent = symbols->xNextEvent;
-    symbols->xNextEvent = &nextEvent;
+    if (auto replaced = X11SymbolPatch::replace (&juce::X11Symbols::xNextEvent, &nextEvent))
+        xlibNextEvent = replaced;
 #endif
 }
