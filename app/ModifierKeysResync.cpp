@@ -52,8 +52,14 @@ int nextEvent (::Display* display, XEvent* event)
         if (altMask != 0 && (state & altMask) != 0)
             held |= juce::ModifierKeys::altModifier;
 
+        // JUCE tells the key's window of a change only when the key itself makes it, so a
+        // correction is told here, as JUCE tells one.
         auto& current = juce::ModifierKeys::currentModifiers;
-        current = current.withoutFlags (juce::ModifierKeys::allKeyboardModifiers).withFlags (held);
+        const auto corrected =
+            current.withoutFlags (juce::ModifierKeys::allKeyboardModifiers).withFlags (held);
+        if (std::exchange (current, corrected) != corrected)
+            if (auto* peer = X11SymbolPatch::peerOf (event->xkey.window))
+                peer->handleModifierKeysChange();
     }
     return result;
 }
