@@ -234,6 +234,13 @@ void WindowManagerStandIn::restore (juce::Component& window)
     connection->setState (handleOf (window), NormalState);
 }
 
+void WindowManagerStandIn::activate (juce::Component& window)
+{
+    XRaiseWindow (connection->display, handleOf (window));
+    XSetInputFocus (connection->display, handleOf (window), RevertToParent, CurrentTime);
+    XSync (connection->display, False);
+}
+
 bool WindowManagerStandIn::isMapped (juce::Component& window)
 {
     XWindowAttributes attributes{};
