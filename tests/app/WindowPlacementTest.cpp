@@ -258,7 +258,7 @@ TEST_F (WindowPlacementTest, BringAllToFrontLeavesTheWindowItWasChosenInOnTopWit
         if (! late)
         {
             const auto broughtAt = juce::Time::getMillisecondCounter();
-            testutil::runLoopUntil (
+            server.runUntil (
                 [&] {
                     return juce::Time::getMillisecondCounter() - broughtAt >
                            WindowsToFront::windowManagerWaitMs;
