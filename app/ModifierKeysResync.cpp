@@ -2,7 +2,7 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "app/ModifierKeysResync.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "app/X11SymbolPatch.h"
 
 #if JUCE_LINUX || JUCE_BSD
 namespace
@@ -52,8 +52,14 @@ int nextEvent (::Display* display, XEvent* event)
         if (altMask != 0 && (state & altMask) != 0)
             held |= juce::ModifierKeys::altModifier;
 
+        // JUCE tells the key's window of a change only when the key itself makes it, so a
+        // correction is told here, as JUCE tells one.
         auto& current = juce::ModifierKeys::currentModifiers;
-        current = current.withoutFlags (juce::ModifierKeys::allKeyboardModifiers).withFlags (held);
+        const auto corrected =
+            current.withoutFlags (juce::ModifierKeys::allKeyboardModifiers).withFlags (held);
+        if (std::exchange (current, corrected) != corrected)
+            if (auto* peer = X11SymbolPatch::peerOf (event->xkey.window))
+                peer->handleModifierKeysChange();
     }
     return result;
 }
@@ -63,16 +69,15 @@ int nextEvent (::Display* display, XEvent* event)
 void ModifierKeysResync::install()
 {
 #if JUCE_LINUX || JUCE_BSD
-    auto* system = juce::XWindowSystem::getInstance(); // loads the symbols, which would replace ours
-    auto* symbols = juce::X11Symbols::getInstanceWithoutCreating();
-    if (system->getDisplay() == nullptr || symbols == nullptr || symbols->xNextEvent == &nextEvent)
+    auto* display = juce::XWindowSystem::getInstance()->getDisplay();
+    if (display == nullptr)
         return;
 
     {
         juce::XWindowSystemUtilities::ScopedXLock lock;
-        altMask = altMaskOf (system->getDisplay());
+        altMask = altMaskOf (display);
     }
-    xlibNextEvent = symbols->xNextEvent;
-    symbols->xNextEvent = &nextEvent;
+    if (auto replaced = X11SymbolPatch::replace (&juce::X11Symbols::xNextEvent, &nextEvent))
+        xlibNextEvent = replaced;
 #endif
 }

@@ -2,6 +2,8 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "app/WindowSizeHints.h"
 
+#include "app/X11SymbolPatch.h"
+
 #if JUCE_LINUX || JUCE_BSD
 namespace
 {
@@ -12,17 +14,9 @@ namespace
 // goes through this pointer of its symbol table, so each one is made whole here.
 juce::X11Symbols::XSetWMNormalHints xlibSetHints = nullptr;
 
-juce::ComponentPeer* peerOf (::Window handle)
-{
-    for (int i = 0; i < juce::ComponentPeer::getNumPeers(); ++i)
-        if (auto* peer = juce::ComponentPeer::getPeer (i); (::Window)peer->getNativeHandle() == handle)
-            return peer;
-    return nullptr;
-}
-
 void setWholeHints (::Display* display, ::Window handle, XSizeHints* hints)
 {
-    auto* peer = peerOf (handle);
+    auto* peer = X11SymbolPatch::peerOf (handle);
     if (hints == nullptr || peer == nullptr ||
         (peer->getStyleFlags() & juce::ComponentPeer::windowIsResizable) != 0)
     {
@@ -55,13 +49,8 @@ void setWholeHints (::Display* display, ::Window handle, XSizeHints* hints)
 void WindowSizeHints::keepFixedSizes()
 {
 #if JUCE_LINUX || JUCE_BSD
-    juce::XWindowSystem::getInstance(); // loads the symbols, which would replace ours
-    auto* symbols = juce::X11Symbols::getInstanceWithoutCreating();
-    if (symbols == nullptr || symbols->xSetWMNormalHints == &setWholeHints)
-        return;
-
-    xlibSetHints = symbols->xSetWMNormalHints;
-    symbols->xSetWMNormalHints = &setWholeHints;
+    if (auto replaced = X11SymbolPatch::replace (&juce::X11Symbols::xSetWMNormalHints, &setWholeHints))
+        xlibSetHints = replaced;
 #endif
 }
 

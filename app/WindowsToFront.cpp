@@ -2,18 +2,13 @@
 
 #include "app/WindowKeyboardFocus.h"
 
-#include <algorithm>
 #include <utility>
 
-namespace
-{
-constexpr int waitMs = 20;
-constexpr int longestWaitMs = 10000; // a window manager that never says: stop waiting for it
-} // namespace
+WindowsToFront::~WindowsToFront() { finish(); }
 
 void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindows)
 {
-    order.clear();
+    finish();
     for (auto* window : mainWindows)
         order.add (window);
 
@@ -33,71 +28,100 @@ void WindowsToFront::bring (const juce::Array<juce::ResizableWindow*>& mainWindo
         order.add (chosen);
     }
 
-    restored.clear();
     for (auto& window : order)
         if (window->isMinimised())
         {
             window->setMinimised (false);
-            restored.add (window);
+            restoring.add (window);
         }
+    keysOwed = restoring;
 
     // What is on screen comes forward at once; the rest as the window manager shows it.
     raise();
-    waits = 0;
-    allBack = false;
-    if (restored.isEmpty())
-        finish();
-    else
-        startTimer (waitMs);
+    if (restoring.isEmpty())
+        return finish();
+
+    for (auto& window : order)
+        window->addComponentListener (this);
+    desktop.addFocusChangeListener (this);
+    desktop.addGlobalMouseListener (this);
+    endsAt = juce::Time::getMillisecondCounter() + (juce::uint32)windowManagerWaitMs;
+    startTimer (windowManagerWaitMs);
 }
 
-bool WindowsToFront::isRestoring() const
+// The window manager maps a restored window as it shows it again, and JUCE says so this way.
+void WindowsToFront::componentBroughtToFront (juce::Component& window)
 {
-    return std::any_of (order.begin(), order.end(),
-                        [] (auto& w) { return w != nullptr && w->isMinimised(); });
+    if (raising)
+        return;
+    restoring.removeAllInstancesOf (dynamic_cast<juce::ResizableWindow*> (&window));
+    check();
+}
+
+void WindowsToFront::check()
+{
+    if (raising || order.isEmpty())
+        return;
+    if (juce::Time::getMillisecondCounter() >= endsAt)
+        return finish();
+
+    // A window closed or hidden meanwhile is left where it is (raise passes it by); the chosen
+    // one closed, there is nothing left to keep on top.
+    const auto gone = [] (const auto& window) { return window == nullptr || ! window->isVisible(); };
+    if (gone (order.getLast()))
+        return finish();
+    restoring.removeIf (gone);
+    keysOwed.removeIf (gone);
+
+    // Every restored window is back: all come forward again, the chosen one last.
+    if (restoring.isEmpty() && ! std::exchange (allBack, true))
+        raise();
+
+    auto* focused = juce::Component::getCurrentlyFocusedComponent();
+    auto* withKeys = focused != nullptr ? focused->getTopLevelComponent() : nullptr;
+    if (withKeys == nullptr || withKeys == order.getLast().getComponent())
+        return;
+
+    // A restored window given the keys after the raises, the window manager's doing, goes back
+    // under the chosen one; any other window taking them is the user's choice, and keeps them.
+    auto* window = dynamic_cast<juce::ResizableWindow*> (withKeys);
+    if (! keysOwed.contains (window))
+        return finish();
+    keysOwed.removeAllInstancesOf (window);
+    raise();
 }
 
 void WindowsToFront::timerCallback()
 {
-    // The user acting meanwhile ends it: a window clicked keeps the top.
-    if (juce::ModifierKeys::currentModifiers.isAnyMouseButtonDown() || ++waits * waitMs >= longestWaitMs)
-        return finish();
-
-    if (isRestoring())
-        return;
-
-    // Every restored window is back: all come forward again, the chosen one last.
-    bool raiseAgain = ! std::exchange (allBack, true);
-
-    // A restored window the window manager gave the keys to after that comes up over the rest.
-    for (int i = restored.size(); --i >= 0;)
-    {
-        auto* window = restored[i].getComponent();
-        auto* peer = window != nullptr ? window->getPeer() : nullptr;
-        if (peer == nullptr || peer->isFocused())
-        {
-            raiseAgain = raiseAgain || peer != nullptr;
-            restored.remove (i);
-        }
-    }
-
-    if (raiseAgain)
-        raise();
-    if (restored.isEmpty())
+    const auto now = juce::Time::getMillisecondCounter();
+    if (now >= endsAt)
         finish();
+    else
+        startTimer ((int)(endsAt - now));
 }
 
 void WindowsToFront::finish()
 {
     stopTimer();
+    auto& desktop = juce::Desktop::getInstance();
+    desktop.removeFocusChangeListener (this);
+    desktop.removeGlobalMouseListener (this);
+    for (auto& window : order)
+        if (window != nullptr)
+            window->removeComponentListener (this);
     order.clear();
-    restored.clear();
+    restoring.clear();
+    keysOwed.clear();
+    allBack = false;
 }
 
-// Each window asked for the front gets the keys on X11, so the last asked ends with them.
+// Each window asked for the front gets the keys on X11, so the last asked ends with them. A window
+// minimised again meanwhile stays so: the front would restore it.
 void WindowsToFront::raise()
 {
+    const juce::ScopedValueSetter<bool> ownRaise (raising, true);
     for (int i = 0; i < order.size(); ++i)
-        if (auto* window = order[i].getComponent())
+        if (auto* window = order[i].getComponent(); window != nullptr && window->isVisible() &&
+                                                    (restoring.contains (window) || ! window->isMinimised()))
             window->toFront (i == order.size() - 1);
 }

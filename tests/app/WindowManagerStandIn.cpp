@@ -2,6 +2,7 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "WindowManagerStandIn.h"
 
+#include "app/X11SymbolPatch.h"
 #include "support/RunLoop.h"
 
 #include <map>
@@ -23,14 +24,6 @@ juce::String wholeHints (juce::Component& window)
 {
     const auto size = sizeText (window.getWidth(), window.getHeight());
     return "size " + size + " min " + size + " max " + size;
-}
-
-juce::ComponentPeer* peerOf (::Window handle)
-{
-    for (int i = 0; i < juce::ComponentPeer::getNumPeers(); ++i)
-        if (auto* peer = juce::ComponentPeer::getPeer (i); (::Window)peer->getNativeHandle() == handle)
-            return peer;
-    return nullptr;
 }
 
 // The peer makes a graphics context for its window with each picture it makes, and frees it with
@@ -61,10 +54,8 @@ struct PictureWatch
 
     PictureWatch()
     {
-        juce::XWindowSystem::getInstance();
-        auto* symbols = juce::X11Symbols::getInstance();
-        xlibCreateGC = std::exchange (symbols->xCreateGC, &createGC);
-        xlibFreeGC = std::exchange (symbols->xFreeGC, &freeGC);
+        xlibCreateGC = X11SymbolPatch::replace (&juce::X11Symbols::xCreateGC, &createGC);
+        xlibFreeGC = X11SymbolPatch::replace (&juce::X11Symbols::xFreeGC, &freeGC);
     }
 
     ~PictureWatch()
@@ -185,7 +176,7 @@ struct WindowManagerStandIn::Connection
     // Windows that can be resized and windows of other programs are none of the test's business.
     void check (::Window window, const char* request)
     {
-        auto* peer = peerOf (window);
+        auto* peer = X11SymbolPatch::peerOf (window);
         if (peer == nullptr || (peer->getStyleFlags() & juce::ComponentPeer::windowIsResizable) != 0)
             return;
 
@@ -241,6 +232,13 @@ bool WindowManagerStandIn::owesActivations() const { return ! connection->owed.e
 void WindowManagerStandIn::restore (juce::Component& window)
 {
     connection->setState (handleOf (window), NormalState);
+}
+
+void WindowManagerStandIn::activate (juce::Component& window)
+{
+    XRaiseWindow (connection->display, handleOf (window));
+    XSetInputFocus (connection->display, handleOf (window), RevertToParent, CurrentTime);
+    XSync (connection->display, False);
 }
 
 bool WindowManagerStandIn::isMapped (juce::Component& window)

@@ -40,6 +40,8 @@ public:
     // What the title bar's minimise button, and a click on the window in a taskbar, do.
     void minimise (juce::Component& window);
     void restore (juce::Component& window);
+    // What a click on the window, or Alt+Tab to it, does: it comes over the rest with the keys.
+    void activate (juce::Component& window);
     bool isMapped (juce::Component& window);
     bool isAbove (juce::Component& upper, juce::Component& lower);
 

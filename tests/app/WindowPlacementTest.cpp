@@ -11,6 +11,7 @@
 #include "app/MidiSetupWindow.h"
 #include "app/SendMultiplePresetsWindow.h"
 #include "app/SendPresetWindow.h"
+#include "app/WindowsToFront.h"
 #include "ui/EditorStrings.h"
 
 namespace
@@ -216,7 +217,8 @@ TEST_F (WindowPlacementTest, AToolWindowShownAgainOrBroughtToFrontComesOverItsMa
 
 // Bring All To Front, chosen in the Window menu of the second of three main windows, brings every
 // window of the program forward, minimised ones too, and leaves the window it was chosen in on
-// top with the keys: Ctrl+S then saves its preset.
+// top with the keys: Ctrl+S then saves its preset. The restored window, clicked a moment later,
+// keeps the top and the keys.
 TEST_F (WindowPlacementTest, BringAllToFrontLeavesTheWindowItWasChosenInOnTopWithTheKeys)
 {
     ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
@@ -250,6 +252,27 @@ TEST_F (WindowPlacementTest, BringAllToFrontLeavesTheWindowItWasChosenInOnTopWit
                 return ! server.owesActivations() && chosen.hasKeyboardFocus (true) &&
                        chosen.getPeer()->isFocused();
             }));
+
+        // The user comes once the program no longer waits for the window manager, which might
+        // still give the restored window the keys by itself until then.
+        if (! late)
+        {
+            const auto broughtAt = juce::Time::getMillisecondCounter();
+            server.runUntil (
+                [&] {
+                    return juce::Time::getMillisecondCounter() - broughtAt >
+                           WindowsToFront::windowManagerWaitMs;
+                });
+            auto& clicked = mainWindow (0);
+            const auto clickedKeeps = [&]
+            {
+                return clicked.hasKeyboardFocus (true) && clicked.getPeer()->isFocused() &&
+                       server.isAbove (clicked, chosen);
+            };
+            server.activate (clicked);
+            EXPECT_TRUE (server.runUntil (clickedKeeps));
+            EXPECT_FALSE (server.runUntil ([&] { return ! clickedKeeps(); }, 500)) << "taken back";
+        }
     }
 
     const auto file = juce::File::createTempFile (".qrx571");
