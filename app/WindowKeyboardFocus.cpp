@@ -95,12 +95,19 @@ WindowKeyboardFocus::WindowKeyboardFocus (juce::Component& windowToServe)
     window.addKeyListener (this);
 
     if (auto* app = QRX5EditorApplication::getApp())
-        if (auto* commands = app->getCommandManager())
+        if ((commands = app->getCommandManager()) != nullptr)
+        {
             window.addKeyListener (shortcuts = commands->getKeyMappings());
+            commands->addListener (this);
+        }
 }
 
 WindowKeyboardFocus::~WindowKeyboardFocus()
 {
+    // A tool window may outlive the program's command manager.
+    if (auto* app = QRX5EditorApplication::getApp();
+        commands != nullptr && app != nullptr && app->getCommandManager() == commands)
+        commands->removeListener (this);
     window.removeKeyListener (shortcuts);
     window.removeKeyListener (this);
     window.removeMouseListener (this);
@@ -119,6 +126,13 @@ void WindowKeyboardFocus::commitTyping()
     for (auto& label : open)
         if (label != nullptr && label->isBeingEdited())
             label->hideEditor (false);
+}
+
+void WindowKeyboardFocus::applicationCommandInvoked (const juce::ApplicationCommandTarget::InvocationInfo&)
+{
+    // Before the command acts: a shortcut pressed in an open box leaves it, and what was typed
+    // counts first.
+    commitTyping();
 }
 
 bool WindowKeyboardFocus::isEditingControl (const juce::Component& component)

@@ -10,7 +10,8 @@
 //
 // The program's shortcuts act in every window it has, tool windows too, through the key mappings
 // of its one command manager. Those of a command that acts on one preset find no target outside
-// the preset's main window, and do nothing there.
+// the preset's main window, and do nothing there. Every command, however given, first takes what
+// was typed into an open box (see commitTyping).
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -18,7 +19,9 @@
 #include <memory>
 #include <vector>
 
-class WindowKeyboardFocus : private juce::MouseListener, private juce::KeyListener
+class WindowKeyboardFocus : private juce::MouseListener,
+                            private juce::KeyListener,
+                            private juce::ApplicationCommandManagerListener
 {
 public:
     explicit WindowKeyboardFocus (juce::Component& window);
@@ -27,7 +30,8 @@ public:
     std::unique_ptr<juce::ComponentTraverser> createTraverser() const;
 
     // Takes what was typed into the window's open box, as Return does, and closes it: a save, a
-    // close or a quit must read the number shown, not the one before it.
+    // close or a quit must read the number shown, not the one before it. An open box is modal to
+    // JUCE, which would pull its window back over any window a command shows.
     void commitTyping();
 
     // A component that takes keys to change a value: a chooser, a text box, a number box, or a
@@ -43,13 +47,16 @@ private:
 
     void mouseDown (const juce::MouseEvent& event) override;
     bool keyPressed (const juce::KeyPress& key, juce::Component* origin) override;
+    void applicationCommandInvoked (const juce::ApplicationCommandTarget::InvocationInfo&) override;
+    void applicationCommandListChanged() override {}
 
     // The editing control that holds `component` or is it, or null.
     juce::Component* editingControlHolding (juce::Component* component) const;
     juce::Component* neighbour (juce::Component* current, bool forwards) const;
 
     juce::Component& window;
-    juce::KeyListener* shortcuts = nullptr; // the program's key mappings, when it runs
+    juce::ApplicationCommandManager* commands = nullptr; // the program's, when it runs
+    juce::KeyListener* shortcuts = nullptr;              // its key mappings
 
     JUCE_DECLARE_NON_COPYABLE (WindowKeyboardFocus)
 };

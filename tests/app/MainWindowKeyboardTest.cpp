@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/SendPresetWindow.h"
 #include "midi/SysExMessages.h"
+#include "support/ServerKeyboard.h"
 
 namespace
 {
@@ -248,4 +249,58 @@ TEST_F (MainWindowKeyboardTest, AnotherWindowBroughtForwardWhileABoxIsOpenTakesI
     EXPECT_FALSE (maxBox.isBeingEdited());
     EXPECT_EQ ((int)knob1()->getParameterValue ("Max Value").getValue(), 5);
     EXPECT_TRUE (sender.hasKeyboardFocus (true));
+}
+
+// Ctrl+N pressed on the keyboard in an open box: the box takes its number before the new window
+// comes, and the window comes up over the first with the keys (the open box pulled its own window
+// back over it, keys and all). Ctrl+S in the first window then saves the number typed.
+TEST_F (MainWindowKeyboardTest, CtrlNInAnOpenBoxKeepsItsNumberAndTheNewWindowComesUpOnTopWithTheKeys)
+{
+    WindowManagerStandIn server;
+    ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
+    server.activateNewWindows();
+    testutil::ServerKeyboard keyboard;
+    const auto type = [&] (std::initializer_list<const char*> keys, bool withCtrl = false)
+    {
+        if (withCtrl)
+            keyboard.key ("Control_L", true);
+        for (auto* key : keys)
+            for (const bool down : { true, false })
+                keyboard.key (key, down);
+        if (withCtrl)
+            keyboard.key ("Control_L", false);
+        testutil::deliverPostedMessages();
+    };
+    auto& first = mainWindow();
+    answers.choose (saved.getFile());
+    type ({ "s" }, true);
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    ASSERT_EQ (first.getFilePath(), saved.getFile().getFullPathName());
+
+    activate (first);
+    click (*surface().getKnobView (0));
+    auto& maxBox = knob1Box ("MAX");
+    click (maxBox);
+    type ({ "5", "1" });
+    ASSERT_TRUE (maxBox.isBeingEdited());
+    type ({ "n" }, true);
+    ASSERT_TRUE (server.runUntil ([&] { return numWindows() == 2 && server.isMapped (mainWindow (1)); }));
+    auto& added = mainWindow (1);
+
+    // Whatever the program does once the new window is up has landed, as the window manager saw it.
+    const auto onTopWithTheKeys = [&] {
+        return server.isAbove (added, first) && added.getPeer()->isFocused() && added.hasKeyboardFocus (true);
+    };
+    EXPECT_TRUE (server.runUntil ([&] { return testutil::deliverPostedMessages() && onTopWithTheKeys(); }));
+    testutil::deliverPendingXEvents();
+    EXPECT_TRUE (server.runUntil (onTopWithTheKeys))
+        << "on top " << server.isAbove (added, first) << ", keys " << added.hasKeyboardFocus (true);
+    EXPECT_FALSE (maxBox.isBeingEdited());
+
+    activate (first);
+    type ({ "s" }, true);
+    EXPECT_TRUE (testutil::runLoopUntil ([&] { return knob1Byte (saved.getFile(), max) == 51; }))
+        << knob1Byte (saved.getFile(), max);
+    EXPECT_TRUE (answers.allAnswered());
+    EXPECT_EQ (numWindows(), 2);
 }

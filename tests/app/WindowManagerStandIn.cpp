@@ -89,8 +89,9 @@ struct WindowManagerStandIn::Connection
     std::map<::Window, int> configured;
     std::map<::Window, juce::StringArray> sizes;
     PictureWatch pictures;
-    bool activatesRestoredLate = false;
+    bool activatesRestoredLate = false, activatesNew = false;
     std::set<::Window> iconic, owed; // owed: restored, and still to be given the keys and the top
+    std::set<::Window> mapped;       // each window mapped once
 
     ~Connection() { XCloseDisplay (display); }
 
@@ -107,9 +108,15 @@ struct WindowManagerStandIn::Connection
             if (event.type == MapRequest)
             {
                 check (event.xmaprequest.window, "map");
-                if (activatesRestoredLate && iconic.count (event.xmaprequest.window) > 0)
-                    restoredNow.insert (event.xmaprequest.window);
-                setState (event.xmaprequest.window, NormalState);
+                const auto window = event.xmaprequest.window;
+                if (activatesRestoredLate && iconic.count (window) > 0)
+                    restoredNow.insert (window);
+                setState (window, NormalState);
+                if (activatesNew && mapped.insert (window).second)
+                {
+                    XRaiseWindow (display, window);
+                    XSetInputFocus (display, window, RevertToParent, CurrentTime);
+                }
             }
             else if (event.type == ConfigureRequest)
             {
@@ -235,6 +242,8 @@ void WindowManagerStandIn::minimise (juce::Component& window)
 }
 
 void WindowManagerStandIn::activateRestoredWindowsLate() { connection->activatesRestoredLate = true; }
+
+void WindowManagerStandIn::activateNewWindows() { connection->activatesNew = true; }
 
 bool WindowManagerStandIn::owesActivations() const { return ! connection->owed.empty(); }
 

@@ -37,6 +37,10 @@ public:
     void activateRestoredWindowsLate();
     bool owesActivations() const;
 
+    // From now on, as metacity and openbox do: a window mapped for the first time goes on top of
+    // the rest and gets the keys.
+    void activateNewWindows();
+
     // What the title bar's minimise button, and a click on the window in a taskbar, do.
     void minimise (juce::Component& window);
     void restore (juce::Component& window);
