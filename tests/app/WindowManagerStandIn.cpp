@@ -92,6 +92,7 @@ struct WindowManagerStandIn::Connection
     bool activatesRestoredLate = false, activatesNew = false;
     std::set<::Window> iconic, owed; // owed: restored, and still to be given the keys and the top
     std::set<::Window> mapped;       // each window mapped once
+    ::Window noFocus = 0;            // where fallen keys are held, when it holds them
 
     ~Connection() { XCloseDisplay (display); }
 
@@ -156,6 +157,12 @@ struct WindowManagerStandIn::Connection
                 XSetInputFocus (display, window, RevertToParent, CurrentTime);
             }
         owed.insert (restoredNow.begin(), restoredNow.end());
+
+        ::Window focus = 0;
+        int revert = 0;
+        XGetInputFocus (display, &focus, &revert);
+        if (noFocus != 0 && (focus == root || focus == PointerRoot || focus == None))
+            XSetInputFocus (display, noFocus, RevertToPointerRoot, CurrentTime);
         XSync (display, False);
     }
 
@@ -244,6 +251,17 @@ void WindowManagerStandIn::minimise (juce::Component& window)
 void WindowManagerStandIn::activateRestoredWindowsLate() { connection->activatesRestoredLate = true; }
 
 void WindowManagerStandIn::activateNewWindows() { connection->activatesNew = true; }
+
+void WindowManagerStandIn::holdKeysThatFallToTheDesktop()
+{
+    auto& c = *connection;
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    c.noFocus = XCreateWindow (c.display, c.root, -100, -100, 1, 1, 0, 0, InputOnly, CopyFromParent,
+                               CWOverrideRedirect, &attributes);
+    XMapWindow (c.display, c.noFocus);
+    XSync (c.display, False);
+}
 
 bool WindowManagerStandIn::owesActivations() const { return ! connection->owed.empty(); }
 

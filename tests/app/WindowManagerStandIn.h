@@ -41,6 +41,10 @@ public:
     // the rest and gets the keys.
     void activateNewWindows();
 
+    // From now on, as metacity may: keys that fall to the desktop (the window that had them went)
+    // are put on a window of its own, where they reach no window until one is clicked or activated.
+    void holdKeysThatFallToTheDesktop();
+
     // What the title bar's minimise button, and a click on the window in a taskbar, do.
     void minimise (juce::Component& window);
     void restore (juce::Component& window);
