@@ -42,7 +42,8 @@ public:
     void activateNewWindows();
 
     // From now on, as metacity may: keys that fall to the desktop (the window that had them went)
-    // are put on a window of its own, where they reach no window until one is clicked or activated.
+    // reach none of the program's windows until one is clicked or activated. Metacity leaves them
+    // on the root window, behind its frames; here a window of the stand-in's own holds them.
     void holdKeysThatFallToTheDesktop();
 
     // What the title bar's minimise button, and a click on the window in a taskbar, do.
