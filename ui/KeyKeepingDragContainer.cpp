@@ -2,12 +2,15 @@
 
 void KeyKeepingDragContainer::dragOperationStarted (const juce::DragAndDropTarget::SourceDetails& details)
 {
-    // The image has just taken the keys, if it took them: it never takes them again, and the
-    // window has them back at once.
+    // The image has just taken the keys, if it could: it never takes them again, and the window
+    // has them back at once. The image is a window of its own, made as JUCE makes each one.
+    constexpr auto imageStyle =
+        juce::ComponentPeer::windowIsTemporary | juce::ComponentPeer::windowIgnoresMouseClicks;
     auto* source = details.sourceComponent.get();
     auto* image = juce::Component::getCurrentlyFocusedComponent();
-    if (source == nullptr || image == nullptr ||
-        image->getTopLevelComponent() == source->getTopLevelComponent())
+    auto* peer = image != nullptr ? image->getPeer() : nullptr;
+    if (source == nullptr || peer == nullptr || &peer->getComponent() != image ||
+        (peer->getStyleFlags() & imageStyle) != imageStyle)
         return;
 
     image->setWantsKeyboardFocus (false);
