@@ -94,8 +94,6 @@ void MainWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCom
 
 bool MainWindow::perform (const InvocationInfo& info)
 {
-    // A shortcut pressed in an open box leaves it: what was typed counts first.
-    keyboardFocus.commitTyping();
     switch (info.commandID)
     {
         case CommandIds::closeWindow:

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "model/QRX571EditorPreset.h"
+#include "ui/KeyKeepingDragContainer.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-class MainWindowDragDrop : public juce::DragAndDropContainer, public virtual juce::Component
+class MainWindowDragDrop : public KeyKeepingDragContainer, public virtual juce::Component
 {
 public:
     // What a drag of a whole preset carries; a target that sees it asks the source for getPreset.

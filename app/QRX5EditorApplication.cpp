@@ -63,6 +63,7 @@ void QRX5EditorApplication::initialise (const juce::String& commandLine)
 
     commandManager = std::make_unique<juce::ApplicationCommandManager>();
     commandManager->registerAllCommandsForTarget (this);
+    commandManager->addListener (this);
 
     // Each main window carries the menu bar, since Linux has no menu bar of its own; the
     // alert windows are JUCE's own, the same on every desktop.
@@ -102,6 +103,8 @@ void QRX5EditorApplication::shutdown()
 
     // The menu model stops watching the command manager as it goes, so it goes first.
     menuModel = nullptr;
+    if (commandManager != nullptr)
+        commandManager->removeListener (this);
     commandManager = nullptr;
 }
 
@@ -243,6 +246,11 @@ void QRX5EditorApplication::openMainWindow (MainContentComponent* content, QRX5E
     giveShortcutsTo (*window);
     windowManager->addWindow (window);
     commandManager->commandStatusChanged();
+}
+
+void QRX5EditorApplication::applicationCommandInvoked (const juce::ApplicationCommandTarget::InvocationInfo&)
+{
+    WindowKeyboardFocus::commitTypingInEveryWindow();
 }
 
 void QRX5EditorApplication::giveShortcutsTo (juce::Component& window)

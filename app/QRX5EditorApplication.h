@@ -25,7 +25,9 @@ class MidiSetupWindow;
 class SendMultiplePresetsWindow;
 class WindowManager;
 
-class QRX5EditorApplication : public juce::JUCEApplication, public QRX5EditorEngine::Listener
+class QRX5EditorApplication : public juce::JUCEApplication,
+                              public QRX5EditorEngine::Listener,
+                              private juce::ApplicationCommandManagerListener
 {
 public:
     // The running application, or null when there is none or it is of another class.
@@ -151,6 +153,11 @@ private:
     void showBox (juce::MessageBoxIconType icon, const juce::String& text);
     void showUserGuideProblem (const juce::String& text, const juce::File& guide);
     bool isAnyApplicationWindowOnScreen() const;
+
+    // Before any command acts, however it was given: a shortcut pressed in an open box leaves
+    // it, and what was typed counts first.
+    void applicationCommandInvoked (const juce::ApplicationCommandTarget::InvocationInfo&) override;
+    void applicationCommandListChanged() override {}
 
     std::unique_ptr<juce::ApplicationCommandManager> commandManager;
     std::unique_ptr<MainMenuModel> menuModel;

@@ -142,14 +142,29 @@ void WindowKeyboardFocus::keysCameOrWent()
     }
 }
 
-void WindowKeyboardFocus::commitTyping()
+namespace
+{
+void commitTypingIn (const juce::Array<juce::Component*>& windows)
 {
     // Each box's listeners run as it closes, and may take other boxes away.
     juce::Array<juce::Component::SafePointer<juce::Label>> open;
-    collectOpenBoxes (window, open);
+    for (auto* window : windows)
+        collectOpenBoxes (*window, open);
     for (auto& label : open)
         if (label != nullptr && label->isBeingEdited())
             label->hideEditor (false);
+}
+} // namespace
+
+void WindowKeyboardFocus::commitTyping() { commitTypingIn ({ &window }); }
+
+void WindowKeyboardFocus::commitTypingInEveryWindow()
+{
+    auto& desktop = juce::Desktop::getInstance();
+    juce::Array<juce::Component*> windows;
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+        windows.add (desktop.getComponent (i));
+    commitTypingIn (windows);
 }
 
 bool WindowKeyboardFocus::isEditingControl (const juce::Component& component)

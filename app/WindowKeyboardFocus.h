@@ -35,6 +35,10 @@ public:
     // close or a quit must read the number shown, not the one before it.
     void commitTyping();
 
+    // The same in every window of the program, before any command acts: an open box is modal to
+    // JUCE, which would pull its window back over a window the command shows.
+    static void commitTypingInEveryWindow();
+
     // A component that takes keys to change a value: a chooser, a text box, a number box, or a
     // list that wants them (a list whose rows show no selection must not).
     static bool isEditingControl (const juce::Component& component);

@@ -5,10 +5,11 @@
 
 #include "model/QueueASyncUpdater.h"
 #include "ui/ControlView.h"
+#include "ui/KeyKeepingDragContainer.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-class DragableAndDropAbleControl : public virtual juce::DragAndDropContainer,
+class DragableAndDropAbleControl : public virtual KeyKeepingDragContainer,
                                    public juce::DragAndDropTarget,
                                    public juce::MouseListener,
                                    public virtual juce::ReferenceCountedObject,

@@ -45,10 +45,25 @@ protected:
     }
     static constexpr int cc = 2, min = 3, max = 4;
 
+    // Keys on the X server's keyboard, as a user presses them, with Ctrl held when asked: they go
+    // to the window that has the server's keyboard focus.
+    void typeOnKeyboard (std::initializer_list<const char*> keys, bool withCtrl = false)
+    {
+        if (withCtrl)
+            keyboard.key ("Control_L", true);
+        for (auto* key : keys)
+            for (const bool down : { true, false })
+                keyboard.key (key, down);
+        if (withCtrl)
+            keyboard.key ("Control_L", false);
+        testutil::deliverPostedMessages();
+    }
+
     static inline const juce::KeyPress ctrlS = juce::KeyPress ('s', juce::ModifierKeys::commandModifier, 0),
                                        ctrlW = juce::KeyPress ('w', juce::ModifierKeys::commandModifier, 0),
                                        ctrlQ = juce::KeyPress ('q', juce::ModifierKeys::commandModifier, 0);
     juce::TemporaryFile saved{ ".qrx571" };
+    testutil::ServerKeyboard keyboard;
 };
 } // namespace
 
@@ -350,4 +365,74 @@ TEST_F (MainWindowKeyboardTest, KeysComingBackGoToWhereTheyWereLastNotToABoxLeft
     activate (other);
     giveBack();
     expectKeysInMax ("another window");
+}
+
+// Ctrl+N pressed on the keyboard in an open box: the box takes its number before the new window
+// comes, and the window comes up over the first with the keys (the open box pulled its own window
+// back over it, keys and all). Ctrl+S in the first window then saves the number typed.
+TEST_F (MainWindowKeyboardTest, CtrlNInAnOpenBoxKeepsItsNumberAndTheNewWindowComesUpOnTopWithTheKeys)
+{
+    WindowManagerStandIn server;
+    ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
+    server.activateNewWindows();
+    auto& first = mainWindow();
+    answers.choose (saved.getFile());
+    typeOnKeyboard ({ "s" }, true);
+    ASSERT_TRUE (answers.waitUntilAllAnswered());
+    ASSERT_EQ (first.getFilePath(), saved.getFile().getFullPathName());
+
+    activate (first);
+    click (*surface().getKnobView (0));
+    auto& maxBox = knob1Box ("MAX");
+    click (maxBox);
+    typeOnKeyboard ({ "5", "1" });
+    ASSERT_TRUE (maxBox.isBeingEdited());
+    typeOnKeyboard ({ "n" }, true);
+    ASSERT_TRUE (server.runUntil ([&] { return numWindows() == 2 && server.isMapped (mainWindow (1)); }));
+    auto& added = mainWindow (1);
+
+    // Whatever the program does once the new window is up has landed, as the window manager saw it.
+    const auto onTopWithTheKeys = [&] {
+        return server.isAbove (added, first) && added.getPeer()->isFocused() && added.hasKeyboardFocus (true);
+    };
+    EXPECT_TRUE (server.runUntil ([&] { return testutil::deliverPostedMessages() && onTopWithTheKeys(); }));
+    testutil::deliverPendingXEvents();
+    EXPECT_TRUE (server.runUntil (onTopWithTheKeys))
+        << "on top " << server.isAbove (added, first) << ", keys " << added.hasKeyboardFocus (true);
+    EXPECT_FALSE (maxBox.isBeingEdited());
+
+    activate (first);
+    typeOnKeyboard ({ "s" }, true);
+    EXPECT_TRUE (testutil::runLoopUntil ([&] { return knob1Byte (saved.getFile(), max) == 51; }))
+        << knob1Byte (saved.getFile(), max);
+    EXPECT_TRUE (answers.allAnswered());
+    EXPECT_EQ (numWindows(), 2);
+}
+
+// Knob 4 dragged onto knob 3 with the mouse: the window keeps the keys through the drag and the
+// drop, and Ctrl+S on the keyboard saves its preset. The window manager here, as metacity may,
+// gives the keys to no window once they fall to the desktop.
+TEST_F (MainWindowKeyboardTest, TheWindowKeepsTheKeysThroughADragAndDrop)
+{
+    WindowManagerStandIn server;
+    ASSERT_TRUE (server.isManaging()) << "another window manager has the screen";
+    server.holdKeysThatFallToTheDesktop();
+    auto& window = mainWindow();
+    auto& dragged = *surface().getKnobView (3);
+    const auto from = spot ({}, dragged).second, to = spot ({}, *surface().getKnobView (2)).second;
+    for (int step = 0; step <= 8; ++step)
+        viewtest::mouse (window, (from + (to - from) * step / 8).toFloat(), true);
+    ASSERT_TRUE (dragged.isDragAndDropActive());
+    viewtest::mouse (window, to.toFloat(), false);
+    ASSERT_TRUE (server.runUntil ([&] { return ! dragged.isDragAndDropActive(); }));
+    testutil::deliverPendingXEvents();
+
+    const auto knob = [&] (int index)
+    { return dynamic_cast<QRX571EditorPreset&> (*preset()).getKnob (index); };
+    EXPECT_EQ (knob (2)->getData(), knob (3)->getData());
+    EXPECT_TRUE (window.getPeer()->isFocused());
+    answers.choose (saved.getFile());
+    typeOnKeyboard ({ "s" }, true);
+    EXPECT_TRUE (answers.waitUntilAllAnswered());
+    EXPECT_EQ (window.getFilePath(), saved.getFile().getFullPathName());
 }

@@ -80,8 +80,10 @@ struct WindowManagerStandIn::Connection
     std::map<::Window, int> configured;
     std::map<::Window, juce::StringArray> sizes;
     PictureWatch pictures;
-    bool activatesRestoredLate = false;
+    bool activatesRestoredLate = false, activatesNew = false;
     std::set<::Window> iconic, owed; // owed: restored, and still to be given the keys and the top
+    std::set<::Window> mapped;       // each window mapped once
+    ::Window noFocus = 0;            // where fallen keys are held, when it holds them
 
     ~Connection() { XCloseDisplay (display); }
 
@@ -98,9 +100,15 @@ struct WindowManagerStandIn::Connection
             if (event.type == MapRequest)
             {
                 check (event.xmaprequest.window, "map");
-                if (activatesRestoredLate && iconic.count (event.xmaprequest.window) > 0)
-                    restoredNow.insert (event.xmaprequest.window);
-                setState (event.xmaprequest.window, NormalState);
+                const auto window = event.xmaprequest.window;
+                if (activatesRestoredLate && iconic.count (window) > 0)
+                    restoredNow.insert (window);
+                setState (window, NormalState);
+                if (activatesNew && mapped.insert (window).second)
+                {
+                    XRaiseWindow (display, window);
+                    XSetInputFocus (display, window, RevertToParent, CurrentTime);
+                }
             }
             else if (event.type == ConfigureRequest)
             {
@@ -140,6 +148,12 @@ struct WindowManagerStandIn::Connection
                 XSetInputFocus (display, window, RevertToParent, CurrentTime);
             }
         owed.insert (restoredNow.begin(), restoredNow.end());
+
+        ::Window focus = 0;
+        int revert = 0;
+        XGetInputFocus (display, &focus, &revert);
+        if (noFocus != 0 && (focus == root || focus == PointerRoot || focus == None))
+            XSetInputFocus (display, noFocus, RevertToPointerRoot, CurrentTime);
         XSync (display, False);
     }
 
@@ -226,6 +240,19 @@ void WindowManagerStandIn::minimise (juce::Component& window)
 }
 
 void WindowManagerStandIn::activateRestoredWindowsLate() { connection->activatesRestoredLate = true; }
+
+void WindowManagerStandIn::activateNewWindows() { connection->activatesNew = true; }
+
+void WindowManagerStandIn::holdKeysThatFallToTheDesktop()
+{
+    auto& c = *connection;
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    c.noFocus = XCreateWindow (c.display, c.root, -100, -100, 1, 1, 0, 0, InputOnly, CopyFromParent,
+                               CWOverrideRedirect, &attributes);
+    XMapWindow (c.display, c.noFocus);
+    XSync (c.display, False);
+}
 
 bool WindowManagerStandIn::owesActivations() const { return ! connection->owed.empty(); }
 

@@ -37,6 +37,15 @@ public:
     void activateRestoredWindowsLate();
     bool owesActivations() const;
 
+    // From now on, as metacity and openbox do: a window mapped for the first time goes on top of
+    // the rest and gets the keys.
+    void activateNewWindows();
+
+    // From now on, as metacity may: keys that fall to the desktop (the window that had them went)
+    // reach none of the program's windows until one is clicked or activated. Metacity leaves them
+    // on the root window, behind its frames; here a window of the stand-in's own holds them.
+    void holdKeysThatFallToTheDesktop();
+
     // What the title bar's minimise button, and a click on the window in a taskbar, do.
     void minimise (juce::Component& window);
     void restore (juce::Component& window);
