@@ -42,8 +42,7 @@ public:
     bool confirmSave();
 
     // Each answers whether the preset was written: false when the chooser was cancelled, or the
-    // write failed ("Error Saving File." shows at
-    // once, and the window keeps its file and title).
+    // write failed ("Error Saving File." shows at once, and the window keeps its file and title).
     bool save();
     bool saveAs();
 
