@@ -197,7 +197,9 @@ TEST_F (PresetFileChooserTest, TheNewFolderBoxTakesANameTypedAsItComesUp)
             type (box, folder.getFullPathName() + "/");
             press (box, { enter }); // the chooser goes into the folder
             clickButton (box, "New Folder");
-            auto* named = dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent());
+            // The box goes once it has made the folder.
+            const juce::Component::SafePointer<juce::AlertWindow> named (
+                dynamic_cast<juce::AlertWindow*> (juce::Component::getCurrentlyModalComponent()));
             ASSERT_NE (named, nullptr);
             testutil::deliverPendingXEvents();
 
@@ -205,9 +207,8 @@ TEST_F (PresetFileChooserTest, TheNewFolderBoxTakesANameTypedAsItComesUp)
             press (*named, { enter });
             EXPECT_TRUE (testutil::runLoopUntil ([&] { return fresh.isDirectory(); }));
 
-            const juce::Component::SafePointer<juce::AlertWindow> stays (named);
-            if (stays != nullptr && stays->isCurrentlyModal())
-                clickButton (*stays, "Cancel");
+            if (named != nullptr && named->isCurrentlyModal())
+                clickButton (*named, "Cancel");
             clickButton (box, "Cancel");
             goes (box);
         });
