@@ -2,6 +2,8 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "app/QueuedXEvents.h"
 
+#include "app/X11SymbolPatch.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #if JUCE_LINUX || JUCE_BSD
@@ -29,13 +31,28 @@ int wakeRead = -1;
 int wakeWrite = -1;
 std::atomic<bool> wakePosted{ false };
 
+// JUCE's own reading of the connection (its loop's XPending, which reads all there is, then its
+// XNextEvent from the queue) goes on until the queue is empty: what it reads wants no wake. A wake's callback
+// running beside the connection's in one turn of JUCE's loop is what JUCE copes with worst (a modal loop run
+// by one of them clears the list the turn walks), so it is posted only for what other calls read.
+juce::X11Symbols::XPending xlibPending = nullptr;
+thread_local int readingForJuce = 0;
+
+int pending (::Display* display)
+{
+    ++readingForJuce;
+    const auto result = xlibPending (display);
+    --readingForJuce;
+    return result;
+}
+
 // Inside Xlib, with the display locked, on whichever thread made the call: it only posts a wake.
 int queue (::Display* display, XEvent* event, void* wire)
 {
     const auto type = *static_cast<const unsigned char*> (wire) & 0x7f;
     const auto kept = xlibWireToEvent[type](display, event, wire);
 
-    if (kept && ! wakePosted.exchange (true)) [[maybe_unused]]
+    if (kept && readingForJuce == 0 && ! wakePosted.exchange (true)) [[maybe_unused]]
         const auto written = ::write (wakeWrite, "", 1);
 
     return kept;
@@ -80,6 +97,11 @@ void QueuedXEvents::install()
         wakeWrite = ends[1];
         juce::LinuxEventLoop::registerFdCallback (wakeRead, wake);
     }
+
+    if (auto replaced = X11SymbolPatch::replace (&juce::X11Symbols::xPending, &pending))
+        xlibPending = replaced;
+    if (xlibPending == nullptr)
+        return;
 
     watched = display;
     for (int type = firstInputEvent; type <= lastInputEvent; ++type)
