@@ -2,7 +2,7 @@
 // title, the save question, and the preset's own Send Preset and Auto Populate Tool windows.
 #pragma once
 
-#include "app/WindowWithKeyboardFocus.h"
+#include "app/desktop/WindowWithKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 #include "model/QRX5EditorPreset.h"
 

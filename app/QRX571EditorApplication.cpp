@@ -1,7 +1,7 @@
 #include "app/QRX571EditorApplication.h"
 
-#include "app/FontScanAhead.h"
 #include "app/MainContentComponent.h"
+#include "app/desktop/FontScanAhead.h"
 #include "autopopulate/QRX571AutoPopulateComponent.h"
 #include "emulator/EmulatorStateFile.h"
 #include "emulator/QRX571Emulator.h"

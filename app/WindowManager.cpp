@@ -1,7 +1,7 @@
 #include "app/WindowManager.h"
 
-#include "app/OpenMenus.h"
-#include "app/WindowSizeHints.h"
+#include "app/desktop/OpenMenus.h"
+#include "app/desktop/WindowSizeHints.h"
 
 void WindowManager::addWindow (MainWindow::Ptr window)
 {

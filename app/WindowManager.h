@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "app/WindowsToFront.h"
+#include "app/desktop/WindowsToFront.h"
 
 class WindowManager : public juce::ReferenceCountedObject
 {

@@ -2,12 +2,16 @@
 add_library(qrx_warnings INTERFACE)
 target_compile_options(qrx_warnings INTERFACE -Wall -Wextra)
 
-# qrx_add_folder_library(<name> [DEPENDS targets...])
-# One static library per source folder, taking every .cpp in it, so that
-# adding a class never means touching a build file.
+# qrx_add_folder_library(<name> [SUBFOLDERS folders...] [DEPENDS targets...])
+# One static library per source folder, taking every .cpp in it and in the SUBFOLDERS
+# named (to any depth), so that adding a class never means touching a build file.
 function(qrx_add_folder_library name)
-    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SUBFOLDERS;DEPENDS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+    foreach(subfolder IN LISTS ARG_SUBFOLDERS)
+        file(GLOB_RECURSE subfolder_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${subfolder}/*.cpp")
+        list(APPEND sources ${subfolder_sources})
+    endforeach()
     if(sources)
         add_library(${name} STATIC ${sources})
         target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")

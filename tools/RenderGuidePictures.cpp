@@ -8,16 +8,16 @@
 // application as a user's command would, and draws it off its window into an image. Its
 // windows need a display: run it under xvfb-run (the guide_pictures target does). The PNGs
 // are committed under docs/guide/pictures/; render again after a window changes.
-#include "app/AboutWindow.h"
-#include "app/AutoPopToolWindow.h"
-#include "app/GetPresetWindow.h"
-#include "app/GlobalSettingsWindow.h"
 #include "app/MainContentComponent.h"
 #include "app/MainWindow.h"
-#include "app/MidiSetupWindow.h"
 #include "app/QRX571EditorApplication.h"
-#include "app/SendMultiplePresetsWindow.h"
-#include "app/SendPresetWindow.h"
+#include "app/windows/AutoPopToolWindow.h"
+#include "app/windows/GlobalSettingsWindow.h"
+#include "app/windows/about/AboutWindow.h"
+#include "app/windows/loadfromhardware/GetPresetWindow.h"
+#include "app/windows/midisetup/MidiSetupWindow.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsWindow.h"
+#include "app/windows/sendpreset/SendPresetWindow.h"
 #include "emulator/QRX571Emulator.h"
 #include "model/QRX571GlobalSettings.h"
 #include "support/RunLoop.h"

@@ -1,7 +1,7 @@
-#include "app/AlertBox.h"
+#include "app/desktop/AlertBox.h"
 
-#include "app/OpenMenus.h"
-#include "app/WindowSizeHints.h"
+#include "app/desktop/OpenMenus.h"
+#include "app/desktop/WindowSizeHints.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "app/AuxiliaryListStyle.h"
+#include "app/desktop/AuxiliaryListStyle.h"
 
 #include "ui/CustomLookForAuxiliaryWindows.h"
 

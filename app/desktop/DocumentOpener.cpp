@@ -1,4 +1,4 @@
-#include "app/DocumentOpener.h"
+#include "app/desktop/DocumentOpener.h"
 
 #if JUCE_LINUX || JUCE_BSD
 #include <spawn.h>

@@ -1,4 +1,4 @@
-#include "app/FontScanAhead.h"
+#include "app/desktop/FontScanAhead.h"
 
 FontScanAhead::FontScanAhead()
     : scan (

@@ -1,4 +1,4 @@
-#include "app/KeysOutlinedListBox.h"
+#include "app/desktop/KeysOutlinedListBox.h"
 
 #include "ui/CustomLookForAuxiliaryWindows.h"
 

@@ -1,8 +1,8 @@
 // Xlib's headers come with JUCE's only on request, and must come before any other include.
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
-#include "app/ModifierKeysResync.h"
+#include "app/desktop/ModifierKeysResync.h"
 
-#include "app/X11SymbolPatch.h"
+#include "app/desktop/X11SymbolPatch.h"
 
 #if JUCE_LINUX || JUCE_BSD
 namespace

@@ -1,4 +1,4 @@
-#include "app/OpenMenus.h"
+#include "app/desktop/OpenMenus.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

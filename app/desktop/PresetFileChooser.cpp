@@ -1,9 +1,9 @@
-#include "app/PresetFileChooser.h"
+#include "app/desktop/PresetFileChooser.h"
 
-#include "app/AlertBox.h"
-#include "app/OpenMenus.h"
-#include "app/WindowKeyboardFocus.h"
-#include "app/WindowSizeHints.h"
+#include "app/desktop/AlertBox.h"
+#include "app/desktop/OpenMenus.h"
+#include "app/desktop/WindowKeyboardFocus.h"
+#include "app/desktop/WindowSizeHints.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 // Xlib's headers come with JUCE's only on request, and must come before any other include.
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
-#include "app/QueuedXEvents.h"
+#include "app/desktop/QueuedXEvents.h"
 
-#include "app/X11SymbolPatch.h"
+#include "app/desktop/X11SymbolPatch.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

@@ -1,4 +1,4 @@
-#include "app/WindowKeyboardFocus.h"
+#include "app/desktop/WindowKeyboardFocus.h"
 
 #include <algorithm>
 #include <limits>

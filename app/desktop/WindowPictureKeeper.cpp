@@ -1,4 +1,4 @@
-#include "app/WindowPictureKeeper.h"
+#include "app/desktop/WindowPictureKeeper.h"
 
 WindowPictureKeeper::WindowPictureKeeper()
 {

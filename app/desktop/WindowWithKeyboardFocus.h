@@ -3,7 +3,7 @@
 // before any key typed after it.
 #pragma once
 
-#include "app/WindowKeyboardFocus.h"
+#include "app/desktop/WindowKeyboardFocus.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

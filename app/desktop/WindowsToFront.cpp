@@ -1,6 +1,6 @@
-#include "app/WindowsToFront.h"
+#include "app/desktop/WindowsToFront.h"
 
-#include "app/WindowKeyboardFocus.h"
+#include "app/desktop/WindowKeyboardFocus.h"
 
 #include <utility>
 

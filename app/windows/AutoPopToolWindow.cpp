@@ -1,7 +1,7 @@
-#include "app/AutoPopToolWindow.h"
+#include "app/windows/AutoPopToolWindow.h"
 
-#include "app/OpenMenus.h"
-#include "app/WindowSizeHints.h"
+#include "app/desktop/OpenMenus.h"
+#include "app/desktop/WindowSizeHints.h"
 #include "ui/PresetNameText.h"
 
 AutoPopToolWindow::AutoPopToolWindow (juce::Component* contentToOwn)

@@ -2,7 +2,7 @@
 // the desktop, so the tool keeps its choices for the next show.
 #pragma once
 
-#include "app/WindowWithKeyboardFocus.h"
+#include "app/desktop/WindowWithKeyboardFocus.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

@@ -1,7 +1,7 @@
-#include "app/GlobalSettingsWindow.h"
+#include "app/windows/GlobalSettingsWindow.h"
 
-#include "app/OpenMenus.h"
 #include "app/QRX5EditorApplication.h"
+#include "app/desktop/OpenMenus.h"
 #include "ui/EditorStrings.h"
 
 GlobalSettingsWindow::GlobalSettingsWindow (GlobalSettingsComponent::Ptr page,

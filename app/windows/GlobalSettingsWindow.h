@@ -3,7 +3,7 @@
 // The device's current settings live in the engine; the window keeps only the Revert snapshot.
 #pragma once
 
-#include "app/WindowWithKeyboardFocus.h"
+#include "app/desktop/WindowWithKeyboardFocus.h"
 #include "midi/QRX5EditorEngine.h"
 #include "ui/GlobalSettingsComponent.h"
 

@@ -2,12 +2,12 @@
 // answer its boxes and choosers on the desktop. (Its happy paths are the end-to-end suite's.)
 #include "EditorTest.h"
 #include "WindowManagerStandIn.h"
-#include "app/AboutWindow.h"
 #include "app/CommandIds.h"
-#include "app/DocumentOpener.h"
-#include "app/MidiSetupWindow.h"
-#include "app/SendMultiplePresetsListModel.h"
-#include "app/SendMultiplePresetsWindow.h"
+#include "app/desktop/DocumentOpener.h"
+#include "app/windows/about/AboutWindow.h"
+#include "app/windows/midisetup/MidiSetupWindow.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsListModel.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsWindow.h"
 #include "model/DefaultPreset.h"
 #include "ui/EditorStrings.h"
 

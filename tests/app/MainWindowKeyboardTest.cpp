@@ -4,8 +4,8 @@
 #include "EditorTest.h"
 #include "WindowManagerStandIn.h"
 #include "app/CommandIds.h"
-#include "app/SendPresetWindow.h"
-#include "app/WindowKeyboardFocus.h"
+#include "app/desktop/WindowKeyboardFocus.h"
+#include "app/windows/sendpreset/SendPresetWindow.h"
 #include "midi/SysExMessages.h"
 #include "support/ServerKeyboard.h"
 

@@ -2,7 +2,7 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "WindowManagerStandIn.h"
 
-#include "app/X11SymbolPatch.h"
+#include "app/desktop/X11SymbolPatch.h"
 #include "support/RunLoop.h"
 
 #include <map>

@@ -3,15 +3,15 @@
 // window lies in the stacking order.
 #include "EditorTest.h"
 #include "WindowManagerStandIn.h"
-#include "app/AboutWindow.h"
-#include "app/AutoPopToolWindow.h"
 #include "app/CommandIds.h"
-#include "app/GetPresetWindow.h"
-#include "app/GlobalSettingsWindow.h"
-#include "app/MidiSetupWindow.h"
-#include "app/SendMultiplePresetsWindow.h"
-#include "app/SendPresetWindow.h"
-#include "app/WindowsToFront.h"
+#include "app/desktop/WindowsToFront.h"
+#include "app/windows/AutoPopToolWindow.h"
+#include "app/windows/GlobalSettingsWindow.h"
+#include "app/windows/about/AboutWindow.h"
+#include "app/windows/loadfromhardware/GetPresetWindow.h"
+#include "app/windows/midisetup/MidiSetupWindow.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsWindow.h"
+#include "app/windows/sendpreset/SendPresetWindow.h"
 #include "ui/EditorStrings.h"
 
 namespace

@@ -2,8 +2,8 @@
 // dark on the light panels, its window hiding and showing again with its choices, its writes
 // showing at once on an editor surface over the same preset, and letting go of the preset when it
 // goes, whatever switches are still on their way. (Sub-mode switches are the panels' tests.)
-#include "app/AutoPopToolWindow.h"
 #include "app/MainContentComponent.h"
+#include "app/windows/AutoPopToolWindow.h"
 #include "autopopulate/AutoPopulateTestSupport.h"
 #include "autopopulate/QRX571AutoPopulateComponent.h"
 #include "model/DefaultPreset.h"

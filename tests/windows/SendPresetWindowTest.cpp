@@ -2,7 +2,7 @@
 // and closes on its own success only.
 #include "WindowTestSupport.h"
 
-#include "app/SendPresetWindow.h"
+#include "app/windows/sendpreset/SendPresetWindow.h"
 
 using SendPresetWindowTest = WindowTest;
 

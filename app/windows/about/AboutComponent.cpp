@@ -1,4 +1,4 @@
-#include "app/AboutComponent.h"
+#include "app/windows/about/AboutComponent.h"
 
 #include "app/QRX5EditorApplication.h"
 #include "ui/EditorStrings.h"

@@ -1,6 +1,6 @@
-#include "app/AboutWindow.h"
+#include "app/windows/about/AboutWindow.h"
 
-#include "app/WindowSizeHints.h"
+#include "app/desktop/WindowSizeHints.h"
 
 AboutWindow::AboutWindow (const juce::Image& picture)
     : WindowWithKeyboardFocus ("About " JUCE_APPLICATION_NAME_STRING, false) // see WindowSizeHints

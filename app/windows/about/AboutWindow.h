@@ -2,8 +2,8 @@
 // every "About".
 #pragma once
 
-#include "app/AboutComponent.h"
-#include "app/WindowWithKeyboardFocus.h"
+#include "app/desktop/WindowWithKeyboardFocus.h"
+#include "app/windows/about/AboutComponent.h"
 
 class AboutWindow : public WindowWithKeyboardFocus<juce::ResizableWindow>, public juce::ReferenceCountedObject
 {

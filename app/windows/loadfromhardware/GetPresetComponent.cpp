@@ -1,6 +1,6 @@
-#include "app/GetPresetComponent.h"
+#include "app/windows/loadfromhardware/GetPresetComponent.h"
 
-#include "app/AuxiliaryListStyle.h"
+#include "app/desktop/AuxiliaryListStyle.h"
 #include "ui/EditorPictures.h"
 
 GetPresetComponent::GetPresetComponent (std::unique_ptr<juce::ListBox> listToShow,

@@ -1,4 +1,4 @@
-#include "app/GetPresetWindow.h"
+#include "app/windows/loadfromhardware/GetPresetWindow.h"
 
 #include "app/PresetLocations.h"
 #include "app/QRX5EditorApplication.h"

@@ -8,9 +8,9 @@
 // filled; the presets held are never edited.
 #pragma once
 
-#include "app/GetPresetComponent.h"
-#include "app/PresetListBoxModel.h"
-#include "app/WindowWithKeyboardFocus.h"
+#include "app/desktop/WindowWithKeyboardFocus.h"
+#include "app/windows/loadfromhardware/GetPresetComponent.h"
+#include "app/windows/loadfromhardware/PresetListBoxModel.h"
 #include "midi/QRX5EditorEngine.h"
 
 class GetPresetWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,

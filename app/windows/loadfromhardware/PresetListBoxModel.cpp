@@ -1,8 +1,8 @@
-#include "app/PresetListBoxModel.h"
+#include "app/windows/loadfromhardware/PresetListBoxModel.h"
 
-#include "app/AuxiliaryListStyle.h"
-#include "app/GetPresetWindow.h"
 #include "app/PresetLocations.h"
+#include "app/desktop/AuxiliaryListStyle.h"
+#include "app/windows/loadfromhardware/GetPresetWindow.h"
 #include "ui/ImageButtonFactories.h"
 
 PresetListBoxModel::PresetListRowComponent::PresetListRowComponent (PresetListBoxModel::Ptr owner,

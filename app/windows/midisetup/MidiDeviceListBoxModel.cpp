@@ -1,4 +1,4 @@
-#include "app/MidiDeviceListBoxModel.h"
+#include "app/windows/midisetup/MidiDeviceListBoxModel.h"
 
 void MidiDeviceListBoxModel::clear()
 {

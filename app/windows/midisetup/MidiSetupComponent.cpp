@@ -1,6 +1,6 @@
-#include "app/MidiSetupComponent.h"
+#include "app/windows/midisetup/MidiSetupComponent.h"
 
-#include "app/AuxiliaryListStyle.h"
+#include "app/desktop/AuxiliaryListStyle.h"
 #include "ui/EditorPictures.h"
 #include "ui/EditorStrings.h"
 

@@ -2,8 +2,8 @@
 // MIDI manager has open picked, and the "OK", "Cancel" and "Apply" buttons.
 #pragma once
 
-#include "app/KeysOutlinedListBox.h"
-#include "app/MidiDeviceListBoxModel.h"
+#include "app/desktop/KeysOutlinedListBox.h"
+#include "app/windows/midisetup/MidiDeviceListBoxModel.h"
 #include "midi/MidiManager.h"
 #include "ui/CustomLookForAuxiliaryWindows.h"
 #include "ui/ReferenceCountedImageButton.h"

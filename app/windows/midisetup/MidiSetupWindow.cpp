@@ -1,4 +1,4 @@
-#include "app/MidiSetupWindow.h"
+#include "app/windows/midisetup/MidiSetupWindow.h"
 
 #include "app/QRX5EditorApplication.h"
 #include "ui/EditorStrings.h"

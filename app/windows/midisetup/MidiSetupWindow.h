@@ -3,8 +3,8 @@
 // then close the window, as its close button does. The choice lives only in the MIDI manager.
 #pragma once
 
-#include "app/MidiSetupComponent.h"
-#include "app/WindowWithKeyboardFocus.h"
+#include "app/desktop/WindowWithKeyboardFocus.h"
+#include "app/windows/midisetup/MidiSetupComponent.h"
 
 class MidiSetupWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,
                         public juce::Button::Listener,

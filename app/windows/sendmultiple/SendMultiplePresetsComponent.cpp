@@ -1,6 +1,6 @@
-#include "app/SendMultiplePresetsComponent.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsComponent.h"
 
-#include "app/AuxiliaryListStyle.h"
+#include "app/desktop/AuxiliaryListStyle.h"
 #include "ui/EditorPictures.h"
 
 SendMultiplePresetsComponent::SendMultiplePresetsComponent (std::unique_ptr<juce::ListBox> listToShow,

@@ -1,8 +1,8 @@
-#include "app/SendMultiplePresetsListModel.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsListModel.h"
 
-#include "app/AuxiliaryListStyle.h"
 #include "app/MainWindowDragDrop.h"
 #include "app/PresetLocations.h"
+#include "app/desktop/AuxiliaryListStyle.h"
 #include "ui/ImageButtonFactories.h"
 
 using Row = SendMultiplePresetsWindow::PresetListBoxModel::PresetListRowComponent;

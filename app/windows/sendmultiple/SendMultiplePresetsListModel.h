@@ -3,7 +3,7 @@
 // main window's preset.
 #pragma once
 
-#include "app/SendMultiplePresetsWindow.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsWindow.h"
 #include "ui/ReferenceCountedImageButton.h"
 
 class SendMultiplePresetsWindow::PresetListBoxModel : public juce::ListBoxModel

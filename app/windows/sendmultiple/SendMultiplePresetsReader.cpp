@@ -1,7 +1,7 @@
-#include "app/SendMultiplePresetsReader.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsReader.h"
 
-#include "app/PresetFileChooser.h"
 #include "app/PresetLocations.h"
+#include "app/desktop/PresetFileChooser.h"
 #include "midi/PresetFile.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "app/SendMultiplePresetsWindow.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsWindow.h"
 
 #include "app/PresetLocations.h"
 #include "app/QRX5EditorApplication.h"
-#include "app/SendMultiplePresetsListModel.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsListModel.h"
 #include "ui/EditorStrings.h"
 #include "ui/ImageButtonFactories.h"
 

@@ -9,10 +9,10 @@
 // window reports sent is what the rows show. Everything here is the message thread's.
 #pragma once
 
-#include "app/PresetFileChooser.h"
-#include "app/SendMultiplePresetsComponent.h"
-#include "app/SendMultiplePresetsReader.h"
-#include "app/WindowWithKeyboardFocus.h"
+#include "app/desktop/PresetFileChooser.h"
+#include "app/desktop/WindowWithKeyboardFocus.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsComponent.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsReader.h"
 #include "midi/QRX5EditorEngine.h"
 
 #include <map>

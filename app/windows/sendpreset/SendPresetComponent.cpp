@@ -1,4 +1,4 @@
-#include "app/SendPresetComponent.h"
+#include "app/windows/sendpreset/SendPresetComponent.h"
 
 #include "app/PresetLocations.h"
 #include "ui/EditorPictures.h"

@@ -1,8 +1,8 @@
-#include "app/SendPresetWindow.h"
+#include "app/windows/sendpreset/SendPresetWindow.h"
 
-#include "app/OpenMenus.h"
 #include "app/PresetLocations.h"
 #include "app/QRX5EditorApplication.h"
+#include "app/desktop/OpenMenus.h"
 #include "ui/EditorStrings.h"
 
 SendPresetWindow::SendPresetWindow (QRX5EditorPreset::Ptr presetToSend, QRX5EditorEngine::Ptr editorEngine,

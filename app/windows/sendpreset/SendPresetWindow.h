@@ -3,8 +3,8 @@
 // the desktop. Failures are the application's to report; the window stays up to try again.
 #pragma once
 
-#include "app/SendPresetComponent.h"
-#include "app/WindowWithKeyboardFocus.h"
+#include "app/desktop/WindowWithKeyboardFocus.h"
+#include "app/windows/sendpreset/SendPresetComponent.h"
 #include "midi/QRX5EditorEngine.h"
 
 class SendPresetWindow : public WindowWithKeyboardFocus<juce::DocumentWindow>,

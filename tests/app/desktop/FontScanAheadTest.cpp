@@ -1,5 +1,5 @@
 // The font scan ahead changes no font the program gets, and gives the default look back.
-#include "app/FontScanAhead.h"
+#include "app/desktop/FontScanAhead.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Modifier keys as the X server sends them. A window manager's own shortcut (Alt+F4) takes the
 // keyboard while the user lets Alt go, so the program sees Alt pressed and never let go; the
 // program's shortcuts must still work once one of its windows has the keys again.
-#include "EditorTest.h"
 #include "app/CommandIds.h"
+#include "app/EditorTest.h"
 #include "support/ServerKeyboard.h"
 
 #include <optional>

@@ -1,12 +1,12 @@
 // A window that goes while one of its chooser lists or menus is open takes the list with it, before
 // its components and their looks go: nothing is left on screen, and no list draws with a look
 // that is gone (JUCE's assertion in the Debug builds).
-#include "EditorTest.h"
-#include "WindowManagerStandIn.h"
-#include "app/AutoPopToolWindow.h"
 #include "app/CommandIds.h"
-#include "app/GlobalSettingsWindow.h"
-#include "app/SendPresetWindow.h"
+#include "app/EditorTest.h"
+#include "app/WindowManagerStandIn.h"
+#include "app/windows/AutoPopToolWindow.h"
+#include "app/windows/GlobalSettingsWindow.h"
+#include "app/windows/sendpreset/SendPresetWindow.h"
 #include "ui/CommonParametersLCDView.h"
 #include "ui/EditorStrings.h"
 

@@ -1,8 +1,8 @@
 // The Open and Save As choosers as a user meets them: keys typed the moment one comes up, and the
 // window manager's close.
-#include "EditorTest.h"
-#include "WindowManagerStandIn.h"
 #include "app/CommandIds.h"
+#include "app/EditorTest.h"
+#include "app/WindowManagerStandIn.h"
 #include "ui/EditorStrings.h"
 
 namespace

@@ -1,7 +1,7 @@
 // A key the X server sent while the program waited for a reply from it: Xlib read the key into its
 // own queue with the reply, and the program's loop must still handle it at once, not when the next
 // event comes from the server.
-#include "EditorTest.h"
+#include "app/EditorTest.h"
 #include "support/ServerKeyboard.h"
 
 namespace

@@ -2,7 +2,7 @@
 // shows the names, against the emulated device as fast as it answers and paced like a DIN cable.
 #include "WindowBenchmarkSupport.h"
 
-#include "app/GetPresetWindow.h"
+#include "app/windows/loadfromhardware/GetPresetWindow.h"
 #include "midi/QRX571EditorEngine.h"
 
 #include <benchmark/benchmark.h>

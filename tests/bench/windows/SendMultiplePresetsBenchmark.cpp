@@ -5,7 +5,7 @@
 // without its 5 ms timer meanwhile, next to the longest over an idle loop.
 #include "WindowBenchmarkSupport.h"
 
-#include "app/SendMultiplePresetsWindow.h"
+#include "app/windows/sendmultiple/SendMultiplePresetsWindow.h"
 
 #include <benchmark/benchmark.h>
 
