@@ -25,7 +25,9 @@ foreach(name midiDeviceNotFound noPresetAcknowledgement presetSentSuccessfully e
 endforeach()
 
 # Texts the windows keep to themselves, found as string literals in the program's sources.
-file(GLOB sources "${SOURCE_DIR}/app/*.cpp" "${SOURCE_DIR}/app/*.h" "${SOURCE_DIR}/ui/*.cpp")
+file(GLOB_RECURSE sources "${SOURCE_DIR}/app/*.cpp" "${SOURCE_DIR}/app/*.h")
+file(GLOB ui_sources "${SOURCE_DIR}/ui/*.cpp")
+list(APPEND sources ${ui_sources})
 set(code "")
 foreach(source IN LISTS sources)
     file(READ "${source}" text)
